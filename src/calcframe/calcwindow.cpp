@@ -1,0 +1,459 @@
+#include "calcframe/calcwindow.h"
+
+#include "calcframe/numberformat.h"
+#include "calcframe/resultsgrid.h"
+#include "calcframe/rowbookkeeping.h"
+#include "shell/parsenumber.h"
+#include "shell/userdialogs.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr std::array<std::array<const char*, 2>, workMaterialCount> workOptions{{
+    {"ST_OPT", "Сталь"},
+    {"CH_OPT", "Чугун"},
+    {"AL_OPT", "Алюминиевые сплавы"},
+    {"CU_OPT", "Медные сплавы"},
+}};
+constexpr std::array<std::array<const char*, 2>, toolMaterialCount> toolOptions{{
+    {"BR_OPT", "Быстрорежущая сталь"},
+    {"TS_OPT", "Твёрдый сплав"},
+    {"MK_OPT", "Минералокерамика"},
+}};
+
+const char* const workMaterialPrompt = "ВЫ НЕ ВЫБРАЛИ ТИП ОБРАБАТЫВАЕМОГО МАТЕРИАЛА! ВЫБЕРИТЕ: "
+                                       "1 - СТАЛЬ, 2 - ЧУГУН, 3 - АЛ. СПЛАВ, 4 - МЕД. СПЛАВ ";
+const char* const toolMaterialPrompt = "ВЫ НЕ ВЫБРАЛИ ТИП МАТЕРИАЛА ИНСТРУМЕНТА! ВЫБЕРИТЕ: "
+                                       "1 - Б\\Р СТАЛЬ, 2 - ТВ. СПЛАВ, 3 - МИНЕРАЛОКЕРАМИКА ";
+const char* const notConnectedMessage = "УСЛУГА НЕ ПОДКЛЮЧЕНА!!!";
+const char* const negativeValueMessage = "ЗНАЧЕНИЕ НЕ МОЖЕТ БЫТЬ ОТРИЦАТЕЛЬНЫМ!!!";
+const char* const badRowMessage = "НЕВЕРНЫЙ НОМЕР СТРОКИ!!!";
+const char* const calculationErrorMessage = "ОШИБКА ВЫЧИСЛЕНИЯ: ПРОВЕРЬТЕ ИСХОДНЫЕ ДАННЫЕ!!!";
+
+QString withSuffix(const char* name, const char* suffix) {
+    return QString::fromUtf8(name) + QString::fromUtf8(suffix);
+}
+
+QString actionName(const char* prefix, int number) {
+    return QStringLiteral("%1_0%2").arg(QString::fromUtf8(prefix)).arg(number);
+}
+
+bool allFinite(const RowResults& results) {
+    const auto finite = [](const std::optional<double>& value) {
+        return !value || std::isfinite(*value);
+    };
+    return finite(results.Pz) && finite(results.Py) && finite(results.Px) && finite(results.M) &&
+           finite(results.N) && finite(results.n);
+}
+
+template <typename Options>
+QGroupBox* optionFrame(const char* frameName, const char* caption, const Options& options,
+                       const char* suffix, QButtonGroup* group, QWidget* parent) {
+    auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
+    frame->setObjectName(QString::fromUtf8(frameName));
+    auto* layout = new QVBoxLayout(frame);
+    int code = 1;
+    for (const auto& [name, optionCaption] : options) {
+        auto* option = new QRadioButton(QString::fromUtf8(optionCaption), frame);
+        option->setObjectName(withSuffix(name, suffix));
+        group->addButton(option, code++);
+        layout->addWidget(option);
+    }
+    return frame;
+}
+
+} // namespace
+
+CalcWindow::CalcWindow(WindowDefinition definition, CalcState& state, UserDialogs& dialogs,
+                       QWidget* parent)
+    : QMainWindow(parent)
+    , definition_(std::move(definition))
+    , state_(state)
+    , dialogs_(dialogs) {
+    setObjectName(QStringLiteral("VELTA_0%1").arg(definition_.number));
+    setWindowTitle(QString::fromUtf8(definition_.caption));
+    values_.assign(definition_.boxes.size(), 0.0);
+    buildControls();
+    buildMenu();
+    setTabOrder();
+    // A fresh window: headings in row 0 and room for the first result.
+    grid_->setRows(rowCount_);
+}
+
+void CalcWindow::buildControls() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    const char* suffix = definition_.suffix;
+
+    // Cutting data: labels and boxes in one column, the row number below them.
+    auto* inputs = new QGridLayout;
+    for (const NumericBox& spec : definition_.boxes) {
+        auto* edit = new QLineEdit(central);
+        edit->setObjectName(QString::fromStdString(spec.name));
+        boxes_.push_back(edit);
+    }
+    int line = 0;
+    for (const std::string& name : screenOrder()) {
+        const auto& spec = *std::find_if(definition_.boxes.begin(), definition_.boxes.end(),
+                                         [name](const NumericBox& b) { return b.name == name; });
+        auto* label = new QLabel(QString::fromUtf8(spec.label), central);
+        label->setObjectName(QString::fromUtf8(spec.labelName));
+        label->setBuddy(box(name));
+        inputs->addWidget(label, line, 0);
+        inputs->addWidget(box(name), line++, 1);
+    }
+    inputs->setRowStretch(line++, 1);
+    rowNumberBox_ = new QLineEdit(central);
+    rowNumberBox_->setObjectName(QStringLiteral("Text1"));
+    auto* rowLabel = new QLabel(QStringLiteral("НОМЕР СТРОКИ"), central);
+    rowLabel->setObjectName(QString::fromUtf8(definition_.rowLabelName));
+    rowLabel->setBuddy(rowNumberBox_);
+    inputs->addWidget(rowLabel, line, 0);
+    inputs->addWidget(rowNumberBox_, line, 1);
+
+    // Work material with its strength or hardness box.
+    workOptions_ = new QButtonGroup(this);
+    QGroupBox* workFrame =
+        optionFrame("Frame4", "Материал заготовки", workOptions, suffix, workOptions_, central);
+    strengthLabel_ =
+        new QLabel(QStringLiteral("Предел прочности (МПа)/ твёрдость (HB)"), workFrame);
+    strengthLabel_->setObjectName(QStringLiteral("Label5"));
+    strengthLabel_->setWordWrap(true);
+    workFrame->layout()->addWidget(strengthLabel_);
+    workFrame->layout()->addWidget(strengthBox());
+    strengthLabel_->setBuddy(strengthBox());
+    connect(workOptions_, &QButtonGroup::idToggled, this, [this](int code, bool checked) {
+        if (checked) {
+            workMaterialSelected(static_cast<WorkMaterial>(code));
+        }
+    });
+
+    // Tool material and, where the window has one, its further choice.
+    toolOptions_ = new QButtonGroup(this);
+    auto* toolColumn = new QVBoxLayout;
+    toolColumn->addWidget(
+        optionFrame("Frame3", "Материал инструмента", toolOptions, suffix, toolOptions_, central));
+    if (definition_.choices) {
+        choiceOptions_ = new QButtonGroup(this);
+        const ChoiceGroup& choices = *definition_.choices;
+        toolColumn->addWidget(optionFrame(choices.frameName, choices.frameCaption, choices.options,
+                                          "", choiceOptions_, central));
+    }
+    toolColumn->addStretch(1);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(inputs);
+    top->addWidget(workFrame, 0, Qt::AlignTop);
+    top->addLayout(toolColumn);
+    top->addStretch(1);
+
+    // The results fill the rest of the window and grow with it.
+    auto* resultsFrame = new QGroupBox(QStringLiteral("Режимы резания"), central);
+    resultsFrame->setObjectName(QStringLiteral("Frame1"));
+    grid_ = new ResultsGrid(headings(definition_.layout), resultsFrame);
+    auto* resultsLayout = new QVBoxLayout(resultsFrame);
+    resultsLayout->addWidget(grid_);
+
+    auto* page = new QVBoxLayout(central);
+    page->addLayout(top);
+    page->addWidget(resultsFrame, 1);
+}
+
+void CalcWindow::buildMenu() {
+    const int number = definition_.number;
+    QMenuBar* bar = menuBar();
+    const auto addItem = [](auto* owner, const QString& name, const char* caption) {
+        QAction* action = owner->addAction(QString::fromUtf8(caption));
+        action->setObjectName(name);
+        return action;
+    };
+    if (definition_.stubItem) {
+        connect(addItem(bar, QString::fromUtf8(definition_.stubItem), definition_.stubCaption),
+                &QAction::triggered, this,
+                [this] { dialogs_.message(QString::fromUtf8(notConnectedMessage)); });
+    }
+    connect(addItem(bar, actionName("MAKE", number), "РАСЧЁТ"), &QAction::triggered, this,
+            &CalcWindow::MAKE_Click);
+    if (definition_.threadHelpItems) {
+        QMenu* help = bar->addMenu(QStringLiteral("СПРАВКА"));
+        help->setObjectName(QStringLiteral("HELP_0"));
+        help->menuAction()->setObjectName(QStringLiteral("HELP_0"));
+        addItem(help, QStringLiteral("HELP_1"), "ПО ОБРАБАТЫВАЕМОМУ МАТЕРИАЛУ");
+        addItem(help, QStringLiteral("HELP_2"), "ПО ПАРАМЕТРАМ РЕЗЬБ");
+    } else {
+        addItem(bar, QStringLiteral("HELP_0"), "СПРАВКА");
+    }
+    addItem(bar, actionName("SAVE", number), "СОХРАНИТЬ");
+    connect(addItem(bar, actionName("EXIT", number), "ВЫХОД"), &QAction::triggered, this,
+            &CalcWindow::EXIT_Click);
+}
+
+void CalcWindow::setTabOrder() {
+    // The cutting data top to bottom, the work material with its strength box, the tool, the
+    // further choice, the row number last.
+    std::vector<QWidget*> chain;
+    for (const std::string& name : screenOrder()) {
+        chain.push_back(box(name));
+    }
+    const auto appendOptions = [&chain](const QButtonGroup* group) {
+        if (group) {
+            const auto options = group->buttons();
+            chain.insert(chain.end(), options.begin(), options.end());
+        }
+    };
+    appendOptions(workOptions_);
+    chain.push_back(strengthBox());
+    appendOptions(toolOptions_);
+    appendOptions(choiceOptions_);
+    chain.push_back(rowNumberBox_);
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+std::vector<std::string> CalcWindow::screenOrder() const {
+    if (!definition_.screenOrder.empty()) {
+        return definition_.screenOrder;
+    }
+    std::vector<std::string> order;
+    for (const NumericBox& spec : definition_.boxes) {
+        if (spec.field != &CalcState::MaterialStrength) {
+            order.push_back(spec.name);
+        }
+    }
+    return order;
+}
+
+QLineEdit* CalcWindow::strengthBox() const {
+    for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
+        if (definition_.boxes[i].field == &CalcState::MaterialStrength) {
+            return boxes_[i];
+        }
+    }
+    return nullptr;
+}
+
+void CalcWindow::setRowNumberText(const QString& text) {
+    rowNumberBox_->setText(text);
+}
+
+void CalcWindow::workMaterialSelected(WorkMaterial work) {
+    strengthLabel_->setText(isRatedByHardness(work) ? QStringLiteral("Твёрдость, НВ")
+                                                    : QStringLiteral("Предел прочности, МПа"));
+}
+
+void CalcWindow::EXIT_Click() {
+    // Inside the main window's area the sub-window frame goes too; the next opening starts afresh.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        frame->close();
+    } else {
+        close();
+    }
+}
+
+void CalcWindow::MAKE_Click() {
+    errorCode_ = 0;
+    readBoxes();
+    const std::optional<int> row = leadingInteger(rowNumberBox_->text().toStdString());
+    for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
+        if (values_[i] == 0 && definition_.boxes[i].missingCode != 0) {
+            errorCode_ = definition_.boxes[i].missingCode;
+        }
+    }
+    if (!askForEmptyValues() || !askMaterials() || refuseMissingInput() || refuseNegativeInput()) {
+        return;
+    }
+    if (!row || !isWritableRow(*row, rowCount_)) {
+        dialogs_.message(QString::fromUtf8(badRowMessage));
+        rowNumberBox_->setFocus();
+        return;
+    }
+    const ToolMaterial tool = *selectedToolMaterial();
+    const WorkMaterial work = *selectedWorkMaterial();
+    // Everything is computed before a cell is written, so a refusal never leaves half a row.
+    const RowResults results = compute(tool, work);
+    if (!allFinite(results)) {
+        dialogs_.message(QString::fromUtf8(calculationErrorMessage));
+        return;
+    }
+    state_.SpindleSpeed = results.n.value_or(0);
+    state_.ForcePz = results.Pz.value_or(0);
+    state_.ForcePy = results.Py.value_or(0);
+    state_.ForcePx = results.Px.value_or(0);
+    state_.Torque = results.M.value_or(0);
+    state_.CutPower = results.N.value_or(0);
+    writeRow(*row, tool, work, results);
+}
+
+RowResults CalcWindow::compute(ToolMaterial, WorkMaterial) {
+    return {};
+}
+
+void CalcWindow::readBoxes() {
+    for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
+        values_[i] = ParseNumber(boxes_[i]->text().toStdString());
+        if (const auto field = definition_.boxes[i].field) {
+            state_.*field = values_[i];
+        }
+    }
+}
+
+bool CalcWindow::askForEmptyValues() {
+    for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
+        const NumericBox& spec = definition_.boxes[i];
+        while (spec.askPrompt && values_[i] == 0) {
+            const std::optional<QString> answer = dialogs_.input(QString::fromUtf8(spec.askPrompt));
+            if (!answer) {
+                return false;
+            }
+            values_[i] = ParseNumber(answer->toStdString());
+            if (spec.field) {
+                state_.*spec.field = values_[i];
+            }
+            boxes_[i]->setText(QString::fromStdString(plainText(values_[i], decimalSeparator())));
+        }
+    }
+    return true;
+}
+
+bool CalcWindow::askMaterials() {
+    // Asked even when an input is missing, so the choice is made before the message.
+    if (!workOptions_->checkedButton()) {
+        const auto code = askCode(workMaterialPrompt, workMaterialCount);
+        if (!code) {
+            return false;
+        }
+        state_.WorkMaterial = static_cast<std::int16_t>(*code);
+        workOptions_->button(*code)->setChecked(true);
+    }
+    if (!toolOptions_->checkedButton()) {
+        const auto code = askCode(toolMaterialPrompt, toolMaterialCount);
+        if (!code) {
+            return false;
+        }
+        state_.ToolMaterial = static_cast<std::int16_t>(*code);
+        toolOptions_->button(*code)->setChecked(true);
+    }
+    if (choiceOptions_ && !choiceOptions_->checkedButton()) {
+        const auto code = askCode(definition_.choices->prompt,
+                                  static_cast<int>(definition_.choices->options.size()));
+        if (!code) {
+            return false;
+        }
+        state_.SchemeKind = static_cast<std::int16_t>(*code);
+        choiceOptions_->button(*code)->setChecked(true);
+    }
+    return true;
+}
+
+std::optional<int> CalcWindow::askCode(const char* prompt, int highest) {
+    // An answer outside the offered codes asks again; Cancel gives up the calculation.
+    for (;;) {
+        const std::optional<QString> answer = dialogs_.input(QString::fromUtf8(prompt));
+        if (!answer) {
+            return std::nullopt;
+        }
+        const std::optional<int> code = leadingInteger(answer->toStdString());
+        if (code && *code >= 1 && *code <= highest) {
+            return code;
+        }
+    }
+}
+
+bool CalcWindow::refuseMissingInput() {
+    if (errorCode_ == 0) {
+        return false;
+    }
+    const auto spec =
+        std::find_if(definition_.boxes.begin(), definition_.boxes.end(),
+                     [this](const NumericBox& b) { return b.missingCode == errorCode_; });
+    dialogs_.message(QString::fromUtf8(spec->missingMessage));
+    box(spec->name)->setFocus();
+    return true;
+}
+
+bool CalcWindow::refuseNegativeInput() {
+    for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
+        if (values_[i] < 0) {
+            dialogs_.message(QString::fromUtf8(negativeValueMessage));
+            boxes_[i]->setFocus();
+            return true;
+        }
+    }
+    return false;
+}
+
+void CalcWindow::writeRow(int row, ToolMaterial tool, WorkMaterial work,
+                          const RowResults& results) {
+    RowValues values;
+    values.row = row;
+    values.tool = definition_.toolTexts[index(tool)];
+    values.work = workMaterialTexts[index(work)];
+    values.feed = state_.Feed;
+    values.speed = state_.CutSpeed;
+    values.depth = state_.CutDepth;
+    const bool milling = definition_.layout == GridLayout::Milling;
+    values.diameter = milling ? state_.CutterDiameter : state_.WorkDiameter;
+    values.width = state_.CutWidth;
+    values.teeth = state_.TeethCount;
+    values.Pz = results.Pz;
+    values.Py = results.Py;
+    values.Px = results.Px;
+    values.M = results.M;
+    values.N = results.N;
+    values.n = results.n;
+
+    grid_->setRows(rowCount_);
+    grid_->setRowTexts(
+        row, rowCells(definition_.layout, values, definition_.patterns, decimalSeparator()));
+    state_.ResultRow = static_cast<std::int16_t>(row);
+    advanceAfterWrite({state_.ResultRow, state_.NextRow, rowCount_});
+    rowNumberBox_->setText(QString::number(state_.NextRow));
+}
+
+double CalcWindow::value(const std::string& boxName) const {
+    for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
+        if (definition_.boxes[i].name == boxName) {
+            return values_[i];
+        }
+    }
+    return 0;
+}
+
+std::optional<int> CalcWindow::selectedChoice() const {
+    if (!choiceOptions_ || !choiceOptions_->checkedButton()) {
+        return std::nullopt;
+    }
+    return choiceOptions_->checkedId();
+}
+
+QLineEdit* CalcWindow::box(const std::string& name) const {
+    return findChild<QLineEdit*>(QString::fromStdString(name));
+}
+
+std::optional<WorkMaterial> CalcWindow::selectedWorkMaterial() const {
+    return workMaterialFromCode(workOptions_->checkedId());
+}
+
+std::optional<ToolMaterial> CalcWindow::selectedToolMaterial() const {
+    return toolMaterialFromCode(toolOptions_->checkedId());
+}
+
+char CalcWindow::decimalSeparator() const {
+    // The user's locale decides, a comma in a Russian one.
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode())
+                                                         : '.';
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+// Formulas every calculation window shares. 3.14 stands for π throughout, as in the handbook
+// tables the coefficients come from; a more precise π would not reproduce their results.
+inline constexpr double handbookPi = 3.14;
+
+// Spindle speed n, rev/min, from the cutting speed v (m/min) and the diameter D (mm).
+constexpr double spindleSpeed(double v, double D) {
+    return v * 1000 / handbookPi / D;
+}
+
+// Torque M, N·m, of a tangential force Pz (N) at the radius D / 2 (mm).
+constexpr double torqueFromForce(double Pz, double D) {
+    return Pz * D / 2000;
+}
+
+// Cutting power N, kW, of a force Pz (N) moving at v (m/min): 1 kW = 1020 kgf·m/s · 60.
+constexpr double powerFromForce(double Pz, double v) {
+    return Pz * v / 1020 / 60;
+}
+
+// Cutting power N, kW, of a torque M (N·m) at n rev/min.
+constexpr double powerFromTorque(double M, double n) {
+    return M * n / 9750;
+}
+
+// Degrees to radians with the same 3.14.
+constexpr double handbookRadians(double degrees) {
+    return degrees / 180 * handbookPi;
+}

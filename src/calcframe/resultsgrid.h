@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QTableWidget>
+#include <string>
+#include <vector>
+
+// The results grid: row 0 holds the headings (shown as the sticky header), rows from 1 the
+// results. Rows and cells are addressed as the report sees them, heading row included.
+class ResultsGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit ResultsGrid(const std::vector<std::string>& headings, QWidget* parent = nullptr);
+
+    // Rows including the heading row.
+    int rows() const { return rowCount() + 1; }
+    void setRows(int rows);
+
+    QString cellText(int row, int column) const;
+    void setCellText(int row, int column, const QString& text);
+    void setRowTexts(int row, const std::vector<std::string>& cells);
+};

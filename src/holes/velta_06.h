@@ -1,0 +1,10 @@
+#pragma once
+
+#include "calcframe/calcwindow.h"
+
+// Hole-making: drilling, enlarging, core drilling, reaming.
+class VELTA_06 : public CalcWindow {
+    Q_OBJECT
+public:
+    VELTA_06(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+};

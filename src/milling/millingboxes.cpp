@@ -1,0 +1,59 @@
+#include "milling/millingboxes.h"
+
+namespace {
+
+struct MillingBox {
+    const char* name;
+    const char* labelName;
+    const char* label;
+    double CalcState::*field;
+    const char* message;
+    const char* prompt;
+};
+
+const std::array<MillingBox, 7> boxes{{
+    {"D_TEXT", "Label1", "Диаметр фрезы, мм", &CalcState::CutterDiameter,
+     "ВЫ НЕ ЗАДАЛИ ДИАМЕТР ФРЕЗЫ!!!", "ВЫ НЕ ЗАДАЛИ ДИАМЕТР ФРЕЗЫ, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
+    {"Z_TEXT", "Label2", "Число зубьев фрезы", &CalcState::TeethCount,
+     "ВЫ НЕ ЗАДАЛИ ЧИСЛО ЗУБЬЕВ ФРЕЗЫ!!!", "ВЫ НЕ ЗАДАЛИ ЧИСЛО ЗУБЬЕВ ФРЕЗЫ, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
+    {"B_TEXT", "Label4", "Ширина фрезерования, мм", &CalcState::CutWidth,
+     "ВЫ НЕ ЗАДАЛИ ШИРИНУ ФРЕЗЕРОВАНИЯ!!!", "ВЫ НЕ ЗАДАЛИ ШИРИНУ ФРЕЗЕРОВАНИЯ, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
+    {"T_TEXT", "Label3", "Глубина резания, мм", &CalcState::CutDepth,
+     "ВЫ НЕ ЗАДАЛИ ГЛУБИНУ ФРЕЗЕРОВАНИЯ!!!",
+     "ВЫ НЕ ЗАДАЛИ ГЛУБИНУ ФРЕЗЕРОВАНИЯ, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
+    {"H_TEXT", "Label5", "Предел прочности (МПа)/ твёрдость (HB)", &CalcState::MaterialStrength,
+     "ВЫ НЕ ЗАДАЛИ ХАРАКТЕРИСТИКУ МАТЕРИАЛА!!!",
+     "ВЫ НЕ ЗАДАЛИ ХАРАКТЕРИСТИКУ МАТЕРИАЛА, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
+    {"S_TEXT", "Label6", "Подача, мм/зуб", &CalcState::Feed, "ВЫ НЕ ЗАДАЛИ ПОДАЧУ!!!",
+     "ВЫ НЕ ЗАДАЛИ ПОДАЧУ, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
+    {"V_TEXT", "Label7", "Скорость резания, м/мин", &CalcState::CutSpeed,
+     "ВЫ НЕ ЗАДАЛИ СКОРОСТЬ РЕЗАНИЯ!!!", "ВЫ НЕ ЗАДАЛИ СКОРОСТЬ РЕЗАНИЯ, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
+}};
+
+} // namespace
+
+std::vector<NumericBox> millingBoxes(const std::string& suffix, EmptyBoxes empty) {
+    std::vector<NumericBox> result;
+    int code = 10;
+    for (const MillingBox& spec : boxes) {
+        NumericBox box{spec.name + suffix, spec.labelName, spec.label, spec.field};
+        if (empty == EmptyBoxes::Report) {
+            box.missingCode = code;
+            box.missingMessage = spec.message;
+        } else {
+            box.askPrompt = spec.prompt;
+        }
+        result.push_back(box);
+        code += 10;
+    }
+    return result;
+}
+
+NumericBox helixAngleBox(const std::string& suffix, int angleCode) {
+    NumericBox box{"A_TEXT" + suffix, "Label8", "Угол наклона зубьев"};
+    if (angleCode != 0) {
+        box.missingCode = angleCode;
+        box.missingMessage = "ВЫ НЕ ЗАДАЛИ УГОЛ НАКЛОНА ЗУБЬЕВ ФРЕЗЫ!!!";
+    }
+    return box;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "calcframe/materials.h"
+#include "shell/calcstate.h"
+
+#include <array>
+
+// Coefficient and exponents of the milling force law
+//   Pz = 10 Cp t^x s^y B^u z / (D^q n^w) · Kmp   (N)
+// t depth of cut, s feed per tooth, B width of milling, z teeth, D cutter diameter (mm),
+// n spindle speed (rev/min).
+struct MillingCoefficients {
+    double Cp, x, y, u, q, w;
+};
+
+// Rows by tool material (high-speed steel, carbide, mineral ceramics), columns by work material
+// (steel, cast iron, aluminium alloys, copper alloys).
+using MillingTable =
+    std::array<std::array<MillingCoefficients, workMaterialCount>, toolMaterialCount>;
+
+struct MillingInputs {
+    double D = 0; // cutter diameter, mm
+    double z = 0; // teeth
+    double B = 0; // width of milling, mm
+    double t = 0; // depth of cut, mm
+    double H = 0; // MPa or HB
+    double s = 0; // feed, mm/tooth
+    double v = 0; // cutting speed, m/min
+};
+
+// The milling inputs as the last "РАСЧЁТ" read them.
+MillingInputs millingInputs(const CalcState& state);
+
+struct MillingForces {
+    MillingCoefficients coefficients;
+    double Kmp = 0;
+    double n = 0;  // rev/min
+    double Pz = 0; // N
+    double M = 0;  // N·m
+    double N = 0;  // kW
+};
+
+// The tangential force with its spindle speed, torque and power; each window derives Py and Px
+// from Pz by its own ratios.
+MillingForces millingForces(const MillingTable& table, ToolMaterial tool, WorkMaterial work,
+                            const MillingInputs& in);

@@ -1,0 +1,14 @@
+#include "shell/qtuserdialogs.h"
+#include "shell/velta_00.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("rezhim"));
+    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    QtUserDialogs dialogs;
+    VELTA_00 mainWindow(dialogs);
+    mainWindow.show();
+    return QApplication::exec();
+}

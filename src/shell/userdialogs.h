@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Every question and message the program puts to the user goes through here, so the windows can
+// be driven by a script in tests. All boxes carry the title "Режимы резания".
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    // A message box with an OK button.
+    virtual void message(const QString& text) = 0;
+    // An input box showing only the prompt; the typed text, or nothing on Cancel.
+    virtual std::optional<QString> input(const QString& prompt) = 0;
+    // A question with OK and Cancel; true for OK.
+    virtual bool confirm(const QString& text) = 0;
+};
+
+inline const QString dialogTitle = QStringLiteral("Режимы резания");

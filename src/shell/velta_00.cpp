@@ -1,0 +1,137 @@
+#include "shell/velta_00.h"
+
+#include "holes/velta_06.h"
+#include "milling/velta_01.h"
+#include "milling/velta_02.h"
+#include "milling/velta_03.h"
+#include "milling/velta_04.h"
+#include "shell/picturearea.h"
+#include "threads/velta_07.h"
+#include "turning/velta_05.h"
+
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+// One item of the operation menu: the sub-operation it selects (0 leaves it as it is), the
+// window it opens, and whether it hides the turning window's "СКОРОСТЬ" item (the speed service
+// does not apply to facing, grooving and parting).
+struct OperationItem {
+    const char* control;
+    const char* caption;
+    std::int16_t operationKind;
+    int window;
+    bool hidesSpeedItem = false;
+};
+
+namespace {
+
+struct Submenu {
+    const char* control;
+    const char* caption;
+    std::vector<OperationItem> items;
+};
+
+const std::vector<Submenu> operationMenu{
+    {"MAKE_0001",
+     "ФРЕЗЕРОВАНИЕ",
+     {{"MAKE_0011", "ТОРЦОВЫМИ ФРЕЗАМИ", 0, 1},
+      {"MAKE_0012", "КОНЦЕВЫМИ ФРЕЗАМИ", 0, 3},
+      {"MAKE_0013", "ЦИЛИНДРИЧЕСКИМИ ФРЕЗАМИ", 0, 2},
+      {"MAKE_0014", "ДИСКОВЫМИ ФРЕЗАМИ", 0, 4}}},
+    {"MAKE_0002",
+     "ТОЧЕНИЕ",
+     {{"MAKE_0021", "ПРОДОЛЬНОЕ", 1, 5},
+      {"MAKE_0022", "ПОДРЕЗКА ТОРЦА", 2, 5, true},
+      {"MAKE_0023", "ПРОТОЧКА КАНАВОК И ОТРЕЗКА", 3, 5, true},
+      {"MAKE_0024", "РАСТАЧИВАНИЕ", 4, 5}}},
+    // Items straight on the operation menu have no submenu control.
+    {nullptr,
+     nullptr,
+     {{"MAKE_0003", "СВЕРЛЕНИЕ", 1, 6},
+      {"MAKE_0004", "РАССВЕРЛИВАНИЕ", 2, 6},
+      {"MAKE_0005", "ЗЕНКЕРОВАНИЕ", 3, 6},
+      {"MAKE0005", "РАЗВЁРТЫВАНИЕ", 4, 6},
+      {"MAKE_0007", "НАРЕЗАНИЕ РЕЗЬБЫ", 0, 7}}},
+};
+
+using WindowFactory = CalcWindow* (*)(CalcState&, UserDialogs&);
+template <typename Window> CalcWindow* make(CalcState& state, UserDialogs& dialogs) {
+    return new Window(state, dialogs);
+}
+const std::array<WindowFactory, 7> windowFactories{make<VELTA_01>, make<VELTA_02>, make<VELTA_03>,
+                                                   make<VELTA_04>, make<VELTA_05>, make<VELTA_06>,
+                                                   make<VELTA_07>};
+
+QAction* namedAction(QAction* action, const char* name) {
+    action->setObjectName(QString::fromUtf8(name));
+    return action;
+}
+
+} // namespace
+
+VELTA_00::VELTA_00(UserDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent)
+    , dialogs_(dialogs) {
+    setObjectName(QStringLiteral("VELTA_00"));
+    setWindowTitle(QStringLiteral("Расчёт режимов резания"));
+    area_ = new PictureArea(QStringLiteral(":/shell/machining.svg"), this);
+    setCentralWidget(area_);
+    createMenus();
+    resize(1024, 700);
+}
+
+void VELTA_00::createMenus() {
+    QMenu* operations = menuBar()->addMenu(QStringLiteral("ВЫБОР ОПЕРАЦИИ"));
+    operations->setObjectName(QStringLiteral("MAKE_00"));
+    namedAction(operations->menuAction(), "MAKE_00");
+    for (const Submenu& submenu : operationMenu) {
+        QMenu* menu = operations;
+        if (submenu.control) {
+            menu = operations->addMenu(QString::fromUtf8(submenu.caption));
+            menu->setObjectName(QString::fromUtf8(submenu.control));
+            namedAction(menu->menuAction(), submenu.control);
+        }
+        for (const OperationItem& item : submenu.items) {
+            QAction* action =
+                namedAction(menu->addAction(QString::fromUtf8(item.caption)), item.control);
+            connect(action, &QAction::triggered, this, [this, &item] { openOperation(item); });
+        }
+    }
+    namedAction(menuBar()->addAction(QStringLiteral("О ПРОГРАММЕ")), "TITUL1");
+    connect(namedAction(menuBar()->addAction(QStringLiteral("ВЫХОД")), "EXIT_00"),
+            &QAction::triggered, this, &QWidget::close);
+}
+
+void VELTA_00::openOperation(const OperationItem& item) {
+    if (item.operationKind != 0) {
+        state_.OperationKind = item.operationKind;
+    }
+    state_.ResultRow = 1;
+    state_.NextRow = 1;
+    CalcWindow* window = loadWindow(item.window);
+    window->setRowNumberText(QString::number(state_.ResultRow));
+    if (item.hidesSpeedItem) {
+        // Hidden until the turning window is loaded afresh.
+        if (auto* speed = window->findChild<QAction*>(QStringLiteral("VELTA0"))) {
+            speed->setVisible(false);
+        }
+    }
+    auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    frame->show();
+    area_->setActiveSubWindow(frame);
+}
+
+CalcWindow* VELTA_00::loadWindow(int number) {
+    QPointer<CalcWindow>& window = windows_[static_cast<std::size_t>(number - 1)];
+    if (!window) {
+        window = windowFactories[static_cast<std::size_t>(number - 1)](state_, dialogs_);
+        QMdiSubWindow* frame = area_->addSubWindow(window);
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->resize(980, 560);
+    }
+    return window;
+}
+
+CalcWindow* VELTA_00::calcWindow(int number) const {
+    return windows_[static_cast<std::size_t>(number - 1)];
+}

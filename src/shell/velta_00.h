@@ -1,0 +1,35 @@
+#pragma once
+
+#include "shell/calcstate.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class CalcWindow;
+class QMdiArea;
+class QMenu;
+class UserDialogs;
+struct OperationItem;
+
+// The main window "Расчёт режимов резания": a picture of machining behind the calculation
+// windows that its operation menu opens.
+class VELTA_00 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit VELTA_00(UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    CalcState& state() { return state_; }
+    // A loaded calculation window, VELTA_01 to VELTA_07 by number; nullptr when not loaded.
+    CalcWindow* calcWindow(int number) const;
+
+private:
+    void createMenus();
+    void openOperation(const OperationItem& item);
+    CalcWindow* loadWindow(int number);
+
+    CalcState state_;
+    UserDialogs& dialogs_;
+    QMdiArea* area_ = nullptr;
+    std::array<QPointer<CalcWindow>, 7> windows_;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "calcframe/calcwindow.h"
+
+// Thread cutting with a cutter, a tap or a die ("НАРЕЗАНИЕ РЕЗЬБЫ").
+class VELTA_07 : public CalcWindow {
+    Q_OBJECT
+public:
+    VELTA_07(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "calcframe/calcwindow.h"
+
+// Turning: longitudinal, facing, grooving and parting, boring ("ТОКАРНАЯ ОБРАБОТКА").
+class VELTA_05 : public CalcWindow {
+    Q_OBJECT
+public:
+    VELTA_05(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+};

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "calcframe/calcwindow.h"
+#include "calcframe/resultsgrid.h"
+#include "scripteddialogs.h"
+#include "shell/velta_00.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// Drives the program as a user would: menu items of the main window and of the calculation
+// windows, typing into boxes, clicking options, reading the grid. Cell texts are checked under a
+// Russian locale, where the decimal separator is a comma.
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest() {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        main.show();
+    }
+    ~WindowTest() override {
+        EXPECT_EQ(dialogs.unusedAnswers(), 0u) << "the script holds answers nobody asked for";
+        QLocale::setDefault(QLocale::c());
+    }
+
+    // Triggers a menu item of the main window or of a calculation window by its control name.
+    void choose(const char* control, QWidget* owner = nullptr) {
+        auto* action = (owner ? owner : static_cast<QWidget*>(&main))
+                           ->findChild<QAction*>(QString::fromUtf8(control));
+        ASSERT_NE(action, nullptr) << control;
+        action->trigger();
+    }
+
+    CalcWindow* open(const char* control, int number) {
+        choose(control);
+        return main.calcWindow(number);
+    }
+
+    template <typename Widget = QWidget> Widget* control(QWidget* window, const char* name) {
+        auto* widget = window->findChild<Widget*>(QString::fromUtf8(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    void type(QWidget* window, const char* box, const QString& text) {
+        auto* edit = control<QLineEdit>(window, box);
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+
+    void click(QWidget* window, const char* option) {
+        control<QRadioButton>(window, option)->click();
+    }
+
+    QString cell(CalcWindow* window, int row, int column) {
+        return window->grid()->cellText(row, column);
+    }
+
+    QStringList rowTexts(CalcWindow* window, int row) {
+        QStringList texts;
+        for (int column = 0; column < window->grid()->columnCount(); ++column) {
+            texts << cell(window, row, column);
+        }
+        return texts;
+    }
+
+    QString focusedBox(QWidget* window) {
+        QWidget* focus = window->focusWidget();
+        return focus ? focus->objectName() : QString();
+    }
+
+    ScriptedDialogs dialogs;
+    VELTA_00 main{dialogs};
+};
