@@ -49,7 +49,11 @@ protected:
     void type(QWidget* window, const char* box, const QString& text) {
         auto* edit = control<QLineEdit>(window, box);
         edit->clear();
-        QTest::keyClicks(edit, text);
+        // Key by key, as typed; Cyrillic letters have no key code of their own here.
+        for (const QChar character : text) {
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(character),
+                                Qt::NoModifier);
+        }
     }
 
     void click(QWidget* window, const char* option) {

@@ -17,8 +17,8 @@ ResultsGrid::ResultsGrid(const std::vector<std::string>& headings, QWidget* pare
         setCellText(0, column, QString::fromStdString(headings[static_cast<std::size_t>(column)]));
     }
     verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    horizontalHeader()->setStretchLastSection(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAlternatingRowColors(true);
