@@ -99,17 +99,17 @@ void CalcWindow::buildControls() {
 
     // Cutting data: labels and boxes in one column, the row number below them.
     auto* inputs = new QGridLayout;
-    for (const NumericBox& spec : definition_.boxes) {
+    for (const NumericBox& entry : definition_.boxes) {
         auto* edit = new QLineEdit(central);
-        edit->setObjectName(QString::fromStdString(spec.name));
+        edit->setObjectName(QString::fromStdString(entry.name));
         boxes_.push_back(edit);
     }
     int line = 0;
     for (const std::string& name : screenOrder()) {
-        const auto& spec = *std::find_if(definition_.boxes.begin(), definition_.boxes.end(),
-                                         [name](const NumericBox& b) { return b.name == name; });
-        auto* label = new QLabel(QString::fromUtf8(spec.label), central);
-        label->setObjectName(QString::fromUtf8(spec.labelName));
+        const auto& entry = *std::find_if(definition_.boxes.begin(), definition_.boxes.end(),
+                                          [name](const NumericBox& b) { return b.name == name; });
+        auto* label = new QLabel(QString::fromUtf8(entry.label), central);
+        label->setObjectName(QString::fromUtf8(entry.labelName));
         label->setBuddy(box(name));
         inputs->addWidget(label, line, 0);
         inputs->addWidget(box(name), line++, 1);
@@ -228,9 +228,9 @@ std::vector<std::string> CalcWindow::screenOrder() const {
         return definition_.screenOrder;
     }
     std::vector<std::string> order;
-    for (const NumericBox& spec : definition_.boxes) {
-        if (spec.field != &CalcState::MaterialStrength) {
-            order.push_back(spec.name);
+    for (const NumericBox& entry : definition_.boxes) {
+        if (entry.field != &CalcState::MaterialStrength) {
+            order.push_back(entry.name);
         }
     }
     return order;
@@ -312,15 +312,16 @@ void CalcWindow::readBoxes() {
 
 bool CalcWindow::askForEmptyValues() {
     for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
-        const NumericBox& spec = definition_.boxes[i];
-        while (spec.askPrompt && values_[i] == 0) {
-            const std::optional<QString> answer = dialogs_.input(QString::fromUtf8(spec.askPrompt));
+        const NumericBox& entry = definition_.boxes[i];
+        while (entry.askPrompt && values_[i] == 0) {
+            const std::optional<QString> answer =
+                dialogs_.input(QString::fromUtf8(entry.askPrompt));
             if (!answer) {
                 return false;
             }
             values_[i] = ParseNumber(answer->toStdString());
-            if (spec.field) {
-                state_.*spec.field = values_[i];
+            if (entry.field) {
+                state_.*entry.field = values_[i];
             }
             boxes_[i]->setText(QString::fromStdString(plainText(values_[i], decimalSeparator())));
         }
@@ -376,11 +377,11 @@ bool CalcWindow::refuseMissingInput() {
     if (errorCode_ == 0) {
         return false;
     }
-    const auto spec =
+    const auto entry =
         std::find_if(definition_.boxes.begin(), definition_.boxes.end(),
                      [this](const NumericBox& b) { return b.missingCode == errorCode_; });
-    dialogs_.message(QString::fromUtf8(spec->missingMessage));
-    box(spec->name)->setFocus();
+    dialogs_.message(QString::fromUtf8(entry->missingMessage));
+    box(entry->name)->setFocus();
     return true;
 }
 

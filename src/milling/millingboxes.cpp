@@ -35,13 +35,13 @@ const std::array<MillingBox, 7> boxes{{
 std::vector<NumericBox> millingBoxes(const std::string& suffix, EmptyBoxes empty) {
     std::vector<NumericBox> result;
     int code = 10;
-    for (const MillingBox& spec : boxes) {
-        NumericBox box{spec.name + suffix, spec.labelName, spec.label, spec.field};
+    for (const MillingBox& row : boxes) {
+        NumericBox box{row.name + suffix, row.labelName, row.label, row.field};
         if (empty == EmptyBoxes::Report) {
             box.missingCode = code;
-            box.missingMessage = spec.message;
+            box.missingMessage = row.message;
         } else {
-            box.askPrompt = spec.prompt;
+            box.askPrompt = row.prompt;
         }
         result.push_back(box);
         code += 10;
