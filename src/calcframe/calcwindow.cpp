@@ -1,12 +1,15 @@
 #include "calcframe/calcwindow.h"
 
 #include "calcframe/numberformat.h"
+#include "calcframe/report.h"
+#include "calcframe/reportfile.h"
 #include "calcframe/resultsgrid.h"
 #include "calcframe/rowbookkeeping.h"
 #include "shell/parsenumber.h"
 #include "shell/userdialogs.h"
 
 #include <QButtonGroup>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -195,7 +198,8 @@ void CalcWindow::buildMenu() {
     } else {
         addItem(bar, QStringLiteral("HELP_0"), "СПРАВКА");
     }
-    addItem(bar, actionName("SAVE", number), "СОХРАНИТЬ");
+    connect(addItem(bar, actionName("SAVE", number), "СОХРАНИТЬ"), &QAction::triggered, this,
+            &CalcWindow::SAVE_Click);
     connect(addItem(bar, actionName("EXIT", number), "ВЫХОД"), &QAction::triggered, this,
             &CalcWindow::EXIT_Click);
 }
@@ -295,6 +299,26 @@ void CalcWindow::MAKE_Click() {
     state_.Torque = results.M.value_or(0);
     state_.CutPower = results.N.value_or(0);
     writeRow(*row, tool, work, results);
+}
+
+void CalcWindow::SAVE_Click() {
+    // The heading row and every row the calculations gave the grid.
+    std::vector<std::vector<std::string>> rows;
+    for (int row = 0; row <= rowCount_ - 2; ++row) {
+        std::vector<std::string>& cells = rows.emplace_back();
+        for (int column = 0; column < grid_->columnCount(); ++column) {
+            cells.push_back(grid_->cellText(row, column).toStdString());
+        }
+    }
+    const std::string title = reportTitle(definition_.number, state_.OperationKind);
+    const std::optional<std::string> bytes = toWindows1251(reportText(title, rows));
+    const QString workingFile =
+        QDir::current().absoluteFilePath(QString::fromUtf8(workingReportName));
+    if (!bytes || !writeFileBytes(workingFile.toStdString(), *bytes)) {
+        dialogs_.message(QStringLiteral("НЕ УДАЛОСЬ ЗАПИСАТЬ ФАЙЛ %1!!!").arg(workingReportName));
+        return;
+    }
+    emit reportWritten(workingFile, QByteArray::fromStdString(*bytes));
 }
 
 RowResults CalcWindow::compute(ToolMaterial, WorkMaterial) {

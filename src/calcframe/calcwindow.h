@@ -39,6 +39,12 @@ public:
 public slots:
     // "РАСЧЁТ" of every window.
     void MAKE_Click();
+    // "СОХРАНИТЬ": the report of the grid into the working file in the current folder.
+    void SAVE_Click();
+
+signals:
+    // The working file now holds these report bytes; the save dialog takes it from here.
+    void reportWritten(const QString& workingFile, const QByteArray& bytes);
 
 protected:
     // The window's own formulas for the selected tool and work material, on the values just read

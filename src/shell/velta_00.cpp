@@ -1,5 +1,6 @@
 #include "shell/velta_00.h"
 
+#include "calcframe/file_0.h"
 #include "holes/velta_06.h"
 #include "milling/velta_01.h"
 #include "milling/velta_02.h"
@@ -125,11 +126,28 @@ CalcWindow* VELTA_00::loadWindow(int number) {
     QPointer<CalcWindow>& window = windows_[static_cast<std::size_t>(number - 1)];
     if (!window) {
         window = windowFactories[static_cast<std::size_t>(number - 1)](state_, dialogs_);
+        connect(window, &CalcWindow::reportWritten, this, &VELTA_00::showSaveDialog);
         QMdiSubWindow* frame = area_->addSubWindow(window);
         frame->setAttribute(Qt::WA_DeleteOnClose);
         frame->resize(980, 560);
     }
     return window;
+}
+
+void VELTA_00::showSaveDialog(const QString& workingFile, const QByteArray& bytes) {
+    // One dialog for all windows: a second report while it is open replaces what it will move.
+    if (!saveDialog_) {
+        saveDialog_ = new FILE_0(state_, dialogs_, this);
+        saveDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    saveDialog_->setReport(workingFile.toStdString(), bytes.toStdString());
+    saveDialog_->show();
+    saveDialog_->raise();
+    saveDialog_->activateWindow();
+}
+
+FILE_0* VELTA_00::saveDialog() const {
+    return saveDialog_;
 }
 
 CalcWindow* VELTA_00::calcWindow(int number) const {

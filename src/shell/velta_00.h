@@ -7,6 +7,7 @@
 #include <array>
 
 class CalcWindow;
+class FILE_0;
 class QMdiArea;
 class QMenu;
 class UserDialogs;
@@ -22,14 +23,18 @@ public:
     CalcState& state() { return state_; }
     // A loaded calculation window, VELTA_01 to VELTA_07 by number; nullptr when not loaded.
     CalcWindow* calcWindow(int number) const;
+    // The save dialog while it is open; nullptr otherwise.
+    FILE_0* saveDialog() const;
 
 private:
     void createMenus();
     void openOperation(const OperationItem& item);
     CalcWindow* loadWindow(int number);
+    void showSaveDialog(const QString& workingFile, const QByteArray& bytes);
 
     CalcState state_;
     UserDialogs& dialogs_;
     QMdiArea* area_ = nullptr;
     std::array<QPointer<CalcWindow>, 7> windows_;
+    QPointer<FILE_0> saveDialog_;
 };

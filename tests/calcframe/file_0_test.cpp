@@ -1,0 +1,271 @@
+#include "calcframe/file_0.h"
+#include "windowdriver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <unistd.h>
+
+namespace {
+
+// Saving runs in a temporary current folder, where the working file noname.txt is written.
+class SaveTest : public WindowTest {
+protected:
+    SaveTest()
+        : previousFolder(QDir::currentPath()) {
+        QDir::setCurrent(folder.path());
+    }
+    ~SaveTest() override { QDir::setCurrent(previousFolder); }
+
+    CalcWindow* faceMillingWithRows(int rows) {
+        CalcWindow* window = open("MAKE_0011", 1);
+        const std::pair<const char*, const char*> values[] = {
+            {"D_TEXT", "100"}, {"Z_TEXT", "10"},  {"B_TEXT", "50"}, {"T_TEXT", "2"},
+            {"H_TEXT", "750"}, {"S_TEXT", "0,1"}, {"V_TEXT", "100"}};
+        for (const auto& [box, text] : values) {
+            type(window, box, text);
+        }
+        click(window, "TS_OPT");
+        click(window, "ST_OPT");
+        for (int row = 0; row < rows; ++row) {
+            choose("MAKE_01", window);
+        }
+        return window;
+    }
+
+    FILE_0* save(CalcWindow* window) {
+        choose(QStringLiteral("SAVE_0%1").arg(window->definition().number).toUtf8(), window);
+        return main.saveDialog();
+    }
+
+    void saveAs(FILE_0* dialog, const QString& name) {
+        type(dialog, "Text1", name);
+        control<QPushButton>(dialog, "Command1")->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    static QByteArray bytes(const QString& file) {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    // The report's lines decoded from windows-1251.
+    static QStringList lines(const QString& file) {
+        QStringDecoder decode("windows-1251");
+        QString text = decode(bytes(file));
+        return text.split("\r\n");
+    }
+
+    QTemporaryDir folder;
+    QString previousFolder;
+};
+
+const QString threeRowReport =
+    "Фрезерование торцовыми фрезами\r\n"
+    "номеринстр-тзаг-каs, мм/зубv, м/минt, ммD фр, ммВ фр, ммZ фрPz, HPy, HPx, HM, HмN, кВтn, "
+    "об/мин\r\n"
+    "1ТCсталь0,1100210050101720,8688,3860,486,0412,812318\r\n"
+    "2ТCсталь0,1100210050101720,8688,3860,486,0412,812318\r\n"
+    "3ТCсталь0,1100210050101720,8688,3860,486,0412,812318\r\n";
+
+} // namespace
+
+TEST_F(SaveTest, ThreeRowsSavedUnderANewName) {
+    FILE_0* dialog = save(faceMillingWithRows(3));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), "ФАЙЛ");
+    EXPECT_TRUE(QFile::exists(path("noname.txt")));
+    dialog->setFolder(folder.path());
+
+    saveAs(dialog, "отчёт.txt");
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_EQ(main.saveDialog(), nullptr);
+    EXPECT_FALSE(QFile::exists(path("noname.txt")));
+    EXPECT_EQ(bytes(path("отчёт.txt")), QByteArray(QStringEncoder("windows-1251")(threeRowReport)));
+    EXPECT_EQ(main.state().SaveName, "отчёт.txt");
+    EXPECT_EQ(main.state().SavePath, QDir::toNativeSeparators(path("отчёт.txt")).toStdString());
+}
+
+TEST_F(SaveTest, FreshWindowReportsTitleAndHeadingsOnly) {
+    CalcWindow* window = open("MAKE_0013", 2);
+    save(window);
+    EXPECT_EQ(lines(path("noname.txt")),
+              QStringList({"Фрезерование цилиндрическими фрезами",
+                           "номеринстр-тзаг-каs, мм/зубv, м/минt, ммD фр, ммВ фр, ммZ фрPz, "
+                           "HPy, HPx, HM, HмN, кВтn, об/мин",
+                           ""}));
+}
+
+TEST_F(SaveTest, NameIsUsedAsTypedAndOnlyTextFilesAreListed) {
+    QFile(path("earlier.txt")).open(QIODevice::WriteOnly);
+    QFile(path("data.csv")).open(QIODevice::WriteOnly);
+    FILE_0* dialog = save(faceMillingWithRows(1));
+    dialog->setFolder(folder.path());
+    auto* files = control<QListWidget>(dialog, "File1");
+    QStringList listed;
+    for (int i = 0; i < files->count(); ++i) {
+        listed << files->item(i)->text();
+    }
+    EXPECT_EQ(listed, QStringList({"earlier.txt", "noname.txt"}));
+    emit files->itemClicked(files->item(0));
+    EXPECT_EQ(control<QLineEdit>(dialog, "Text1")->text(), "earlier.txt");
+
+    saveAs(dialog, "report*?");
+    EXPECT_TRUE(QFile::exists(path("report*?")));
+    EXPECT_FALSE(QFile::exists(path("report*?.txt")));
+}
+
+TEST_F(SaveTest, ReplaceQuestionOkAndCancel) {
+    QFile old(path("old.txt"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("earlier results");
+    old.close();
+    FILE_0* dialog = save(faceMillingWithRows(3));
+    dialog->setFolder(folder.path());
+    const QString question = "confirm: Файл " + QDir::toNativeSeparators(path("old.txt")) +
+                             " уже существует, хотите его заменить?";
+
+    dialogs.confirmWith(false);
+    saveAs(dialog, "old.txt");
+    EXPECT_EQ(dialogs.shown, QStringList{question});
+    EXPECT_EQ(bytes(path("old.txt")), "earlier results");
+    EXPECT_TRUE(QFile::exists(path("noname.txt")));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(focusedBox(dialog), "Text1");
+
+    dialogs.confirmWith(true);
+    saveAs(dialog, "old.txt");
+    EXPECT_EQ(bytes(path("old.txt")), QByteArray(QStringEncoder("windows-1251")(threeRowReport)));
+    EXPECT_FALSE(QFile::exists(path("noname.txt")));
+}
+
+TEST_F(SaveTest, RefusalsKeepTheDialogAndTheWorkingFile) {
+    QDir(folder.path()).mkdir("taken");
+    FILE_0* dialog = save(faceMillingWithRows(1));
+    dialog->setFolder(folder.path());
+    const auto failed = [this](const QString& name) {
+        return "message: НЕ УДАЛОСЬ СОХРАНИТЬ ФАЙЛ " + QDir::toNativeSeparators(path(name)) + "!!!";
+    };
+    struct Case {
+        QString name;
+        QString message;
+    };
+    const Case cases[] = {
+        {"", "message: ВЫ НЕ ЗАДАЛИ ИМЯ ФАЙЛА!!!"},
+        {"   ", "message: ВЫ НЕ ЗАДАЛИ ИМЯ ФАЙЛА!!!"},
+        {"taken", failed("taken")},
+        {"sub/report.txt", failed("sub/report.txt")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        dialogs.shown.clear();
+        saveAs(dialog, c.name);
+        EXPECT_EQ(dialogs.shown, QStringList{c.message});
+        EXPECT_EQ(main.saveDialog(), dialog);
+        EXPECT_EQ(focusedBox(dialog), "Text1");
+        EXPECT_TRUE(QFile::exists(path("noname.txt")));
+    }
+}
+
+TEST_F(SaveTest, UnwritableFolderKeepsTheReport) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "running as root, every folder is writable";
+    }
+    QDir(folder.path()).mkdir("locked");
+    QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
+    FILE_0* dialog = save(faceMillingWithRows(1));
+    dialog->setFolder(path("locked"));
+    saveAs(dialog, "report.txt");
+    EXPECT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(QFile::exists(path("noname.txt")));
+    QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(SaveTest, VanishedOrReplacedWorkingFileIsNeverMoved) {
+    FILE_0* dialog = save(faceMillingWithRows(1));
+    dialog->setFolder(folder.path());
+    QFile::remove(path("noname.txt"));
+    saveAs(dialog, "report.txt");
+    const QString failed = "message: НЕ УДАЛОСЬ СОХРАНИТЬ ФАЙЛ " +
+                           QDir::toNativeSeparators(path("report.txt")) + "!!!";
+    EXPECT_EQ(dialogs.shown, QStringList{failed});
+
+    QFile stale(path("noname.txt"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("another program's file");
+    stale.close();
+    saveAs(dialog, "report.txt");
+    EXPECT_FALSE(QFile::exists(path("report.txt")));
+    EXPECT_EQ(bytes(path("noname.txt")), "another program's file");
+}
+
+TEST_F(SaveTest, WorkingFileThatCannotBeCreatedOpensNoDialog) {
+    QDir(folder.path()).mkdir("noname.txt");
+    save(faceMillingWithRows(1));
+    EXPECT_EQ(dialogs.shown, QStringList{"message: НЕ УДАЛОСЬ ЗАПИСАТЬ ФАЙЛ noname.txt!!!"});
+    EXPECT_EQ(main.saveDialog(), nullptr);
+}
+
+TEST_F(SaveTest, SecondSaveRewritesTheWorkingFileForTheOpenDialog) {
+    CalcWindow* window = faceMillingWithRows(1);
+    FILE_0* dialog = save(window);
+    choose("MAKE_01", window);
+    EXPECT_EQ(save(window), dialog);
+    EXPECT_EQ(lines(path("noname.txt")).size(), 5);
+    dialog->setFolder(folder.path());
+    saveAs(dialog, "two rows.txt");
+    EXPECT_EQ(lines(path("two rows.txt")).size(), 5);
+}
+
+TEST_F(SaveTest, FolderChosenInTheListIsWhereTheReportGoes) {
+    QDir(folder.path()).mkdir("reports");
+    FILE_0* dialog = save(faceMillingWithRows(1));
+    dialog->setFolder(folder.path());
+    auto* folders = control<QListWidget>(dialog, "Dir1");
+    const auto found = folders->findItems("reports", Qt::MatchEndsWith);
+    ASSERT_EQ(found.size(), 1);
+    emit folders->itemActivated(found.front());
+    EXPECT_EQ(main.state().SaveFolder, QDir::toNativeSeparators(path("reports")).toStdString());
+    saveAs(dialog, "r.txt");
+    EXPECT_TRUE(QFile::exists(path("reports/r.txt")));
+}
+
+TEST_F(SaveTest, TitleFollowsTheWindowAndItsSubOperation) {
+    struct Case {
+        const char* menuItem;
+        int window;
+        int operationKind; // set after opening, as a later calculation elsewhere would
+        const char* title;
+    };
+    const Case cases[] = {
+        {"MAKE_0011", 1, 0, "Фрезерование торцовыми фрезами"},
+        {"MAKE_0012", 3, 0, "Фрезерование концевыми фрезами"},
+        {"MAKE_0014", 4, 0, "Фрезерование дисковыми фрезами"},
+        {"MAKE_0021", 5, 1, "Точение продольное"},
+        {"MAKE_0022", 5, 2, "Подрезка торца"},
+        {"MAKE_0023", 5, 3, "Проточка канавок и отрезка"},
+        {"MAKE_0024", 5, 4, "Растачивание"},
+        {"MAKE_0003", 6, 1, "Сверление"},
+        {"MAKE_0004", 6, 2, "Рассверливание"},
+        {"MAKE_0005", 6, 3, "Зенкерование"},
+        {"MAKE0005", 6, 4, "Развёртывание"},
+        {"MAKE_0007", 7, 1, "Нарезание резьбы резцом"},
+        {"MAKE_0007", 7, 2, "Нарезание резьбы метчиком"},
+        {"MAKE_0007", 7, 3, "Нарезание резьбы плашкой"},
+        {"MAKE_0007", 7, 4, "Нарезание резьбы"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        CalcWindow* window = open(c.menuItem, c.window);
+        main.state().OperationKind = static_cast<std::int16_t>(c.operationKind);
+        save(window);
+        EXPECT_EQ(lines(path("noname.txt")).front(), QString::fromUtf8(c.title));
+        EXPECT_EQ(lines(path("noname.txt")).size(), 3);
+    }
+}

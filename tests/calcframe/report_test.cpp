@@ -1,0 +1,148 @@
+#include "calcframe/report.h"
+#include "calcframe/reportfile.h"
+#include "calcframe/resultrow.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A folder of its own for each test, removed afterwards.
+class ReportFileTest : public ::testing::Test {
+protected:
+    ReportFileTest() {
+        folder = fs::temp_directory_path() /
+                 ("rezhim-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    ~ReportFileTest() override { fs::remove_all(folder); }
+    fs::path folder;
+};
+
+} // namespace
+
+TEST(Report, WindowsCyrillicBytesWithCrLfAndNoTrailingBlankLine) {
+    const std::vector<std::vector<std::string>> rows{
+        {"1", "Б/Р", "сталь"}, {"2", "ТC", "чугун"}, {"3", "М/K", "АЛ."}};
+    const std::optional<std::string> bytes = toWindows1251(reportText("Сверление", rows));
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(*bytes, "\xD1\xE2\xE5\xF0\xEB\xE5\xED\xE8\xE5\r\n"
+                      "1\xC1/\xD0\xF1\xF2\xE0\xEB\xFC\r\n"
+                      "2\xD2"
+                      "C\xF7\xF3\xE3\xF3\xED\r\n"
+                      "3\xCC/K\xC0\xCB.\r\n");
+}
+
+TEST(Report, FreshWindowAndThreeRows) {
+    const std::vector<std::string> headingRow = headings(GridLayout::Milling);
+    EXPECT_EQ(reportText("Фрезерование торцовыми фрезами", {headingRow}),
+              "Фрезерование торцовыми фрезами\r\n"
+              "номеринстр-тзаг-каs, мм/зубv, м/минt, ммD фр, ммВ фр, ммZ фрPz, HPy, HPx, HM, "
+              "HмN, кВтn, об/мин\r\n");
+    const std::vector<std::string> row{"1",     "ТC",    "сталь",  "0,1",   "100",
+                                       "2",     "100",   "50",     "10",    "1720,8",
+                                       "688,3", "860,4", "86,041", "2,812", "318"};
+    const std::string text = reportText("t", {headingRow, row, row, row});
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
+    EXPECT_NE(text.find("\r\n1ТCсталь0,1100210050101720,8688,3860,486,0412,812318\r\n"),
+              std::string::npos);
+}
+
+TEST(Report, RefusesTextTheCodePageCannotHold) {
+    EXPECT_FALSE(toWindows1251("резьба 漢"));
+    EXPECT_FALSE(toWindows1251("\xFF\xFE"));
+    EXPECT_EQ(toWindows1251("№ €"), std::string("\xB9 \x88"));
+}
+
+TEST(Report, TitleByWindowAndOperationKind) {
+    struct Case {
+        int window;
+        int kind;
+        const char* title;
+    };
+    const Case cases[] = {
+        {1, 3, "Фрезерование торцовыми фрезами"},
+        {2, 0, "Фрезерование цилиндрическими фрезами"},
+        {3, 1, "Фрезерование концевыми фрезами"},
+        {4, 2, "Фрезерование дисковыми фрезами"},
+        {5, 1, "Точение продольное"},
+        {5, 2, "Подрезка торца"},
+        {5, 3, "Проточка канавок и отрезка"},
+        {5, 4, "Растачивание"},
+        {6, 1, "Сверление"},
+        {6, 2, "Рассверливание"},
+        {6, 3, "Зенкерование"},
+        {6, 4, "Развёртывание"},
+        {7, 1, "Нарезание резьбы резцом"},
+        {7, 2, "Нарезание резьбы метчиком"},
+        {7, 3, "Нарезание резьбы плашкой"},
+        // Before any threading calculation, or after a menu item chose sub-operation 4.
+        {7, 0, "Нарезание резьбы"},
+        {7, 4, "Нарезание резьбы"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(reportTitle(c.window, c.kind), c.title) << c.window << " " << c.kind;
+    }
+}
+
+TEST_F(ReportFileTest, MoveReplacesTheTargetInOneStep) {
+    const fs::path working = folder / workingReportName;
+    const fs::path target = folder / "report.txt";
+    ASSERT_TRUE(writeFileBytes(target, "old"));
+    ASSERT_TRUE(writeFileBytes(working, "new report"));
+    EXPECT_EQ(moveReport(working, target, "new report"), MoveResult::Moved);
+    EXPECT_EQ(readBytes(target), "new report");
+    EXPECT_FALSE(fs::exists(working));
+}
+
+TEST_F(ReportFileTest, OnlyTheReportJustWrittenIsMoved) {
+    const fs::path working = folder / workingReportName;
+    const fs::path target = folder / "report.txt";
+    EXPECT_EQ(moveReport(working, target, "report"), MoveResult::SourceChanged); // vanished
+    ASSERT_TRUE(writeFileBytes(working, "a stale report"));
+    EXPECT_EQ(moveReport(working, target, "report"), MoveResult::SourceChanged);
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_EQ(readBytes(working), "a stale report");
+}
+
+TEST_F(ReportFileTest, FailedMoveKeepsTheWorkingFile) {
+    const fs::path working = folder / workingReportName;
+    ASSERT_TRUE(writeFileBytes(working, "report"));
+    fs::create_directory(folder / "taken");
+    EXPECT_EQ(moveReport(working, folder / "taken", "report"), MoveResult::Failed);
+    EXPECT_EQ(moveReport(working, folder / "missing" / "r.txt", "report"), MoveResult::Failed);
+    EXPECT_EQ(readBytes(working), "report");
+    EXPECT_FALSE(writeFileBytes(folder / "taken", "x"));
+}
+
+TEST_F(ReportFileTest, MoveAcrossFileSystems) {
+    // /dev/shm is a memory file system on Linux, apart from the disk holding the temp folder.
+    const fs::path other = "/dev/shm";
+    struct stat here {};
+    struct stat there {};
+    if (stat(folder.c_str(), &here) != 0 || stat(other.c_str(), &there) != 0 ||
+        here.st_dev == there.st_dev) {
+        GTEST_SKIP() << "no second file system to move to";
+    }
+    const fs::path working = folder / workingReportName;
+    const fs::path target = other / "rezhim-move-test.txt";
+    ASSERT_TRUE(writeFileBytes(working, "report"));
+    ASSERT_TRUE(writeFileBytes(target, "old"));
+    EXPECT_EQ(moveReport(working, target, "report"), MoveResult::Moved);
+    EXPECT_EQ(readBytes(target), "report");
+    EXPECT_FALSE(fs::exists(working));
+    EXPECT_FALSE(fs::exists(other / "rezhim-move-test.txt.rezhim-partial"));
+    fs::remove(target);
+}
