@@ -56,6 +56,21 @@ protected:
         }
     }
 
+    void fill(QWidget* window, std::initializer_list<std::pair<const char*, QString>> values) {
+        for (const auto& [box, text] : values) {
+            type(window, box, text);
+        }
+    }
+
+    // "РАСЧЁТ" of the window, as its menu item.
+    void calculate(CalcWindow* window) {
+        choose(QStringLiteral("MAKE_0%1").arg(window->definition().number).toUtf8(), window);
+    }
+    void calculateAt(CalcWindow* window, const QString& row) {
+        type(window, "Text1", row);
+        calculate(window);
+    }
+
     void click(QWidget* window, const char* option) {
         control<QRadioButton>(window, option)->click();
     }

@@ -270,13 +270,18 @@ void CalcWindow::EXIT_Click() {
 void CalcWindow::MAKE_Click() {
     errorCode_ = 0;
     readBoxes();
+    deriveInputs();
     const std::optional<int> row = leadingInteger(rowNumberBox_->text().toStdString());
     for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
         if (values_[i] == 0 && definition_.boxes[i].missingCode != 0) {
             errorCode_ = definition_.boxes[i].missingCode;
         }
     }
-    if (!askForEmptyValues() || !askMaterials() || refuseMissingInput() || refuseNegativeInput()) {
+    if (definition_.missingInputFirst && refuseMissingInput()) {
+        return;
+    }
+    if (!askForEmptyValues() || !askMaterials() || !askFurtherQuestions() || refuseMissingInput() ||
+        refuseNegativeInput()) {
         return;
     }
     if (!row || !isWritableRow(*row, rowCount_)) {
@@ -299,6 +304,9 @@ void CalcWindow::MAKE_Click() {
     state_.Torque = results.M.value_or(0);
     state_.CutPower = results.N.value_or(0);
     writeRow(*row, tool, work, results);
+    if (results.notice) {
+        dialogs_.message(QString::fromUtf8(results.notice));
+    }
 }
 
 void CalcWindow::SAVE_Click() {
@@ -327,28 +335,36 @@ RowResults CalcWindow::compute(ToolMaterial, WorkMaterial) {
 
 void CalcWindow::readBoxes() {
     for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
-        values_[i] = ParseNumber(boxes_[i]->text().toStdString());
-        if (const auto field = definition_.boxes[i].field) {
-            state_.*field = values_[i];
-        }
+        storeValue(i, ParseNumber(boxes_[i]->text().toStdString()));
+    }
+}
+
+void CalcWindow::storeValue(std::size_t box, double value) {
+    values_[box] = value;
+    if (const auto field = definition_.boxes[box].field) {
+        state_.*field = value;
     }
 }
 
 bool CalcWindow::askForEmptyValues() {
-    for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
-        const NumericBox& entry = definition_.boxes[i];
-        while (entry.askPrompt && values_[i] == 0) {
-            const std::optional<QString> answer =
-                dialogs_.input(QString::fromUtf8(entry.askPrompt));
-            if (!answer) {
-                return false;
-            }
-            values_[i] = ParseNumber(answer->toStdString());
-            if (entry.field) {
-                state_.*entry.field = values_[i];
-            }
-            boxes_[i]->setText(QString::fromStdString(plainText(values_[i], decimalSeparator())));
+    for (const NumericBox& entry : definition_.boxes) {
+        if (entry.askPrompt && !askValue(entry.name, entry.askPrompt)) {
+            return false;
         }
+    }
+    return true;
+}
+
+bool CalcWindow::askValue(const std::string& boxName, const char* prompt) {
+    // An empty or non-numeric answer reads as 0 and is asked again; Cancel gives up.
+    const std::size_t i = boxIndex(boxName);
+    while (values_[i] == 0) {
+        const std::optional<QString> answer = dialogs_.input(QString::fromUtf8(prompt));
+        if (!answer) {
+            return false;
+        }
+        storeValue(i, ParseNumber(answer->toStdString()));
+        boxes_[i]->setText(QString::fromStdString(plainText(values_[i], decimalSeparator())));
     }
     return true;
 }
@@ -448,13 +464,19 @@ void CalcWindow::writeRow(int row, ToolMaterial tool, WorkMaterial work,
     rowNumberBox_->setText(QString::number(state_.NextRow));
 }
 
+std::size_t CalcWindow::boxIndex(const std::string& name) const {
+    const auto found =
+        std::find_if(definition_.boxes.begin(), definition_.boxes.end(),
+                     [&name](const NumericBox& entry) { return entry.name == name; });
+    return static_cast<std::size_t>(found - definition_.boxes.begin());
+}
+
 double CalcWindow::value(const std::string& boxName) const {
-    for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
-        if (definition_.boxes[i].name == boxName) {
-            return values_[i];
-        }
-    }
-    return 0;
+    return values_.at(boxIndex(boxName));
+}
+
+void CalcWindow::setValue(const std::string& boxName, double value) {
+    storeValue(boxIndex(boxName), value);
 }
 
 std::optional<int> CalcWindow::selectedChoice() const {

@@ -17,6 +17,8 @@ class UserDialogs;
 // What a window's calculation gives for one row; an empty value leaves its cell blank.
 struct RowResults {
     std::optional<double> Pz, Py, Px, M, N, n;
+    // Said to the user once the row is written, where a result could not be computed.
+    const char* notice = nullptr;
 };
 
 // The frame shared by the seven calculation windows: material and tool options, the numeric
@@ -53,9 +55,21 @@ protected:
     // echoed inputs and materials only.
     virtual RowResults compute(ToolMaterial tool, WorkMaterial work);
 
+    // After the boxes are read, before anything is checked: a window may derive a value from the
+    // others (a drill's depth of cut is half its diameter).
+    virtual void deriveInputs() {}
+    // After the material questions and the window's further choice: questions of the window's
+    // own. False when the user cancelled one.
+    virtual bool askFurtherQuestions() { return true; }
+
     CalcState& state() const { return state_; }
     // The value last read from a box, by its object name.
     double value(const std::string& boxName) const;
+    // Replaces the value read from a box, as if it had been typed, without touching the box.
+    void setValue(const std::string& boxName, double value);
+    // Asks for a box's value until a non-zero number is given and writes it into the box; false
+    // when the user cancels.
+    bool askValue(const std::string& boxName, const char* prompt);
     // The code of the selected option of the window's further choice.
     std::optional<int> selectedChoice() const;
 
@@ -67,6 +81,8 @@ private:
     void EXIT_Click();
 
     void readBoxes();
+    std::size_t boxIndex(const std::string& name) const;
+    void storeValue(std::size_t box, double value);
     bool askForEmptyValues();
     bool askMaterials();
     std::optional<int> askCode(const char* prompt, int highest);

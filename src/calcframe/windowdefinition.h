@@ -46,6 +46,8 @@ struct WindowDefinition {
     const char* stubCaption = "ПОДАЧА И СКОРОСТЬ";
     bool threadHelpItems = false; // "СПРАВКА" opens a submenu of two reference windows
     std::optional<ChoiceGroup> choices;
+    // A missing input is reported before any question is asked (the threading window).
+    bool missingInputFirst = false;
     std::array<std::string_view, toolMaterialCount> toolTexts = toolMaterialTexts;
     ResultPatterns patterns;
 };

@@ -2,9 +2,17 @@
 
 #include "calcframe/calcwindow.h"
 
-// Thread cutting with a cutter, a tap or a die ("НАРЕЗАНИЕ РЕЗЬБЫ").
+// Thread cutting with a cutter, a tap or a die ("НАРЕЗАНИЕ РЕЗЬБЫ"); the tool chosen here sets
+// the sub-operation that titles the report.
 class VELTA_07 : public CalcWindow {
     Q_OBJECT
 public:
     VELTA_07(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    // The correction factor the last calculation used.
+    double Kmp = 0;
+
+protected:
+    bool askFurtherQuestions() override;
+    RowResults compute(ToolMaterial tool, WorkMaterial work) override;
 };

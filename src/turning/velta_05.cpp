@@ -23,3 +23,11 @@ WindowDefinition turningWindow() {
 
 VELTA_05::VELTA_05(CalcState& state, UserDialogs& dialogs, QWidget* parent)
     : CalcWindow(turningWindow(), state, dialogs, parent) {}
+
+RowResults VELTA_05::compute(ToolMaterial tool, WorkMaterial work) {
+    const TurningResult result =
+        turning(tool, work, state().OperationKind, workpieceInputs(state()));
+    Kmp = result.Kmp;
+    ForceCoefficients = result.coefficients;
+    return {result.Pz, result.Py, result.Px, result.M, result.N, result.n};
+}

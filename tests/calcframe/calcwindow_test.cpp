@@ -31,18 +31,6 @@ protected:
                       {"S_TEXT", "0,1"},
                       {"V_TEXT", "100"}});
     }
-    void fill(CalcWindow* window, std::initializer_list<std::pair<const char*, QString>> values) {
-        for (const auto& [box, text] : values) {
-            type(window, box, text);
-        }
-    }
-    void calculate(CalcWindow* window) {
-        choose(QStringLiteral("MAKE_0%1").arg(window->definition().number).toUtf8(), window);
-    }
-    void calculateAt(CalcWindow* window, const QString& row) {
-        type(window, "Text1", row);
-        calculate(window);
-    }
     QString rowBox(CalcWindow* window) { return control<QLineEdit>(window, "Text1")->text(); }
 };
 
@@ -236,7 +224,7 @@ TEST_F(FrameTest, SharedCountersResetByTheMenuNeverDropFilledRows) {
     EXPECT_EQ(window->RowCount(), 6);
 }
 
-TEST_F(FrameTest, WindowWithoutFormulasWritesEchoedInputsAndMaterials) {
+TEST_F(FrameTest, TurningLayoutEchoesInputsAndMaterials) {
     CalcWindow* window = open("MAKE_0021", 5);
     fill(window, {{"D_TEXT5", "50"},
                   {"T_TEXT5", "2"},
@@ -246,8 +234,9 @@ TEST_F(FrameTest, WindowWithoutFormulasWritesEchoedInputsAndMaterials) {
     click(window, "MK_OPT5");
     click(window, "CU_OPT5");
     calculate(window);
-    EXPECT_EQ(rowTexts(window, 1),
-              QStringList({"1", "М/K", "МЕД.", "0,2", "100", "2", "50", "", "", "", "", "", ""}));
+    // Ceramics on a hard copper alloy (Kmp 0.75): torque in whole N·m, speed to 0.01 rev/min.
+    EXPECT_EQ(rowTexts(window, 1), QStringList({"1", "М/K", "МЕД.", "0,2", "100", "2", "50", "78,7",
+                                                "40,2", "67,1", "2", "0,129", "636,94"}));
     EXPECT_EQ(rowBox(window), "2");
 }
 

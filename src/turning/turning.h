@@ -1,0 +1,69 @@
+#pragma once
+
+#include "calcframe/materials.h"
+#include "calcframe/workpieceinputs.h"
+
+#include <array>
+
+// One force component of turning: P = 10 Cp t^x s^y v^n · Kmp (N), t depth of cut (mm),
+// s feed (mm/rev), v cutting speed (m/min).
+struct ForceLaw {
+    double Cp, x, y, n;
+};
+
+struct TurningCoefficients {
+    ForceLaw Pz; // tangential
+    ForceLaw Py; // radial
+    ForceLaw Px; // axial (feed)
+};
+
+using TurningTable =
+    std::array<std::array<TurningCoefficients, workMaterialCount>, toolMaterialCount>;
+
+// Longitudinal turning, facing and boring (handbook force tables for straight-turning tools),
+// rows by tool (high-speed steel, carbide, mineral ceramics), columns by work material (steel,
+// cast iron, aluminium alloys, copper alloys).
+inline constexpr TurningTable turningTable{{
+    {{{{200, 1.0, 0.75, 0}, {125, 0.9, 0.75, 0}, {67, 1.2, 0.65, 0}},
+      {{180, 1.0, 0.75, 0}, {120, 0.9, 0.75, 0}, {65, 1.2, 0.65, 0}},
+      {{40, 1.0, 0.75, 0}, {25, 0.9, 0.75, 0}, {13, 1.2, 0.65, 0}},
+      {{55, 1.0, 0.66, 0}, {33, 0.9, 0.75, 0}, {16, 1.2, 0.65, 0}}}},
+    {{{{300, 1.0, 0.75, -0.15}, {243, 0.9, 0.6, -0.3}, {339, 1.0, 0.5, -0.4}},
+      {{92, 1.0, 0.75, 0}, {54, 0.9, 0.75, 0}, {46, 1.0, 0.4, 0}},
+      {{74, 1.0, 0.75, -0.15}, {62, 0.9, 0.6, 0}, {16, 1.0, 0.5, 0}},
+      {{74, 1.0, 0.75, -0.15}, {62, 0.9, 0.6, 0}, {16, 1.0, 0.5, 0}}}},
+    {{{{74, 1.0, 0.75, -0.15}, {120, 0.9, 0.6, -0.3}, {200, 1.0, 0.5, -0.4}},
+      {{45, 1.0, 0.75, 0}, {21, 0.9, 0.75, 0}, {23, 1.0, 0.4, 0}},
+      {{35, 1.0, 0.75, -0.15}, {30, 0.9, 0.6, -0.3}, {10, 1.0, 0.5, 0}},
+      {{35, 1.0, 0.75, -0.15}, {30, 0.9, 0.6, -0.3}, {10, 1.0, 0.5, 0}}}},
+}};
+
+// Grooving and parting load the narrow cutting edge with its own main force for high-speed steel
+// and for carbide on steel; elsewhere the turning law holds. A grooving tool has no radial or
+// axial force worth reporting.
+inline constexpr std::array<std::array<ForceLaw, workMaterialCount>, toolMaterialCount>
+    groovingPzTable{{
+        {{{247, 1.0, 1.0, 0}, {158, 1.0, 1.0, 0}, {50, 1.0, 1.0, 0}, {75, 1.0, 1.0, 0}}},
+        {{{408, 0.72, 0.8, 0}, {92, 1.0, 0.75, 0}, {74, 1.0, 0.75, -0.15}, {74, 1.0, 0.75, -0.15}}},
+        {{{74, 1.0, 0.75, -0.15},
+          {45, 1.0, 0.75, 0},
+          {35, 1.0, 0.75, -0.15},
+          {35, 1.0, 0.75, -0.15}}},
+    }};
+
+// Sub-operations of the turning window.
+inline constexpr int groovingAndParting = 3;
+
+struct TurningResult {
+    TurningCoefficients coefficients;
+    double Kmp = 0;
+    double n = 0;  // rev/min
+    double Pz = 0; // N
+    double Py = 0; // N
+    double Px = 0; // N
+    double M = 0;  // N·m
+    double N = 0;  // kW
+};
+
+TurningResult turning(ToolMaterial tool, WorkMaterial work, int operationKind,
+                      const WorkpieceInputs& in);
