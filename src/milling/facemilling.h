@@ -22,10 +22,4 @@ inline constexpr MillingTable faceMillingTable{{
       {5, 0.95, 0.8, 1.1, 1.1, 0}}},
 }};
 
-struct FaceMillingResult {
-    MillingForces forces;
-    double Py = 0; // radial force, N
-    double Px = 0; // axial (feed) force, N
-};
-
-FaceMillingResult faceMilling(ToolMaterial tool, WorkMaterial work, const MillingInputs& in);
+MillingResult faceMilling(ToolMaterial tool, WorkMaterial work, const MillingInputs& in);

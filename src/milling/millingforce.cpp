@@ -26,3 +26,7 @@ MillingForces millingForces(const MillingTable& table, ToolMaterial tool, WorkMa
     out.N = powerFromForce(out.Pz, in.v);
     return out;
 }
+
+double helixAxialForce(double share, double Pz, double helixAngle) {
+    return share * Pz * std::tan(handbookRadians(helixAngle));
+}

@@ -44,3 +44,12 @@ struct MillingForces {
 // from Pz by its own ratios.
 MillingForces millingForces(const MillingTable& table, ToolMaterial tool, WorkMaterial work,
                             const MillingInputs& in);
+
+struct MillingResult {
+    MillingForces forces;
+    double Py = 0; // radial force, N
+    double Px = 0; // axial force, N
+};
+
+// The axial force of helical teeth: a share of Pz times tan ω, the helix angle in degrees.
+double helixAxialForce(double share, double Pz, double helixAngle);

@@ -15,12 +15,8 @@ WindowDefinition faceMillingWindow() {
 } // namespace
 
 VELTA_01::VELTA_01(CalcState& state, UserDialogs& dialogs, QWidget* parent)
-    : CalcWindow(faceMillingWindow(), state, dialogs, parent) {}
+    : MillingWindow(faceMillingWindow(), state, dialogs, parent) {}
 
 RowResults VELTA_01::compute(ToolMaterial tool, WorkMaterial work) {
-    const FaceMillingResult result = faceMilling(tool, work, millingInputs(state()));
-    Kmp = result.forces.Kmp;
-    ForceCoefficients = result.forces.coefficients;
-    const MillingForces& f = result.forces;
-    return {f.Pz, result.Py, result.Px, f.M, f.N, f.n};
+    return keep(faceMilling(tool, work, inputs()));
 }

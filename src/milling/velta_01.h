@@ -1,17 +1,12 @@
 #pragma once
 
-#include "calcframe/calcwindow.h"
-#include "milling/millingforce.h"
+#include "milling/millingwindow.h"
 
 // Face milling: "ФРЕЗЕРОВАНИЕ ТОРЦОВЫМИ ФРЕЗАМИ".
-class VELTA_01 : public CalcWindow {
+class VELTA_01 : public MillingWindow {
     Q_OBJECT
 public:
     VELTA_01(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
-
-    // The coefficients the last calculation used.
-    double Kmp = 0;
-    MillingCoefficients ForceCoefficients{};
 
 protected:
     RowResults compute(ToolMaterial tool, WorkMaterial work) override;

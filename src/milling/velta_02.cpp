@@ -1,5 +1,6 @@
 #include "milling/velta_02.h"
 
+#include "milling/cylindricalmilling.h"
 #include "milling/millingboxes.h"
 
 namespace {
@@ -17,4 +18,8 @@ WindowDefinition cylindricalMillingWindow() {
 } // namespace
 
 VELTA_02::VELTA_02(CalcState& state, UserDialogs& dialogs, QWidget* parent)
-    : CalcWindow(cylindricalMillingWindow(), state, dialogs, parent) {}
+    : MillingWindow(cylindricalMillingWindow(), state, dialogs, parent) {}
+
+RowResults VELTA_02::compute(ToolMaterial tool, WorkMaterial work) {
+    return keep(cylindricalMilling(tool, work, inputs(), readHelixAngle()));
+}

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "calcframe/calcwindow.h"
+#include "milling/millingwindow.h"
 
 // Cylindrical milling: "ФРЕЗЕРОВАНИЕ ЦИЛИНДРИЧЕСКИМИ ФРЕЗАМИ".
-class VELTA_02 : public CalcWindow {
+class VELTA_02 : public MillingWindow {
     Q_OBJECT
 public:
     VELTA_02(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+protected:
+    RowResults compute(ToolMaterial tool, WorkMaterial work) override;
 };

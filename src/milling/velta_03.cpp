@@ -1,5 +1,6 @@
 #include "milling/velta_03.h"
 
+#include "milling/endmilling.h"
 #include "milling/millingboxes.h"
 
 namespace {
@@ -23,4 +24,9 @@ WindowDefinition endMillingWindow() {
 } // namespace
 
 VELTA_03::VELTA_03(CalcState& state, UserDialogs& dialogs, QWidget* parent)
-    : CalcWindow(endMillingWindow(), state, dialogs, parent) {}
+    : MillingWindow(endMillingWindow(), state, dialogs, parent) {}
+
+RowResults VELTA_03::compute(ToolMaterial tool, WorkMaterial work) {
+    return keep(endMilling(tool, work, static_cast<EndMillingScheme>(*selectedChoice()), inputs(),
+                           readHelixAngle()));
+}

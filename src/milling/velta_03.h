@@ -1,10 +1,13 @@
 #pragma once
 
-#include "calcframe/calcwindow.h"
+#include "milling/millingwindow.h"
 
 // End milling: "ФРЕЗЕРОВАНИЕ КОНЦЕВЫМИ ФРЕЗАМИ", as a face or a cylindrical mill.
-class VELTA_03 : public CalcWindow {
+class VELTA_03 : public MillingWindow {
     Q_OBJECT
 public:
     VELTA_03(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+protected:
+    RowResults compute(ToolMaterial tool, WorkMaterial work) override;
 };

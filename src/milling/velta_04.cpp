@@ -1,5 +1,6 @@
 #include "milling/velta_04.h"
 
+#include "milling/discmilling.h"
 #include "milling/millingboxes.h"
 
 namespace {
@@ -18,4 +19,8 @@ WindowDefinition discMillingWindow() {
 } // namespace
 
 VELTA_04::VELTA_04(CalcState& state, UserDialogs& dialogs, QWidget* parent)
-    : CalcWindow(discMillingWindow(), state, dialogs, parent) {}
+    : MillingWindow(discMillingWindow(), state, dialogs, parent) {}
+
+RowResults VELTA_04::compute(ToolMaterial tool, WorkMaterial work) {
+    return keep(discMilling(tool, work, inputs(), readHelixAngle()));
+}

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "calcframe/calcwindow.h"
+#include "milling/millingwindow.h"
 
 // Disc milling: "ФРЕЗЕРОВАНИЕ ДИСКОВЫМИ ФРЕЗАМИ"; an empty box is asked for, not reported.
-class VELTA_04 : public CalcWindow {
+class VELTA_04 : public MillingWindow {
     Q_OBJECT
 public:
     VELTA_04(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+protected:
+    RowResults compute(ToolMaterial tool, WorkMaterial work) override;
 };

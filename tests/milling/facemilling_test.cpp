@@ -9,7 +9,7 @@ namespace {
 // Carbide face mill D 100, 10 teeth, on 750 MPa steel: B 50, t 2, s 0.1 mm/tooth, v 100 m/min.
 TEST(FaceMillingTest, WorkedExample) {
     const MillingInputs in{100, 10, 50, 2, 750, 0.1, 100};
-    const FaceMillingResult r = faceMilling(ToolMaterial::Carbide, WorkMaterial::Steel, in);
+    const MillingResult r = faceMilling(ToolMaterial::Carbide, WorkMaterial::Steel, in);
     EXPECT_NEAR(r.forces.n, 318.471, 0.001);
     EXPECT_EQ(roundedIntegerText(r.forces.n), "318");
     EXPECT_DOUBLE_EQ(r.forces.Kmp, 1.0);
@@ -27,9 +27,9 @@ TEST(FaceMillingTest, SpeedExponent) {
     MillingInputs slow{100, 10, 50, 2, 750, 0.1, 30};
     MillingInputs fast = slow;
     fast.v = 300;
-    const FaceMillingResult hssSlow =
+    const MillingResult hssSlow =
         faceMilling(ToolMaterial::HighSpeedSteel, WorkMaterial::Steel, slow);
-    const FaceMillingResult hssFast =
+    const MillingResult hssFast =
         faceMilling(ToolMaterial::HighSpeedSteel, WorkMaterial::Steel, fast);
     EXPECT_DOUBLE_EQ(hssSlow.forces.Pz, hssFast.forces.Pz);
     EXPECT_NEAR(hssFast.forces.n / hssSlow.forces.n, 10.0, 1e-9);
@@ -60,7 +60,7 @@ TEST_P(FaceMillingHandbookTest, ForceLaw) {
     const double expected = 10 * c.Cp * std::pow(in.t, c.x) * std::pow(in.s, c.y) *
                             std::pow(in.B, c.u) * in.z / (std::pow(in.D, c.q) * std::pow(n, c.w)) *
                             c.Kmp;
-    const FaceMillingResult r = faceMilling(c.tool, c.work, in);
+    const MillingResult r = faceMilling(c.tool, c.work, in);
     EXPECT_NEAR(r.forces.n, n, 1e-9 * n);
     EXPECT_NEAR(r.forces.Kmp, c.Kmp, 1e-12);
     EXPECT_NEAR(r.forces.Pz, expected, 1e-9 * expected);
