@@ -6,6 +6,7 @@
 #include "shell/velta_00.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -21,6 +22,8 @@ protected:
     WindowTest() {
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         main.show();
+        // Keys reach shortcuts only in the active window, as on a desktop.
+        QApplication::setActiveWindow(&main);
     }
     ~WindowTest() override {
         EXPECT_EQ(dialogs.unusedAnswers(), 0u) << "the script holds answers nobody asked for";

@@ -5,6 +5,7 @@
 #include "calcframe/reportfile.h"
 #include "calcframe/resultsgrid.h"
 #include "calcframe/rowbookkeeping.h"
+#include "calcframe/unload.h"
 #include "shell/parsenumber.h"
 #include "shell/userdialogs.h"
 
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -189,14 +189,19 @@ void CalcWindow::buildMenu() {
     }
     connect(addItem(bar, actionName("MAKE", number), "РАСЧЁТ"), &QAction::triggered, this,
             &CalcWindow::MAKE_Click);
+    const auto opens = [this](QAction* item, Reference which) {
+        connect(item, &QAction::triggered, this, [this, which] { emit referenceRequested(which); });
+    };
     if (definition_.threadHelpItems) {
         QMenu* help = bar->addMenu(QStringLiteral("СПРАВКА"));
         help->setObjectName(QStringLiteral("HELP_0"));
         help->menuAction()->setObjectName(QStringLiteral("HELP_0"));
-        addItem(help, QStringLiteral("HELP_1"), "ПО ОБРАБАТЫВАЕМОМУ МАТЕРИАЛУ");
-        addItem(help, QStringLiteral("HELP_2"), "ПО ПАРАМЕТРАМ РЕЗЬБ");
+        opens(addItem(help, QStringLiteral("HELP_1"), "ПО ОБРАБАТЫВАЕМОМУ МАТЕРИАЛУ"),
+              Reference::WorkMaterials);
+        opens(addItem(help, QStringLiteral("HELP_2"), "ПО ПАРАМЕТРАМ РЕЗЬБ"),
+              Reference::MetricThreads);
     } else {
-        addItem(bar, QStringLiteral("HELP_0"), "СПРАВКА");
+        opens(addItem(bar, QStringLiteral("HELP_0"), "СПРАВКА"), Reference::WorkMaterials);
     }
     connect(addItem(bar, actionName("SAVE", number), "СОХРАНИТЬ"), &QAction::triggered, this,
             &CalcWindow::SAVE_Click);
@@ -259,12 +264,7 @@ void CalcWindow::workMaterialSelected(WorkMaterial work) {
 }
 
 void CalcWindow::EXIT_Click() {
-    // Inside the main window's area the sub-window frame goes too; the next opening starts afresh.
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        frame->close();
-    } else {
-        close();
-    }
+    unloadWindow(this);
 }
 
 void CalcWindow::MAKE_Click() {

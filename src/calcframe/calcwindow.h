@@ -14,6 +14,9 @@ class QLineEdit;
 class ResultsGrid;
 class UserDialogs;
 
+// The reference windows a calculation window's "СПРАВКА" opens.
+enum class Reference { WorkMaterials, MetricThreads };
+
 // What a window's calculation gives for one row; an empty value leaves its cell blank.
 struct RowResults {
     std::optional<double> Pz, Py, Px, M, N, n;
@@ -47,6 +50,8 @@ public slots:
 signals:
     // The working file now holds these report bytes; the save dialog takes it from here.
     void reportWritten(const QString& workingFile, const QByteArray& bytes);
+    // "СПРАВКА" asks for a reference window.
+    void referenceRequested(Reference which);
 
 protected:
     // The window's own formulas for the selected tool and work material, on the values just read

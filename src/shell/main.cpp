@@ -6,7 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rezhim"));
-    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    QApplication::setApplicationVersion(QStringLiteral(REZHIM_VERSION));
     QtUserDialogs dialogs;
     VELTA_00 mainWindow(dialogs);
     mainWindow.show();

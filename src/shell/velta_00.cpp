@@ -6,7 +6,10 @@
 #include "milling/velta_02.h"
 #include "milling/velta_03.h"
 #include "milling/velta_04.h"
+#include "reference/help_m.h"
+#include "reference/help_r.h"
 #include "shell/picturearea.h"
+#include "shell/titul_.h"
 #include "threads/velta_07.h"
 #include "turning/velta_05.h"
 
@@ -98,7 +101,8 @@ void VELTA_00::createMenus() {
             connect(action, &QAction::triggered, this, [this, &item] { openOperation(item); });
         }
     }
-    namedAction(menuBar()->addAction(QStringLiteral("О ПРОГРАММЕ")), "TITUL1");
+    connect(namedAction(menuBar()->addAction(QStringLiteral("О ПРОГРАММЕ")), "TITUL1"),
+            &QAction::triggered, this, &VELTA_00::showAbout);
     connect(namedAction(menuBar()->addAction(QStringLiteral("ВЫХОД")), "EXIT_00"),
             &QAction::triggered, this, &QWidget::close);
 }
@@ -117,9 +121,7 @@ void VELTA_00::openOperation(const OperationItem& item) {
             speed->setVisible(false);
         }
     }
-    auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
-    frame->show();
-    area_->setActiveSubWindow(frame);
+    bringForward(window);
 }
 
 CalcWindow* VELTA_00::loadWindow(int number) {
@@ -127,9 +129,8 @@ CalcWindow* VELTA_00::loadWindow(int number) {
     if (!window) {
         window = windowFactories[static_cast<std::size_t>(number - 1)](state_, dialogs_);
         connect(window, &CalcWindow::reportWritten, this, &VELTA_00::showSaveDialog);
-        QMdiSubWindow* frame = area_->addSubWindow(window);
-        frame->setAttribute(Qt::WA_DeleteOnClose);
-        frame->resize(980, 560);
+        connect(window, &CalcWindow::referenceRequested, this, &VELTA_00::showReference);
+        addToArea(window)->resize(980, 560);
     }
     return window;
 }
@@ -146,8 +147,50 @@ void VELTA_00::showSaveDialog(const QString& workingFile, const QByteArray& byte
     saveDialog_->activateWindow();
 }
 
+void VELTA_00::bringForward(QWidget* window) {
+    auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    frame->show();
+    area_->setActiveSubWindow(frame);
+}
+
+QMdiSubWindow* VELTA_00::addToArea(QWidget* window) {
+    QMdiSubWindow* frame = area_->addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    return frame;
+}
+
+void VELTA_00::showReference(Reference which) {
+    QPointer<ReferenceWindow>& window = references_[static_cast<std::size_t>(which)];
+    if (!window) {
+        if (which == Reference::WorkMaterials) {
+            window = new HELP_M;
+        } else {
+            window = new HELP_R;
+        }
+        addToArea(window)->adjustSize();
+    }
+    bringForward(window);
+}
+
+void VELTA_00::showAbout() {
+    if (!aboutBox_) {
+        aboutBox_ = new TITUL_(this);
+        aboutBox_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    aboutBox_->show();
+    aboutBox_->raise();
+}
+
 FILE_0* VELTA_00::saveDialog() const {
     return saveDialog_;
+}
+
+ReferenceWindow* VELTA_00::referenceWindow(Reference which) const {
+    return references_[static_cast<std::size_t>(which)];
+}
+
+TITUL_* VELTA_00::aboutBox() const {
+    return aboutBox_;
 }
 
 CalcWindow* VELTA_00::calcWindow(int number) const {

@@ -8,7 +8,11 @@
 
 class CalcWindow;
 class FILE_0;
+class ReferenceWindow;
+class TITUL_;
+enum class Reference;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class UserDialogs;
 struct OperationItem;
@@ -25,16 +29,25 @@ public:
     CalcWindow* calcWindow(int number) const;
     // The save dialog while it is open; nullptr otherwise.
     FILE_0* saveDialog() const;
+    // The reference windows and the about box while they are open; nullptr otherwise.
+    ReferenceWindow* referenceWindow(Reference which) const;
+    TITUL_* aboutBox() const;
 
 private:
     void createMenus();
     void openOperation(const OperationItem& item);
     CalcWindow* loadWindow(int number);
     void showSaveDialog(const QString& workingFile, const QByteArray& bytes);
+    void showReference(Reference which);
+    void showAbout();
+    QMdiSubWindow* addToArea(QWidget* window);
+    void bringForward(QWidget* window);
 
     CalcState state_;
     UserDialogs& dialogs_;
     QMdiArea* area_ = nullptr;
     std::array<QPointer<CalcWindow>, 7> windows_;
     QPointer<FILE_0> saveDialog_;
+    std::array<QPointer<ReferenceWindow>, 2> references_;
+    QPointer<TITUL_> aboutBox_;
 };
