@@ -1,5 +1,6 @@
 #include "calcframe/calcwindow.h"
 
+#include "calcframe/inputcheck.h"
 #include "calcframe/numberformat.h"
 #include "calcframe/report.h"
 #include "calcframe/reportfile.h"
@@ -41,9 +42,7 @@ const char* const workMaterialPrompt = "ВЫ НЕ ВЫБРАЛИ ТИП ОБРА
 const char* const toolMaterialPrompt = "ВЫ НЕ ВЫБРАЛИ ТИП МАТЕРИАЛА ИНСТРУМЕНТА! ВЫБЕРИТЕ: "
                                        "1 - Б\\Р СТАЛЬ, 2 - ТВ. СПЛАВ, 3 - МИНЕРАЛОКЕРАМИКА ";
 const char* const notConnectedMessage = "УСЛУГА НЕ ПОДКЛЮЧЕНА!!!";
-const char* const negativeValueMessage = "ЗНАЧЕНИЕ НЕ МОЖЕТ БЫТЬ ОТРИЦАТЕЛЬНЫМ!!!";
 const char* const badRowMessage = "НЕВЕРНЫЙ НОМЕР СТРОКИ!!!";
-const char* const calculationErrorMessage = "ОШИБКА ВЫЧИСЛЕНИЯ: ПРОВЕРЬТЕ ИСХОДНЫЕ ДАННЫЕ!!!";
 
 QString withSuffix(const char* name, const char* suffix) {
     return QString::fromUtf8(name) + QString::fromUtf8(suffix);
@@ -51,14 +50,6 @@ QString withSuffix(const char* name, const char* suffix) {
 
 QString actionName(const char* prefix, int number) {
     return QStringLiteral("%1_0%2").arg(QString::fromUtf8(prefix)).arg(number);
-}
-
-bool allFinite(const RowResults& results) {
-    const auto finite = [](const std::optional<double>& value) {
-        return !value || std::isfinite(*value);
-    };
-    return finite(results.Pz) && finite(results.Py) && finite(results.Px) && finite(results.M) &&
-           finite(results.N) && finite(results.n);
 }
 
 template <typename Options>
@@ -268,15 +259,12 @@ void CalcWindow::EXIT_Click() {
 }
 
 void CalcWindow::MAKE_Click() {
-    errorCode_ = 0;
     readBoxes();
     deriveInputs();
     const std::optional<int> row = leadingInteger(rowNumberBox_->text().toStdString());
-    for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
-        if (values_[i] == 0 && definition_.boxes[i].missingCode != 0) {
-            errorCode_ = definition_.boxes[i].missingCode;
-        }
-    }
+    const auto missing = lastEmptyBox(
+        values_, [this](std::size_t box) { return definition_.boxes[box].missingCode != 0; });
+    errorCode_ = missing ? definition_.boxes[*missing].missingCode : 0;
     if (definition_.missingInputFirst && refuseMissingInput()) {
         return;
     }
@@ -426,14 +414,12 @@ bool CalcWindow::refuseMissingInput() {
 }
 
 bool CalcWindow::refuseNegativeInput() {
-    for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
-        if (values_[i] < 0) {
-            dialogs_.message(QString::fromUtf8(negativeValueMessage));
-            boxes_[i]->setFocus();
-            return true;
-        }
+    const auto negative = firstNegativeBox(values_);
+    if (negative) {
+        dialogs_.message(QString::fromUtf8(negativeValueMessage));
+        boxes_[*negative]->setFocus();
     }
-    return false;
+    return negative.has_value();
 }
 
 void CalcWindow::writeRow(int row, ToolMaterial tool, WorkMaterial work,
@@ -449,12 +435,7 @@ void CalcWindow::writeRow(int row, ToolMaterial tool, WorkMaterial work,
     values.diameter = milling ? state_.CutterDiameter : state_.WorkDiameter;
     values.width = state_.CutWidth;
     values.teeth = state_.TeethCount;
-    values.Pz = results.Pz;
-    values.Py = results.Py;
-    values.Px = results.Px;
-    values.M = results.M;
-    values.N = results.N;
-    values.n = results.n;
+    values.results = results;
 
     grid_->setRows(rowCount_);
     grid_->setRowTexts(

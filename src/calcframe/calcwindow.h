@@ -17,13 +17,6 @@ class UserDialogs;
 // The reference windows a calculation window's "СПРАВКА" opens.
 enum class Reference { WorkMaterials, MetricThreads };
 
-// What a window's calculation gives for one row; an empty value leaves its cell blank.
-struct RowResults {
-    std::optional<double> Pz, Py, Px, M, N, n;
-    // Said to the user once the row is written, where a result could not be computed.
-    const char* notice = nullptr;
-};
-
 // The frame shared by the seven calculation windows: material and tool options, the numeric
 // boxes, the row-number box, the results grid and the menu, and the common part of "РАСЧЁТ"
 // (reading, missing-input check, questions, refusals, writing the row, row bookkeeping).

@@ -2,6 +2,8 @@
 
 #include "calcframe/numberformat.h"
 
+#include <cmath>
+
 namespace {
 
 const std::vector<std::string> millingHeadings{
@@ -13,6 +15,14 @@ const std::vector<std::string> turningHeadings{
     "Pz, H", "Py, H",   "Px, H",  "M, Hм",    "N, кВт",   "n, об/мин"};
 
 } // namespace
+
+bool allFinite(const RowResults& results) {
+    const auto finite = [](const std::optional<double>& value) {
+        return !value || std::isfinite(*value);
+    };
+    return finite(results.Pz) && finite(results.Py) && finite(results.Px) && finite(results.M) &&
+           finite(results.N) && finite(results.n);
+}
 
 int columnCount(GridLayout layout) {
     return static_cast<int>(headings(layout).size());
@@ -29,10 +39,10 @@ std::vector<std::string> rowCells(GridLayout layout, const RowValues& values,
         return value ? fixedText(*value, decimals, separator) : std::string();
     };
     std::string speedText;
-    if (values.n) {
+    if (values.results.n) {
         speedText = patterns.speedDecimals
-                        ? fixedText(*values.n, *patterns.speedDecimals, separator)
-                        : roundedIntegerText(*values.n);
+                        ? fixedText(*values.results.n, *patterns.speedDecimals, separator)
+                        : roundedIntegerText(*values.results.n);
     }
 
     std::vector<std::string> cells{
@@ -42,11 +52,11 @@ std::vector<std::string> rowCells(GridLayout layout, const RowValues& values,
         cells.push_back(plain(values.width));
         cells.push_back(plain(values.teeth));
     }
-    cells.push_back(fixed(values.Pz, 1));
-    cells.push_back(fixed(values.Py, 1));
-    cells.push_back(fixed(values.Px, 1));
-    cells.push_back(fixed(values.M, patterns.torqueDecimals));
-    cells.push_back(fixed(values.N, 3));
+    cells.push_back(fixed(values.results.Pz, 1));
+    cells.push_back(fixed(values.results.Py, 1));
+    cells.push_back(fixed(values.results.Px, 1));
+    cells.push_back(fixed(values.results.M, patterns.torqueDecimals));
+    cells.push_back(fixed(values.results.N, 3));
     cells.push_back(speedText);
     return cells;
 }

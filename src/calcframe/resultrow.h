@@ -18,8 +18,18 @@ struct ResultPatterns {
     std::optional<int> speedDecimals;
 };
 
-// The values of one computed row. A result left empty has no value for this tool (its cell
-// stays blank); the milling geometry is empty in the other layout.
+// What a calculation gives for one row; an empty value has no result for this tool (its cell
+// stays blank).
+struct RowResults {
+    std::optional<double> Pz, Py, Px, M, N, n;
+    // Said to the user once the row is written, where a result could not be computed.
+    const char* notice = nullptr;
+};
+
+// False when a result overflowed or has no real value: such a row is refused, never shown.
+bool allFinite(const RowResults& results);
+
+// The values of one computed row; the milling geometry is unused in the other layout.
 struct RowValues {
     int row = 0;
     std::string tool;
@@ -30,7 +40,7 @@ struct RowValues {
     double diameter = 0;
     double width = 0;
     double teeth = 0;
-    std::optional<double> Pz, Py, Px, M, N, n;
+    RowResults results;
 };
 
 // The cell texts of a row, column 0 first, in the window's layout.

@@ -18,7 +18,8 @@ struct NumericBox {
     // Where "РАСЧЁТ" stores the value; a box without a field (the helix angle) is kept by its
     // window. The box storing MaterialStrength sits in the work-material frame.
     double CalcState::*field = nullptr;
-    // Code and message when the box is empty (zero); code 0 for a box that may stay empty.
+    // Code and message when the box is empty (zero); code 0 for a box the window does not
+    // report (it may stay empty, or it is asked for).
     int missingCode = 0;
     const char* missingMessage = nullptr;
     // The disc-milling window asks for an empty value instead of reporting it.

@@ -1,24 +1,9 @@
 #include "holes/velta_06.h"
 
-#include "calcframe/workpieceboxes.h"
-
-namespace {
-WindowDefinition holeMakingWindow() {
-    WindowDefinition window;
-    window.number = 6;
-    window.caption = "СВЕРЛЕНИЕ, РАССВЕРЛИВАНИЕ, ЗЕНКЕРОВАНИЕ, РАЗВЁРТЫВАНИЕ";
-    window.suffix = "6";
-    window.layout = GridLayout::Turning;
-    window.boxes = workpieceBoxes(
-        "6", {"Диаметр обработки, мм", "ВЫ НЕ ЗАДАЛИ ДИАМЕТР ОБРАБОТКИ!!!", "Подача, мм/об",
-              "ВЫ НЕ ЗАДАЛИ ХАРАКТЕРИСТИКУ МАТЕРИАЛА, ВВЕДИТЕ ЗНАЧЕНИЕ!!!"});
-    window.rowLabelName = "Label2";
-    return window;
-}
-} // namespace
+#include "calcframe/windowdefinitions.h"
 
 VELTA_06::VELTA_06(CalcState& state, UserDialogs& dialogs, QWidget* parent)
-    : CalcWindow(holeMakingWindow(), state, dialogs, parent) {}
+    : CalcWindow(windowDefinition(6), state, dialogs, parent) {}
 
 void VELTA_06::deriveInputs() {
     // A drill cuts half its diameter; the depth box is ignored but keeps its text.

@@ -37,9 +37,9 @@ std::vector<NumericBox> millingBoxes(const std::string& suffix, EmptyBoxes empty
     int code = 10;
     for (const MillingBox& row : boxes) {
         NumericBox box{row.name + suffix, row.labelName, row.label, row.field};
+        box.missingMessage = row.message;
         if (empty == EmptyBoxes::Report) {
             box.missingCode = code;
-            box.missingMessage = row.message;
         } else {
             box.askPrompt = row.prompt;
         }

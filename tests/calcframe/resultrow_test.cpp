@@ -43,12 +43,12 @@ RowValues inputs(int row, const char* tool, const char* work, double s, double v
 // the speed as a whole number rounded half to even; the separator is the caller's.
 TEST(RowCellsTest, MillingColumnsInOrder) {
     RowValues values = inputs(3, "ТC", "сталь", 0.1, 100, 2.5, 100, 50, 10);
-    values.Pz = 1720.83;
-    values.Py = 688.33;
-    values.Px = 860.41;
-    values.M = 86.0413;
-    values.N = 2.8118;
-    values.n = 318.5;
+    values.results.Pz = 1720.83;
+    values.results.Py = 688.33;
+    values.results.Px = 860.41;
+    values.results.M = 86.0413;
+    values.results.N = 2.8118;
+    values.results.n = 318.5;
     const std::vector<std::string> expected{"3",     "ТC",    "сталь",  "0,1",   "100",
                                             "2,5",   "100",   "50",     "10",    "1720,8",
                                             "688,3", "860,4", "86,041", "2,812", "318"};
@@ -67,10 +67,10 @@ TEST(RowCellsTest, EmptyResultsLeaveBlankCells) {
 // geometry has no column there.
 TEST(RowCellsTest, TurningLayoutWithItsPatterns) {
     RowValues values = inputs(2, "Б/Р", "сталь", 0.3, 50, 1.5, 25, 99, 99);
-    values.Pz = 1798.4;
-    values.M = 22.48;
-    values.N = 1.4693;
-    values.n = 636.942675;
+    values.results.Pz = 1798.4;
+    values.results.M = 22.48;
+    values.results.N = 1.4693;
+    values.results.n = 636.942675;
     const std::vector<std::string> expected{"2",      "Б/Р", "сталь", "0.3", "50",    "1.5",   "25",
                                             "1798.4", "",    "",      "22",  "1.469", "636.94"};
     EXPECT_EQ(rowCells(GridLayout::Turning, values, ResultPatterns{0, 2}, '.'), expected);

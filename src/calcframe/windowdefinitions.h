@@ -1,0 +1,7 @@
+#pragma once
+
+#include "calcframe/windowdefinition.h"
+
+// What each of the seven calculation windows declares, by its number 1 to 7: the same boxes,
+// codes and messages serve the windows and the command line.
+WindowDefinition windowDefinition(int number);
