@@ -7,6 +7,7 @@
 #include "calcframe/resultsgrid.h"
 #include "calcframe/rowbookkeeping.h"
 #include "calcframe/unload.h"
+#include "calcframe/windowdefinitions.h"
 #include "shell/parsenumber.h"
 #include "shell/userdialogs.h"
 
@@ -424,18 +425,7 @@ bool CalcWindow::refuseNegativeInput() {
 
 void CalcWindow::writeRow(int row, ToolMaterial tool, WorkMaterial work,
                           const RowResults& results) {
-    RowValues values;
-    values.row = row;
-    values.tool = definition_.toolTexts[index(tool)];
-    values.work = workMaterialTexts[index(work)];
-    values.feed = state_.Feed;
-    values.speed = state_.CutSpeed;
-    values.depth = state_.CutDepth;
-    const bool milling = definition_.layout == GridLayout::Milling;
-    values.diameter = milling ? state_.CutterDiameter : state_.WorkDiameter;
-    values.width = state_.CutWidth;
-    values.teeth = state_.TeethCount;
-    values.results = results;
+    const RowValues values = rowValues(definition_, state_, row, tool, work, results);
 
     grid_->setRows(rowCount_);
     grid_->setRowTexts(

@@ -134,3 +134,20 @@ WindowDefinition windowDefinition(int number) {
     }
     throw std::out_of_range("no calculation window " + std::to_string(number));
 }
+
+RowValues rowValues(const WindowDefinition& window, const CalcState& state, int row,
+                    ToolMaterial tool, WorkMaterial work, const RowResults& results) {
+    RowValues values;
+    values.row = row;
+    values.tool = window.toolTexts[index(tool)];
+    values.work = workMaterialTexts[index(work)];
+    values.feed = state.Feed;
+    values.speed = state.CutSpeed;
+    values.depth = state.CutDepth;
+    values.diameter =
+        window.layout == GridLayout::Milling ? state.CutterDiameter : state.WorkDiameter;
+    values.width = state.CutWidth;
+    values.teeth = state.TeethCount;
+    values.results = results;
+    return values;
+}
