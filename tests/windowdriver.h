@@ -78,6 +78,9 @@ protected:
         control<QRadioButton>(window, option)->click();
     }
 
+    // A menu item's caption as the user reads it, without the mnemonic mark.
+    static QString caption(const QAction* action) { return QString(action->text()).remove('&'); }
+
     QString cell(CalcWindow* window, int row, int column) {
         return window->grid()->cellText(row, column);
     }

@@ -1,6 +1,7 @@
 #include "calcframe/calcwindow.h"
 
 #include "calcframe/inputcheck.h"
+#include "calcframe/mnemonics.h"
 #include "calcframe/numberformat.h"
 #include "calcframe/report.h"
 #include "calcframe/reportfile.h"
@@ -83,6 +84,12 @@ CalcWindow::CalcWindow(WindowDefinition definition, CalcState& state, UserDialog
     buildControls();
     buildMenu();
     setTabOrder();
+    // Enter in any box computes, as "РАСЧЁТ" does.
+    for (QLineEdit* box : centralWidget()->findChildren<QLineEdit*>()) {
+        connect(box, &QLineEdit::returnPressed, this, &CalcWindow::MAKE_Click);
+    }
+    // The cursor waits in the first box.
+    box(screenOrder().front())->setFocus();
     // A fresh window: headings in row 0 and room for the first result.
     grid_->setRows(rowCount_);
 }
@@ -195,10 +202,15 @@ void CalcWindow::buildMenu() {
     } else {
         opens(addItem(bar, QStringLiteral("HELP_0"), "СПРАВКА"), Reference::WorkMaterials);
     }
-    connect(addItem(bar, actionName("SAVE", number), "СОХРАНИТЬ"), &QAction::triggered, this,
-            &CalcWindow::SAVE_Click);
+    QAction* save = addItem(bar, actionName("SAVE", number), "СОХРАНИТЬ");
+    connect(save, &QAction::triggered, this, &CalcWindow::SAVE_Click);
+    // Ctrl+S saves the report of the window that has the focus, whichever others are open.
+    save->setShortcut(QKeySequence::Save);
+    save->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(save);
     connect(addItem(bar, actionName("EXIT", number), "ВЫХОД"), &QAction::triggered, this,
             &CalcWindow::EXIT_Click);
+    assignMnemonics(bar);
 }
 
 void CalcWindow::setTabOrder() {

@@ -81,6 +81,8 @@ FILE_0::FILE_0(CalcState& state, UserDialogs& dialogs, QWidget* parent)
     layout->setRowStretch(2, 1);
     resize(560, 360);
 
+    name_->setFocus();
+
     connect(drives_, &QComboBox::activated, this, &FILE_0::Drive1_Change);
     connect(folders_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { Dir1_Change(item->data(Qt::UserRole).toString()); });

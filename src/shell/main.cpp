@@ -2,8 +2,17 @@
 #include "shell/velta_00.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[]) {
+    // Answered before any window exists, so it works without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("rezhim %s\n", REZHIM_VERSION);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rezhim"));
     QApplication::setApplicationVersion(QStringLiteral(REZHIM_VERSION));

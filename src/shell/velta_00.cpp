@@ -1,6 +1,7 @@
 #include "shell/velta_00.h"
 
 #include "calcframe/file_0.h"
+#include "calcframe/mnemonics.h"
 #include "holes/velta_06.h"
 #include "milling/velta_01.h"
 #include "milling/velta_02.h"
@@ -105,6 +106,7 @@ void VELTA_00::createMenus() {
             &QAction::triggered, this, &VELTA_00::showAbout);
     connect(namedAction(menuBar()->addAction(QStringLiteral("ВЫХОД")), "EXIT_00"),
             &QAction::triggered, this, &QWidget::close);
+    assignMnemonics(menuBar());
 }
 
 void VELTA_00::openOperation(const OperationItem& item) {

@@ -292,8 +292,8 @@ TEST_F(FrameTest, WindowControlsAndMenus) {
         EXPECT_NE(threads->findChild<QWidget*>(name), nullptr) << name;
     }
     EXPECT_EQ(control<QLabel>(threads, "Label2")->text(), "Число проходов (резца)");
-    EXPECT_EQ(control<QAction>(threads, "HELP_1")->text(), "ПО ОБРАБАТЫВАЕМОМУ МАТЕРИАЛУ");
-    EXPECT_EQ(control<QAction>(threads, "HELP_2")->text(), "ПО ПАРАМЕТРАМ РЕЗЬБ");
+    EXPECT_EQ(caption(control<QAction>(threads, "HELP_1")), "ПО ОБРАБАТЫВАЕМОМУ МАТЕРИАЛУ");
+    EXPECT_EQ(caption(control<QAction>(threads, "HELP_2")), "ПО ПАРАМЕТРАМ РЕЗЬБ");
 
     CalcWindow* end = open("MAKE_0012", 3);
     EXPECT_EQ(control<QRadioButton>(end, "SHT_TEXT")->text(), "как торцовое");
@@ -303,7 +303,7 @@ TEST_F(FrameTest, WindowControlsAndMenus) {
     CalcWindow* face = open("MAKE_0011", 1);
     QStringList captions;
     for (QAction* action : face->menuBar()->actions()) {
-        captions << action->objectName() + " " + action->text();
+        captions << action->objectName() + " " + caption(action);
     }
     EXPECT_EQ(captions, QStringList({"DATA0 ПОДАЧА И СКОРОСТЬ", "MAKE_01 РАСЧЁТ", "HELP_0 СПРАВКА",
                                      "SAVE_01 СОХРАНИТЬ", "EXIT_01 ВЫХОД"}));

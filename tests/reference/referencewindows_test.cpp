@@ -49,7 +49,7 @@ TEST_F(ReferenceTest, EveryHelpItemOpensTheOneMaterialWindow) {
     choose("HELP_1", open("MAKE_0007", 7));
     EXPECT_EQ(materials(), first);
     EXPECT_EQ(first->windowTitle(), "ХАРАКТЕРИСТИКА ОБРАБАТЫВАЕМОГО МАТЕРИАЛА");
-    EXPECT_EQ(control<QAction>(first, "EXIT_M")->text(), "ЗАКРЫТЬ");
+    EXPECT_EQ(caption(control<QAction>(first, "EXIT_M")), "ЗАКРЫТЬ");
 
     choose("EXIT_M", first);
     unloaded();

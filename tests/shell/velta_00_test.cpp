@@ -70,8 +70,8 @@ TEST_F(MainWindowTest, MenuTreeCarriesItsControlNames) {
         {"MAKE_0007", "НАРЕЗАНИЕ РЕЗЬБЫ"},
         {"TITUL1", "О ПРОГРАММЕ"},
         {"EXIT_00", "ВЫХОД"}};
-    for (const auto& [name, caption] : items) {
-        EXPECT_EQ(control<QAction>(&main, name)->text(), QString::fromUtf8(caption)) << name;
+    for (const auto& [name, text] : items) {
+        EXPECT_EQ(caption(control<QAction>(&main, name)), QString::fromUtf8(text)) << name;
     }
     EXPECT_EQ(control<QMenu>(&main, "MAKE_0002")->actions().size(), 4);
 }
