@@ -65,6 +65,18 @@ protected:
         }
     }
 
+    // The boxes of the face-milling check case: a 100 mm cutter with 10 teeth, 50 mm wide and
+    // 2 mm deep in 750 MPa steel, 0.1 mm/tooth at 100 m/min.
+    void fillFaceMillingExample(QWidget* window) {
+        fill(window, {{"D_TEXT", "100"},
+                      {"Z_TEXT", "10"},
+                      {"B_TEXT", "50"},
+                      {"T_TEXT", "2"},
+                      {"H_TEXT", "750"},
+                      {"S_TEXT", "0,1"},
+                      {"V_TEXT", "100"}});
+    }
+
     // "РАСЧЁТ" of the window, as its menu item.
     void calculate(CalcWindow* window) {
         choose(QStringLiteral("MAKE_0%1").arg(window->definition().number).toUtf8(), window);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets rezhim up on a Debian machine (as root) and then starts it or runs every test.
 #   bash tools/bootstrap.sh run    install what is missing, build, start rezhim
-#   bash tools/bootstrap.sh test   install what is missing, build, run every test through CTest
+#   bash tools/bootstrap.sh test   install what is missing, build, run every test through CTest,
+#                                  again under AddressSanitizer and UBSan, then fuzz each parser
 set -euo pipefail
 
 mode=${1:-}
@@ -12,7 +13,9 @@ fi
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ clang-format qt6-base-dev qt6-svg-dev libgtest-dev
-          libgl-dev fonts-dejavu-core)
+          libgl-dev fonts-dejavu-core libbenchmark-dev
+          # tests: sanitizers and fuzzing (clang), the real X server, the Debian package
+          clang libclang-rt-14-dev xvfb xdotool dpkg-dev desktop-file-utils)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
@@ -35,3 +38,14 @@ fi
 # Every source file keeps the project's format.
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+
+# The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer: any report
+# ends its test with a failure. (The package and the real X server are checked above.)
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREZHIM_SANITIZE=ON
+cmake --build build-asan
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$(nproc)" \
+    -E 'debian_package|e2e'
+
+# Every parser of outside input under libFuzzer, about a minute in all.
+bash tools/fuzz.sh 20

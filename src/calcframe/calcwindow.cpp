@@ -1,7 +1,6 @@
 #include "calcframe/calcwindow.h"
 
 #include "calcframe/inputcheck.h"
-#include "calcframe/mnemonics.h"
 #include "calcframe/numberformat.h"
 #include "calcframe/report.h"
 #include "calcframe/reportfile.h"
@@ -210,7 +209,6 @@ void CalcWindow::buildMenu() {
     addAction(save);
     connect(addItem(bar, actionName("EXIT", number), "ВЫХОД"), &QAction::triggered, this,
             &CalcWindow::EXIT_Click);
-    assignMnemonics(bar);
 }
 
 void CalcWindow::setTabOrder() {

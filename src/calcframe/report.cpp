@@ -49,14 +49,17 @@ std::string reportText(std::string_view title, const std::vector<std::vector<std
     return text;
 }
 
-std::optional<std::string> toWindows1251(std::string_view utf8) {
-    const iconv_t converter = iconv_open("CP1251", "UTF-8");
+namespace {
+
+// Text from one character set to another with iconv; empty on anything it cannot convert.
+std::optional<std::string> convert(const char* to, const char* from, std::string_view text,
+                                   std::size_t maxBytesPerByte) {
+    const iconv_t converter = iconv_open(to, from);
     if (converter == reinterpret_cast<iconv_t>(-1)) {
         return std::nullopt;
     }
-    // windows-1251 never takes more bytes than UTF-8 for the same text.
-    std::string out(utf8.size(), '\0');
-    std::string in(utf8);
+    std::string out(text.size() * maxBytesPerByte, '\0');
+    std::string in(text);
     char* inPtr = in.data();
     char* outPtr = out.data();
     std::size_t inLeft = in.size();
@@ -68,4 +71,16 @@ std::optional<std::string> toWindows1251(std::string_view utf8) {
     }
     out.resize(out.size() - outLeft);
     return out;
+}
+
+} // namespace
+
+// windows-1251 never takes more bytes than UTF-8 for the same text, and one of its bytes never
+// needs more than three in UTF-8.
+std::optional<std::string> toWindows1251(std::string_view utf8) {
+    return convert("CP1251", "UTF-8", utf8, 1);
+}
+
+std::optional<std::string> fromWindows1251(std::string_view bytes) {
+    return convert("UTF-8", "CP1251", bytes, 3);
 }

@@ -19,3 +19,6 @@ std::string reportText(std::string_view title, const std::vector<std::vector<std
 // UTF-8 text as windows-1251 bytes; empty when the text is not valid UTF-8 or holds a character
 // the code page lacks.
 std::optional<std::string> toWindows1251(std::string_view utf8);
+
+// windows-1251 bytes as UTF-8 text, as a reader of the report sees it.
+std::optional<std::string> fromWindows1251(std::string_view bytes);

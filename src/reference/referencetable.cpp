@@ -1,6 +1,5 @@
 #include "reference/referencetable.h"
 
-#include "calcframe/mnemonics.h"
 #include "calcframe/unload.h"
 
 #include <QHeaderView>
@@ -51,7 +50,6 @@ ReferenceWindow::ReferenceWindow(const char* objectName, const char* caption, co
     QAction* exit = menuBar()->addAction(QStringLiteral("ЗАКРЫТЬ"));
     exit->setObjectName(QString::fromUtf8(exitItem));
     connect(exit, &QAction::triggered, this, [this] { unloadWindow(this); });
-    assignMnemonics(menuBar());
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, exit, &QAction::trigger);
 }

@@ -2,6 +2,7 @@
 #include "shell/velta_00.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstring>
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rezhim"));
     QApplication::setApplicationVersion(QStringLiteral(REZHIM_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/rezhim.svg")));
     QtUserDialogs dialogs;
     VELTA_00 mainWindow(dialogs);
     mainWindow.show();

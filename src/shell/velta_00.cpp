@@ -1,7 +1,6 @@
 #include "shell/velta_00.h"
 
 #include "calcframe/file_0.h"
-#include "calcframe/mnemonics.h"
 #include "holes/velta_06.h"
 #include "milling/velta_01.h"
 #include "milling/velta_02.h"
@@ -9,6 +8,7 @@
 #include "milling/velta_04.h"
 #include "reference/help_m.h"
 #include "reference/help_r.h"
+#include "shell/mnemonics.h"
 #include "shell/picturearea.h"
 #include "shell/titul_.h"
 #include "threads/velta_07.h"
@@ -81,8 +81,15 @@ VELTA_00::VELTA_00(UserDialogs& dialogs, QWidget* parent)
     setWindowTitle(QStringLiteral("Расчёт режимов резания"));
     area_ = new PictureArea(QStringLiteral(":/shell/machining.svg"), this);
     setCentralWidget(area_);
+    connect(area_, &QMdiArea::subWindowActivated, this, &VELTA_00::subWindowActivated);
     createMenus();
     resize(1024, 700);
+}
+
+VELTA_00::~VELTA_00() {
+    // The area outlives this part of the window while its sub-windows close: it must not report
+    // them to a main window that is already gone.
+    area_->disconnect(this);
 }
 
 void VELTA_00::createMenus() {
@@ -155,10 +162,21 @@ void VELTA_00::bringForward(QWidget* window) {
     area_->setActiveSubWindow(frame);
 }
 
-QMdiSubWindow* VELTA_00::addToArea(QWidget* window) {
+QMdiSubWindow* VELTA_00::addToArea(QMainWindow* window) {
+    // The window's menu shares the keyboard with the main menu: its letters are others.
+    assignMnemonics(window->menuBar(), mnemonicsOf(menuBar()));
     QMdiSubWindow* frame = area_->addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     return frame;
+}
+
+void VELTA_00::subWindowActivated(QMdiSubWindow* active) {
+    // Only the active window's menu answers its Alt letters, as if it stood in the main menu bar.
+    for (QMdiSubWindow* frame : area_->subWindowList()) {
+        if (auto* window = qobject_cast<QMainWindow*>(frame->widget())) {
+            window->menuBar()->setEnabled(frame == active);
+        }
+    }
 }
 
 void VELTA_00::showReference(Reference which) {

@@ -23,6 +23,7 @@ class VELTA_00 : public QMainWindow {
     Q_OBJECT
 public:
     explicit VELTA_00(UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~VELTA_00() override;
 
     CalcState& state() { return state_; }
     // A loaded calculation window, VELTA_01 to VELTA_07 by number; nullptr when not loaded.
@@ -40,7 +41,8 @@ private:
     void showSaveDialog(const QString& workingFile, const QByteArray& bytes);
     void showReference(Reference which);
     void showAbout();
-    QMdiSubWindow* addToArea(QWidget* window);
+    QMdiSubWindow* addToArea(QMainWindow* window);
+    void subWindowActivated(QMdiSubWindow* active);
     void bringForward(QWidget* window);
 
     CalcState state_;

@@ -17,19 +17,10 @@ protected:
     // The face-milling window with every box filled and both materials chosen.
     CalcWindow* filledFaceMilling() {
         CalcWindow* window = open("MAKE_0011", 1);
-        fillFaceMillingBoxes(window);
+        fillFaceMillingExample(window);
         click(window, "TS_OPT");
         click(window, "ST_OPT");
         return window;
-    }
-    void fillFaceMillingBoxes(CalcWindow* window) {
-        fill(window, {{"D_TEXT", "100"},
-                      {"Z_TEXT", "10"},
-                      {"B_TEXT", "50"},
-                      {"T_TEXT", "2"},
-                      {"H_TEXT", "750"},
-                      {"S_TEXT", "0,1"},
-                      {"V_TEXT", "100"}});
     }
     QString rowBox(CalcWindow* window) { return control<QLineEdit>(window, "Text1")->text(); }
 };
@@ -142,7 +133,7 @@ TEST_F(FrameTest, CancelInAQuestionStopsWithNothingWritten) {
     for (const int cancelled : {0, 1}) {
         SCOPED_TRACE(cancelled);
         CalcWindow* window = open("MAKE_0011", 1);
-        fillFaceMillingBoxes(window);
+        fillFaceMillingExample(window);
         if (cancelled == 1) {
             dialogs.answer("1");
         }

@@ -23,12 +23,7 @@ protected:
 
     CalcWindow* faceMillingWithRows(int rows) {
         CalcWindow* window = open("MAKE_0011", 1);
-        const std::pair<const char*, const char*> values[] = {
-            {"D_TEXT", "100"}, {"Z_TEXT", "10"},  {"B_TEXT", "50"}, {"T_TEXT", "2"},
-            {"H_TEXT", "750"}, {"S_TEXT", "0,1"}, {"V_TEXT", "100"}};
-        for (const auto& [box, text] : values) {
-            type(window, box, text);
-        }
+        fillFaceMillingExample(window);
         click(window, "TS_OPT");
         click(window, "ST_OPT");
         for (int row = 0; row < rows; ++row) {

@@ -9,7 +9,7 @@
 namespace {
 
 // The mnemonic letters of a menu's items, each item's marked letter upper-cased.
-QStringList mnemonicsOf(const QWidget* menu) {
+QStringList letters(const QWidget* menu) {
     QStringList letters;
     for (const QAction* action : menu->actions()) {
         const QString text = action->text();
@@ -20,10 +20,10 @@ QStringList mnemonicsOf(const QWidget* menu) {
 }
 
 void expectUniqueMnemonics(const QWidget* menu) {
-    const QStringList letters = mnemonicsOf(menu);
-    EXPECT_FALSE(letters.contains("")) << menu->objectName().toStdString();
-    EXPECT_EQ(QSet<QString>(letters.begin(), letters.end()).size(), letters.size())
-        << letters.join(' ').toStdString();
+    const QStringList marked = letters(menu);
+    EXPECT_FALSE(marked.contains("")) << menu->objectName().toStdString();
+    EXPECT_EQ(QSet<QString>(marked.begin(), marked.end()).size(), marked.size())
+        << marked.join(' ').toStdString();
 }
 
 } // namespace
@@ -35,13 +35,28 @@ TEST_F(KeyboardTest, EveryMenuItemHasItsOwnMnemonic) {
     for (const QMenu* menu : main.findChildren<QMenu*>()) {
         expectUniqueMnemonics(menu);
     }
+    const QStringList mainLetters = letters(main.menuBar());
     for (const auto& [item, number] : {std::pair{"MAKE_0011", 1}, std::pair{"MAKE_0007", 7}}) {
         CalcWindow* window = open(item, number);
         expectUniqueMnemonics(window->menuBar());
+        // Both menu bars stand in one window: an Alt letter must not open two menus.
+        for (const QString& letter : letters(window->menuBar())) {
+            EXPECT_FALSE(mainLetters.contains(letter)) << letter.toStdString();
+        }
         EXPECT_EQ(QString(control<QAction>(window, "SAVE_0" + QByteArray::number(number))->text())
                       .remove('&'),
                   "СОХРАНИТЬ");
     }
+}
+
+TEST_F(KeyboardTest, OnlyTheActiveWindowsMenuTakesTheKeyboard) {
+    CalcWindow* face = open("MAKE_0011", 1);
+    CalcWindow* turning = open("MAKE_0021", 5);
+    EXPECT_TRUE(turning->menuBar()->isEnabled());
+    EXPECT_FALSE(face->menuBar()->isEnabled());
+    open("MAKE_0011", 1);
+    EXPECT_TRUE(face->menuBar()->isEnabled());
+    EXPECT_FALSE(turning->menuBar()->isEnabled());
 }
 
 TEST_F(KeyboardTest, EnterComputesAndCtrlSSavesWithoutTheMouse) {
@@ -50,13 +65,7 @@ TEST_F(KeyboardTest, EnterComputesAndCtrlSSavesWithoutTheMouse) {
     QDir::setCurrent(folder.path());
     CalcWindow* window = open("MAKE_0011", 1);
     EXPECT_EQ(focusedBox(window), "D_TEXT");
-    fill(window, {{"D_TEXT", "100"},
-                  {"Z_TEXT", "10"},
-                  {"B_TEXT", "50"},
-                  {"T_TEXT", "2"},
-                  {"H_TEXT", "750"},
-                  {"S_TEXT", "0,1"},
-                  {"V_TEXT", "100"}});
+    fillFaceMillingExample(window);
     dialogs.answer("1");
     dialogs.answer("2");
     auto* speed = control<QLineEdit>(window, "V_TEXT");

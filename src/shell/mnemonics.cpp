@@ -1,11 +1,11 @@
-#include "calcframe/mnemonics.h"
+#include "shell/mnemonics.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QSet>
 
-void assignMnemonics(QWidget* menu) {
-    QSet<QChar> taken;
+void assignMnemonics(QWidget* menu, const QSet<QChar>& reserved) {
+    QSet<QChar> taken = reserved;
     for (QAction* action : menu->actions()) {
         QString caption = action->text();
         if (caption.contains(QLatin1Char('&'))) {
@@ -24,4 +24,16 @@ void assignMnemonics(QWidget* menu) {
             assignMnemonics(submenu);
         }
     }
+}
+
+QSet<QChar> mnemonicsOf(const QWidget* menu) {
+    QSet<QChar> letters;
+    for (const QAction* action : menu->actions()) {
+        const QString caption = action->text();
+        const qsizetype mark = caption.indexOf(QLatin1Char('&'));
+        if (mark >= 0 && mark + 1 < caption.size()) {
+            letters.insert(caption[mark + 1].toUpper());
+        }
+    }
+    return letters;
 }

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a finished build folder and checks what it holds: the two
+# programs, the menu entry and the icons, nothing else, and the Qt libraries it needs.
+set -euo pipefail
+build=$1
+source_dir=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" > "$work/cpack.log"
+package=$(ls "$work"/rezhim_*.deb)
+
+dpkg-deb -c "$package" | awk '{print $6}' | grep -v '/$' | sort > "$work/files"
+{
+    echo ./usr/bin/rezhim
+    echo ./usr/bin/rezhim-cli
+    echo ./usr/share/applications/rezhim.desktop
+    for size in 16 22 24 32 48 64 128 256; do
+        echo "./usr/share/icons/hicolor/${size}x${size}/apps/rezhim.png"
+    done
+    echo ./usr/share/icons/hicolor/scalable/apps/rezhim.svg
+} | sort > "$work/expected"
+diff -u "$work/expected" "$work/files"
+
+depends=$(dpkg-deb -f "$package" Depends)
+for library in libqt6widgets6 libqt6svgwidgets6; do
+    grep -q "$library" <<< "$depends" || { echo "Depends lacks $library: $depends"; exit 1; }
+done
+
+desktop-file-validate "$source_dir/packaging/rezhim.desktop"
+grep -qx 'Name\[ru\]=Режимы резания' "$source_dir/packaging/rezhim.desktop"
+echo "package ok: $(basename "$package")"
