@@ -1,0 +1,101 @@
+// Rows per second of calculate() for each operation, and of the batch path from CSV text in
+// memory to CSV text, the way `rezhim-cli batch` runs it but without the disk.
+#include "cli/batchcalculation.h"
+#include "cli/keyarguments.h"
+#include "cli/operations.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A typical calculation of each operation, in the order of `operations`.
+const std::array<std::vector<std::string_view>, operations.size()> examples{{
+    {"tool=carbide", "work=steel", "H=750", "D=100", "z=10", "B=50", "t=2", "s=0.1", "v=100"},
+    {"tool=hss", "work=steel", "H=750", "D=80", "z=8", "B=50", "t=3", "s=0.1", "v=30", "angle=30"},
+    {"tool=hss", "work=steel", "H=750", "D=20", "z=4", "B=10", "t=5", "s=0.05", "v=25",
+     "scheme=face"},
+    {"tool=hss", "work=steel", "H=750", "D=100", "z=20", "B=10", "t=5", "s=0.05", "v=30"},
+    {"tool=carbide", "work=steel", "H=750", "D=50", "t=2", "s=0.2", "v=100"},
+    {"tool=carbide", "work=steel", "H=750", "D=50", "t=2", "s=0.2", "v=100"},
+    {"tool=carbide", "work=steel", "H=750", "D=50", "t=2", "s=0.2", "v=100"},
+    {"tool=carbide", "work=cast-iron", "H=190", "D=50", "t=2", "s=0.2", "v=100"},
+    {"tool=hss", "work=steel", "H=750", "D=20", "s=0.3", "v=25"},
+    {"tool=hss", "work=steel", "H=750", "D=20", "t=2", "s=0.3", "v=25"},
+    {"tool=hss", "work=steel", "H=600", "D=20", "t=1.5", "s=0.6", "v=20"},
+    {"tool=hss", "work=steel", "H=600", "D=20", "t=0.1", "s=0.6", "v=10"},
+    {"tool=hss", "work=steel", "H=750", "D=20", "t=1", "s=2.5", "v=20", "passes=6"},
+    {"tool=hss", "work=steel", "H=750", "D=20", "t=1", "s=2.5", "v=10"},
+    {"tool=hss", "work=copper", "H=100", "D=20", "t=1", "s=2.5", "v=10"},
+}};
+
+void calculateRows(benchmark::State& state, const Operation& operation, KeyTexts texts) {
+    for (auto _ : state) {
+        Outcome outcome = calculate(operation, texts);
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// The examples as batch rows, one operation after another.
+std::string batchText(std::size_t rows) {
+    std::string text = "operation";
+    for (const std::string_view name : keyNames) {
+        text += ',';
+        text += name;
+    }
+    text += '\n';
+    for (std::size_t row = 0; row < rows; ++row) {
+        const std::size_t which = row % operations.size();
+        const KeyTexts texts = readKeyArguments(examples[which]).texts;
+        text += operations[which].name;
+        for (const std::string_view value : texts) {
+            text += ',';
+            text += value;
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+void batchRows(benchmark::State& state) {
+    const auto rows = static_cast<std::size_t>(state.range(0));
+    std::string text = batchText(rows);
+    std::FILE* sink = std::fopen("/dev/null", "wb");
+    for (auto _ : state) {
+        std::FILE* source = fmemopen(text.data(), text.size(), "rb");
+        CsvReader reader(source);
+        std::string error;
+        auto batch = BatchCalculation::begin(reader, error);
+        OutputBuffer output(sink);
+        const BatchSummary summary = batch->run(output, sink);
+        std::fclose(source);
+        if (summary.rows != rows || summary.refused != 0) {
+            state.SkipWithError("the batch did not compute every row");
+            break;
+        }
+    }
+    std::fclose(sink);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    for (std::size_t i = 0; i < operations.size(); ++i) {
+        const KeyTexts texts = readKeyArguments(examples[i]).texts;
+        benchmark::RegisterBenchmark(("calculate/" + std::string(operations[i].name)).c_str(),
+                                     calculateRows, operations[i], texts);
+    }
+    // The batch writes on a second thread, so its rate is taken over wall-clock time.
+    benchmark::RegisterBenchmark("batch", batchRows)
+        ->Arg(100000)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+}

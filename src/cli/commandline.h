@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// How the program ends: scripts tell a refused calculation from a wrong call by it.
+enum ExitCode : int {
+    exitComputed = 0,
+    exitRefused = 1, // a calculation refused with the window's message
+    exitUsage = 2,   // a wrong call, or a file that cannot be read or written
+};
+
+// Says what is wrong with the call on stderr, with where to read how to call; gives exitUsage.
+int usageError(std::string_view message);
+
+// The flags a command accepts.
+enum CommandFlag : unsigned {
+    flagJson = 1u,   // --json
+    flagComma = 2u,  // --comma
+    flagOutput = 4u, // -o FILE
+};
+
+// A command's arguments with its flags taken out, wherever they stand; the rest keep their order.
+struct CommandArguments {
+    std::vector<std::string_view> positional;
+    bool json = false;
+    bool comma = false;
+    std::optional<std::string_view> output;
+    std::string error; // an unknown, repeated or incomplete flag
+};
+CommandArguments splitArguments(std::span<const std::string_view> arguments, unsigned accepted);

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Reads RFC 4180 records from a stream through one fixed buffer, so a file of any length is read
+// in the same memory: fields are views into the buffer, unescaped in place. Commas separate
+// fields, a field may be double-quoted (with "" for a quote and with commas and line ends inside),
+// records end with LF or CR LF, a UTF-8 byte-order mark at the start is skipped and blank lines
+// are skipped. The buffer grows only for a record longer than itself.
+class CsvReader {
+public:
+    static constexpr std::size_t defaultBufferSize = std::size_t{1} << 20;
+
+    explicit CsvReader(std::FILE* source, std::size_t bufferSize = defaultBufferSize);
+
+    enum class Status {
+        Record,        // fields() holds the next record
+        End,           // no more records
+        UnclosedQuote, // the stream ended inside a quoted field
+        ReadError,
+    };
+    // The fields stay valid until the next call.
+    Status next();
+    std::span<const std::string_view> fields() const { return fields_; }
+    // The record's text as read, when writing its fields back with appendCsvField gives exactly
+    // this text (no field was quoted or holds a CR); empty otherwise. A batch copies it whole.
+    std::string_view verbatimText() const { return verbatim_; }
+
+private:
+    struct RecordEnd {
+        bool found = false;     // a line end outside quotes
+        std::size_t end = 0;    // the line end, or the end of the data
+        bool openQuote = false; // the data ended inside a quoted field
+    };
+    RecordEnd findQuotedRecordEnd() const;
+    bool refill();
+    bool splitPlain(char* begin, char* end);
+    void splitQuoted(char* begin, char* end);
+
+    std::FILE* source_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0; // first byte not yet consumed
+    std::size_t end_ = 0;   // end of the bytes read
+    bool atEof_ = false;
+    bool startChecked_ = false;
+    std::vector<std::string_view> fields_;
+    std::string_view verbatim_;
+};
+
+// Why reading stopped short, as told to the user: `where` names the record ("ЗАГОЛОВКЕ",
+// "СТРОКЕ 5").
+std::string readFailureMessage(CsvReader::Status status, std::string_view where);
+
+// Appends `field` as a CSV field, quoted (with quotes doubled) only when it holds a comma, a quote
+// or a line-end character or starts with a byte-order mark, so that the reader gives it back
+// unchanged.
+void appendCsvField(std::string& out, std::string_view field);

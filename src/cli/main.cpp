@@ -1,0 +1,36 @@
+#include "cli/commandline.h"
+#include "cli/commands.h"
+
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+// The calculations of the windows for scripts and batches, without Qt. The locale is never set:
+// numbers are read and written with a point whatever the user's environment says.
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    if (arguments.empty()) {
+        return usageError("НЕ ЗАДАНА КОМАНДА!!!");
+    }
+    const std::string_view command = arguments.front();
+    const auto rest = std::span(arguments).subspan(1);
+    int code = exitComputed;
+    if (command == "--help") {
+        const std::string text = helpText();
+        std::fwrite(text.data(), 1, text.size(), stdout);
+    } else if (command == "--version") {
+        std::printf("rezhim-cli %s\n", REZHIM_VERSION);
+    } else if (command == "calc") {
+        code = runCalc(rest);
+    } else if (command == "batch") {
+        code = runBatch(rest);
+    } else if (command == "report") {
+        code = runReport(rest);
+    } else {
+        return usageError("НЕИЗВЕСТНАЯ КОМАНДА: " + std::string(command) + "!!!");
+    }
+    if (std::fflush(stdout) != 0) {
+        return usageError("НЕ УДАЁТСЯ ЗАПИСАТЬ В СТАНДАРТНЫЙ ВЫВОД!!!");
+    }
+    return code;
+}

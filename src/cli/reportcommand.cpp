@@ -1,0 +1,88 @@
+#include "calcframe/report.h"
+#include "calcframe/reportfile.h"
+#include "cli/commandline.h"
+#include "cli/commands.h"
+#include "cli/csv.h"
+#include "cli/csvcolumns.h"
+#include "cli/filehandle.h"
+
+#include <cstdio>
+
+int runReport(std::span<const std::string_view> arguments) {
+    const CommandArguments command = splitArguments(arguments, flagOutput | flagComma);
+    if (!command.error.empty()) {
+        return usageError(command.error);
+    }
+    if (command.positional.size() != 2 || !command.output) {
+        return usageError("НУЖНО: rezhim-cli report ОПЕРАЦИЯ ВХОД.csv -o ОТЧЁТ.txt!!!");
+    }
+    const std::string_view name = command.positional[0];
+    const Operation* operation = findOperation(name);
+    if (operation == nullptr) {
+        return usageError("НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + std::string(name) + "!!!");
+    }
+    const std::string inputPath(command.positional[1]);
+    FileHandle inputFile(std::fopen(inputPath.c_str(), "rb"));
+    if (!inputFile) {
+        return usageError("НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ: " + inputPath + "!!!");
+    }
+
+    CsvReader reader(inputFile.get());
+    CsvReader::Status status = reader.next();
+    if (status != CsvReader::Status::Record) {
+        return usageError(status == CsvReader::Status::End
+                              ? "В ФАЙЛЕ CSV НЕТ ЗАГОЛОВКА!!!"
+                              : readFailureMessage(status, "ЗАГОЛОВКЕ"));
+    }
+    std::string error;
+    const auto columns = CsvColumns::read(reader.fields(), false, error);
+    if (!columns) {
+        return usageError(error);
+    }
+
+    // The grid as the window would hold it after computing each row in turn.
+    const WindowDefinition& window = definitionOf(*operation);
+    const char separator = command.comma ? ',' : '.';
+    std::vector<std::vector<std::string>> rows{headings(window.layout)};
+    bool refused = false;
+    KeyTexts texts{};
+    while ((status = reader.next()) == CsvReader::Status::Record) {
+        const int number = static_cast<int>(rows.size());
+        Outcome outcome;
+        if (reader.fields().size() != columns->count()) {
+            outcome.error = "ЧИСЛО ПОЛЕЙ СТРОКИ НЕ РАВНО ЧИСЛУ СТОЛБЦОВ ЗАГОЛОВКА!!!";
+        } else {
+            columns->keyTexts(reader.fields(), texts);
+            outcome = calculate(*operation, texts);
+        }
+        if (!outcome.error.empty()) {
+            std::fprintf(stderr, "СТРОКА %d: %s\n", number, outcome.error.c_str());
+            refused = true;
+            rows.emplace_back();
+            continue;
+        }
+        if (outcome.notice != nullptr) {
+            std::fprintf(stderr, "СТРОКА %d: %s\n", number, outcome.notice);
+        }
+        outcome.row.row = number;
+        rows.push_back(rowCells(window.layout, outcome.row, window.patterns, separator));
+    }
+    if (status != CsvReader::Status::End) {
+        return usageError(readFailureMessage(status, "СТРОКЕ " + std::to_string(rows.size())));
+    }
+    if (refused) {
+        return exitRefused; // a report with a row missing would misnumber the rest
+    }
+
+    const std::string outputPath(*command.output);
+    const std::optional<std::string> bytes = toWindows1251(reportText(titleOf(*operation), rows));
+    if (!bytes) {
+        // Every cell is a number or a name of the windows, all in the code page.
+        std::fprintf(stderr, "ОТЧЁТ НЕ ПЕРЕВОДИТСЯ В КОДИРОВКУ WINDOWS-1251!!!\n");
+        return exitRefused;
+    }
+    if (!writeFileBytes(outputPath, *bytes)) {
+        return usageError("НЕ УДАЁТСЯ ЗАПИСАТЬ ФАЙЛ: " + outputPath + "!!!");
+    }
+    return exitComputed;
+}
