@@ -1,8 +1,17 @@
-// Rows per second of calculate() for each operation, and of the batch path from CSV text in
-// memory to CSV text, the way `rezhim-cli batch` runs it but without the disk.
+// Rows per second of the core formulas for each operation (numbers in, numbers out), of
+// calculate() for each operation (key texts in: parsing, the windows' checks, the row), and of
+// the batch path from CSV text in memory to CSV text, the way `rezhim-cli batch` runs it but
+// without the disk.
 #include "cli/batchcalculation.h"
 #include "cli/keyarguments.h"
 #include "cli/operations.h"
+#include "holes/holemaking.h"
+#include "milling/cylindricalmilling.h"
+#include "milling/discmilling.h"
+#include "milling/endmilling.h"
+#include "milling/facemilling.h"
+#include "threads/threadcutting.h"
+#include "turning/turning.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -37,6 +46,51 @@ void calculateRows(benchmark::State& state, const Operation& operation, KeyTexts
         benchmark::DoNotOptimize(outcome);
     }
     state.SetItemsProcessed(state.iterations());
+}
+
+// One row of a core formula: the inputs vary a little from row to row, as in a batch, so the
+// compiler cannot fold the calculation away.
+template <typename Formula> void formulaRows(benchmark::State& state, Formula formula) {
+    double speed = 100;
+    for (auto _ : state) {
+        speed = speed < 200 ? speed + 0.5 : 100;
+        benchmark::DoNotOptimize(formula(speed));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void registerFormulas() {
+    const auto carbide = ToolMaterial::Carbide;
+    const auto hss = ToolMaterial::HighSpeedSteel;
+    const auto steel = WorkMaterial::Steel;
+    const auto milling = [](double v) { return MillingInputs{100, 10, 50, 2, 750, 0.1, v}; };
+    const auto workpiece = [](double v) { return WorkpieceInputs{50, 2, 750, 0.2, v}; };
+    benchmark::RegisterBenchmark("formula/face-milling", [=](benchmark::State& state) {
+        formulaRows(state, [=](double v) { return faceMilling(carbide, steel, milling(v)); });
+    });
+    benchmark::RegisterBenchmark("formula/cylindrical-milling", [=](benchmark::State& state) {
+        formulaRows(state,
+                    [=](double v) { return cylindricalMilling(hss, steel, milling(v), 30); });
+    });
+    benchmark::RegisterBenchmark("formula/end-milling", [=](benchmark::State& state) {
+        formulaRows(state, [=](double v) {
+            return endMilling(carbide, steel, EndMillingScheme::Cylindrical, milling(v), 30);
+        });
+    });
+    benchmark::RegisterBenchmark("formula/disc-milling", [=](benchmark::State& state) {
+        formulaRows(state, [=](double v) { return discMilling(hss, steel, milling(v), 20); });
+    });
+    benchmark::RegisterBenchmark("formula/turning", [=](benchmark::State& state) {
+        formulaRows(state, [=](double v) { return turning(carbide, steel, 1, workpiece(v)); });
+    });
+    benchmark::RegisterBenchmark("formula/core-drilling", [=](benchmark::State& state) {
+        formulaRows(state, [=](double v) { return holeMaking(hss, steel, 3, workpiece(v)); });
+    });
+    benchmark::RegisterBenchmark("formula/thread-cutter", [=](benchmark::State& state) {
+        formulaRows(state, [=](double v) {
+            return threadCutting(ThreadTool::Cutter, hss, steel, workpiece(v), 6);
+        });
+    });
 }
 
 // The examples as batch rows, one operation after another.
@@ -85,6 +139,7 @@ void batchRows(benchmark::State& state) {
 } // namespace
 
 int main(int argc, char** argv) {
+    registerFormulas();
     for (std::size_t i = 0; i < operations.size(); ++i) {
         const KeyTexts texts = readKeyArguments(examples[i]).texts;
         benchmark::RegisterBenchmark(("calculate/" + std::string(operations[i].name)).c_str(),
