@@ -22,7 +22,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -84,8 +83,8 @@ CalcWindow::CalcWindow(WindowDefinition definition, CalcState& state, UserDialog
     buildMenu();
     setTabOrder();
     // Enter in any box computes, as "РАСЧЁТ" does.
-    for (QLineEdit* box : centralWidget()->findChildren<QLineEdit*>()) {
-        connect(box, &QLineEdit::returnPressed, this, &CalcWindow::MAKE_Click);
+    for (QLineEdit* edit : centralWidget()->findChildren<QLineEdit*>()) {
+        connect(edit, &QLineEdit::returnPressed, this, &CalcWindow::MAKE_Click);
     }
     // The cursor waits in the first box.
     box(screenOrder().front())->setFocus();
@@ -107,8 +106,7 @@ void CalcWindow::buildControls() {
     }
     int line = 0;
     for (const std::string& name : screenOrder()) {
-        const auto& entry = *std::find_if(definition_.boxes.begin(), definition_.boxes.end(),
-                                          [name](const NumericBox& b) { return b.name == name; });
+        const NumericBox& entry = definition_.boxes[boxIndex(name)];
         auto* label = new QLabel(QString::fromUtf8(entry.label), central);
         label->setObjectName(QString::fromUtf8(entry.labelName));
         label->setBuddy(box(name));
