@@ -85,6 +85,10 @@ const Example examples[] = {
      {"Б/Р", "1200,0", "480,0", "0,0", "60,001", "0,588", "96"}},
 };
 
+void PrintTo(const Example& example, std::ostream* out) {
+    *out << example.name;
+}
+
 class MillingWindowsTest : public WindowTest, public ::testing::WithParamInterface<Example> {};
 
 } // namespace
