@@ -2,9 +2,5 @@
 
 MillingResult cylindricalMilling(ToolMaterial tool, WorkMaterial work, const MillingInputs& in,
                                  double helixAngle) {
-    MillingResult out;
-    out.forces = millingForces(cylindricalMillingTable, tool, work, in);
-    out.Py = 0.5 * out.forces.Pz;
-    out.Px = helixAxialForce(0.3, out.forces.Pz, helixAngle);
-    return out;
+    return millingResult(cylindricalMillingTable, {0.5, 0.3, true}, tool, work, in, helixAngle);
 }

@@ -2,14 +2,9 @@
 
 MillingResult endMilling(ToolMaterial tool, WorkMaterial work, EndMillingScheme scheme,
                          const MillingInputs& in, double helixAngle) {
-    MillingResult out;
-    out.forces = millingForces(endMillingTable, tool, work, in);
-    if (scheme == EndMillingScheme::Face) {
-        out.Py = 0.3 * out.forces.Pz;
-        out.Px = 0.5 * out.forces.Pz;
-    } else {
-        out.Py = 0.5 * out.forces.Pz;
-        out.Px = helixAxialForce(0.3, out.forces.Pz, helixAngle);
-    }
-    return out;
+    // Cutting with its face an end mill loads like a face mill, with its side like a
+    // cylindrical one.
+    const ForceShares shares =
+        scheme == EndMillingScheme::Face ? ForceShares{0.3, 0.5} : ForceShares{0.5, 0.3, true};
+    return millingResult(endMillingTable, shares, tool, work, in, helixAngle);
 }

@@ -27,6 +27,14 @@ MillingForces millingForces(const MillingTable& table, ToolMaterial tool, WorkMa
     return out;
 }
 
-double helixAxialForce(double share, double Pz, double helixAngle) {
-    return share * Pz * std::tan(handbookRadians(helixAngle));
+MillingResult millingResult(const MillingTable& table, ForceShares shares, ToolMaterial tool,
+                            WorkMaterial work, const MillingInputs& in, double helixAngle) {
+    MillingResult out;
+    out.forces = millingForces(table, tool, work, in);
+    out.Py = shares.radial * out.forces.Pz;
+    out.Px = shares.axial * out.forces.Pz;
+    if (shares.axialAlongHelix) {
+        out.Px *= std::tan(handbookRadians(helixAngle));
+    }
+    return out;
 }

@@ -51,5 +51,14 @@ struct MillingResult {
     double Px = 0; // axial force, N
 };
 
-// The axial force of helical teeth: a share of Pz times tan ω, the helix angle in degrees.
-double helixAxialForce(double share, double Pz, double helixAngle);
+// How a cutter's radial and axial forces follow from Pz: fixed shares of it, the axial share
+// times tan ω where helical teeth cut with their side (ω the helix angle in degrees).
+struct ForceShares {
+    double radial;
+    double axial;
+    bool axialAlongHelix = false;
+};
+
+// Pz with its spindle speed, torque and power, and Py and Px by the cutter's shares.
+MillingResult millingResult(const MillingTable& table, ForceShares shares, ToolMaterial tool,
+                            WorkMaterial work, const MillingInputs& in, double helixAngle = 0);
