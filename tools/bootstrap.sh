@@ -14,6 +14,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ clang-format qt6-base-dev qt6-svg-dev libgtest-dev
           libgl-dev fonts-dejavu-core libbenchmark-dev
+          # the users' desktop: Russian locale and Qt's own texts in Russian
+          locales qt6-translations-l10n
           # tests: sanitizers and fuzzing (clang), the real X server, the Debian package
           clang libclang-rt-14-dev xvfb xdotool dpkg-dev desktop-file-utils)
 missing=()
@@ -25,6 +27,22 @@ if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
     apt-get update
     DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The program is used under ru_RU.UTF-8; en_US.UTF-8 is the tests' point-locale control. A locale
+# that is not generated silently falls back to C, so generate both where they are missing.
+generated=$(locale -a)
+wanted=()
+for name in ru_RU en_US; do
+    grep -qix "$name.utf-\?8" <<<"$generated" || wanted+=("$name")
+done
+if ((${#wanted[@]})); then
+    for name in "${wanted[@]}"; do
+        echo "Generating locale $name.UTF-8"
+        sed -i "s/^# *\($name.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+        grep -qx "$name.UTF-8 UTF-8" /etc/locale.gen || echo "$name.UTF-8 UTF-8" >>/etc/locale.gen
+    done
+    locale-gen
 fi
 
 build=build

@@ -1,8 +1,7 @@
 #include "calcframe/numberformat.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 namespace {
@@ -15,10 +14,13 @@ struct DecimalDigits {
     int exponent = 0;
 };
 
+// Digits come from std::to_chars, never from printf: a Qt program runs with the C library's
+// numeric locale set from the environment, and under a Russian one printf writes a comma.
 DecimalDigits toDecimal(double value) {
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    const std::string_view text(buffer);
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
+    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
     DecimalDigits result;
     std::size_t pos = 0;
     if (text[pos] == '-') {
@@ -31,7 +33,11 @@ DecimalDigits toDecimal(double value) {
             result.digits += text[i];
         }
     }
-    result.exponent = std::atoi(buffer + ePos + 1);
+    const char* exponent = buffer + ePos + 1;
+    if (*exponent == '+') {
+        ++exponent; // from_chars takes a minus sign only
+    }
+    std::from_chars(exponent, end, result.exponent);
     return result;
 }
 
@@ -77,9 +83,9 @@ std::string plainText(double value, char decimalSeparator) {
             text += decimalSeparator;
             text += digits.substr(1);
         }
-        char exponent[16];
-        std::snprintf(exponent, sizeof exponent, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
-        return text + exponent;
+        text += e < 0 ? "E-" : "E+";
+        const std::string exponent = integerText(std::abs(e));
+        return text + (exponent.size() < 2 ? "0" : "") + exponent;
     }
     if (e < 0) {
         return text + '0' + decimalSeparator + std::string(static_cast<std::size_t>(-e - 1), '0') +
@@ -142,7 +148,14 @@ std::string roundedIntegerText(double value) {
         return plainText(value, '.');
     }
     // nearbyint rounds halves to even in the default rounding mode; adding 0.0 turns -0 into 0.
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.0f", std::nearbyint(value) + 0.0);
-    return buffer;
+    char buffer[400]; // the largest double has 309 digits
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::nearbyint(value) + 0.0,
+                                   std::chars_format::fixed, 0)
+                         .ptr;
+    return {buffer, end};
+}
+
+std::string integerText(long long value) {
+    char buffer[24];
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr};
 }

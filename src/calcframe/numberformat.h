@@ -16,3 +16,6 @@ std::string fixedText(double value, int decimals, char decimalSeparator);
 
 // A whole number rounded half to even (2.5 gives 2, 3.5 gives 4), never limited to 16 bits.
 std::string roundedIntegerText(double value);
+
+// The digits of a whole number, such as a row number.
+std::string integerText(long long value);

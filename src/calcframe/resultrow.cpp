@@ -46,8 +46,8 @@ std::vector<std::string> rowCells(GridLayout layout, const RowValues& values,
     }
 
     std::vector<std::string> cells{
-        std::to_string(values.row), values.tool,         values.work,           plain(values.feed),
-        plain(values.speed),        plain(values.depth), plain(values.diameter)};
+        integerText(values.row), values.tool,         values.work,           plain(values.feed),
+        plain(values.speed),     plain(values.depth), plain(values.diameter)};
     if (layout == GridLayout::Milling) {
         cells.push_back(plain(values.width));
         cells.push_back(plain(values.teeth));

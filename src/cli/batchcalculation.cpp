@@ -1,5 +1,6 @@
 #include "cli/batchcalculation.h"
 
+#include "calcframe/numberformat.h"
 #include "cli/chunkwriter.h"
 
 namespace {
@@ -98,7 +99,9 @@ BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
             } else {
                 chunk->rows.push_back({chunk->text.size(), true, outcome.row.results});
                 if (outcome.notice != nullptr) {
-                    std::fprintf(notices, "СТРОКА %zu: %s\n", summary.rows, outcome.notice);
+                    std::fprintf(notices, "СТРОКА %s: %s\n",
+                                 integerText(static_cast<long long>(summary.rows)).c_str(),
+                                 outcome.notice);
                 }
             }
         }
@@ -113,7 +116,8 @@ BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
         summary.status = BatchSummary::Status::WriteFailed;
     } else if (status != CsvReader::Status::End) {
         summary.status = BatchSummary::Status::BadInput;
-        summary.message = readFailureMessage(status, "СТРОКЕ " + std::to_string(summary.rows + 1));
+        summary.message = readFailureMessage(
+            status, "СТРОКЕ " + integerText(static_cast<long long>(summary.rows + 1)));
     } else {
         summary.status = summary.refused > 0 ? BatchSummary::Status::SomeRefused
                                              : BatchSummary::Status::AllComputed;

@@ -1,13 +1,16 @@
 #include "cli/commandline.h"
 #include "cli/commands.h"
 
+#include <clocale>
 #include <cstdio>
 #include <string_view>
 #include <vector>
 
-// The calculations of the windows for scripts and batches, without Qt. The locale is never set:
-// numbers are read and written with a point whatever the user's environment says.
+// The calculations of the windows for scripts and batches, without Qt. It runs in the user's
+// locale, as the windows do; numbers never go through it, so they are read and written with a
+// point (or with a comma on request) whatever the environment says.
 int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "");
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     if (arguments.empty()) {
         return usageError("НЕ ЗАДАНА КОМАНДА!!!");

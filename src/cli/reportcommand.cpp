@@ -1,3 +1,4 @@
+#include "calcframe/numberformat.h"
 #include "calcframe/report.h"
 #include "calcframe/reportfile.h"
 #include "cli/commandline.h"
@@ -56,19 +57,21 @@ int runReport(std::span<const std::string_view> arguments) {
             outcome = calculate(*operation, texts);
         }
         if (!outcome.error.empty()) {
-            std::fprintf(stderr, "СТРОКА %d: %s\n", number, outcome.error.c_str());
+            std::fprintf(stderr, "СТРОКА %s: %s\n", integerText(number).c_str(),
+                         outcome.error.c_str());
             refused = true;
             rows.emplace_back();
             continue;
         }
         if (outcome.notice != nullptr) {
-            std::fprintf(stderr, "СТРОКА %d: %s\n", number, outcome.notice);
+            std::fprintf(stderr, "СТРОКА %s: %s\n", integerText(number).c_str(), outcome.notice);
         }
         outcome.row.row = number;
         rows.push_back(rowCells(window.layout, outcome.row, window.patterns, separator));
     }
     if (status != CsvReader::Status::End) {
-        return usageError(readFailureMessage(status, "СТРОКЕ " + std::to_string(rows.size())));
+        return usageError(readFailureMessage(
+            status, "СТРОКЕ " + integerText(static_cast<long long>(rows.size()))));
     }
     if (refused) {
         return exitRefused; // a report with a row missing would misnumber the rest

@@ -1,3 +1,4 @@
+#include "shell/qttranslations.h"
 #include "shell/qtuserdialogs.h"
 #include "shell/velta_00.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
         }
     }
     QApplication app(argc, argv);
+    installQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("rezhim"));
     QApplication::setApplicationVersion(QStringLiteral(REZHIM_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/rezhim.svg")));

@@ -1,13 +1,18 @@
 #include "calcframe/numberformat.h"
+#include "commalocale.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 namespace {
 
+using PlainTextTest = CommaLocaleTest;
+using FixedTextTest = CommaLocaleTest;
+using RoundedIntegerTextTest = CommaLocaleTest;
+
 // The plain form the grid uses for the inputs: 15 significant digits, no trailing zeros,
 // exponent form from 1E+15 up and below 1E-4.
-TEST(PlainTextTest, FifteenDigitsAndExponentForm) {
+TEST_F(PlainTextTest, FifteenDigitsAndExponentForm) {
     struct Case {
         double value;
         char separator;
@@ -36,7 +41,7 @@ TEST(PlainTextTest, FifteenDigitsAndExponentForm) {
 
 // Forces, torque and power: a fixed number of decimals, halves away from zero after the value
 // is taken to 15 significant digits (so binary neighbours of 0.25 or 1.005 round as on paper).
-TEST(FixedTextTest, HalvesAwayFromZero) {
+TEST_F(FixedTextTest, HalvesAwayFromZero) {
     struct Case {
         double value;
         int decimals;
@@ -58,7 +63,7 @@ TEST(FixedTextTest, HalvesAwayFromZero) {
 }
 
 // The spindle speed as a whole number: halves to the even neighbour, with no 16-bit limit.
-TEST(RoundedIntegerTextTest, HalvesToEven) {
+TEST_F(RoundedIntegerTextTest, HalvesToEven) {
     struct Case {
         double value;
         std::string expected;

@@ -1,6 +1,7 @@
 #include "calcframe/report.h"
 #include "calcframe/reportfile.h"
 #include "calcframe/resultrow.h"
+#include "commalocale.h"
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,8 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+using Report = CommaLocaleTest;
 
 std::string readBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -33,7 +36,7 @@ protected:
 
 } // namespace
 
-TEST(Report, WindowsCyrillicBytesWithCrLfAndNoTrailingBlankLine) {
+TEST_F(Report, WindowsCyrillicBytesWithCrLfAndNoTrailingBlankLine) {
     const std::vector<std::vector<std::string>> rows{
         {"1", "Б/Р", "сталь"}, {"2", "ТC", "чугун"}, {"3", "М/K", "АЛ."}};
     const std::optional<std::string> bytes = toWindows1251(reportText("Сверление", rows));
@@ -45,7 +48,7 @@ TEST(Report, WindowsCyrillicBytesWithCrLfAndNoTrailingBlankLine) {
                       "3\xCC/K\xC0\xCB.\r\n");
 }
 
-TEST(Report, FreshWindowAndThreeRows) {
+TEST_F(Report, FreshWindowAndThreeRows) {
     const std::vector<std::string> headingRow = headings(GridLayout::Milling);
     EXPECT_EQ(reportText("Фрезерование торцовыми фрезами", {headingRow}),
               "Фрезерование торцовыми фрезами\r\n"
@@ -60,13 +63,13 @@ TEST(Report, FreshWindowAndThreeRows) {
               std::string::npos);
 }
 
-TEST(Report, RefusesTextTheCodePageCannotHold) {
+TEST_F(Report, RefusesTextTheCodePageCannotHold) {
     EXPECT_FALSE(toWindows1251("резьба 漢"));
     EXPECT_FALSE(toWindows1251("\xFF\xFE"));
     EXPECT_EQ(toWindows1251("№ €"), std::string("\xB9 \x88"));
 }
 
-TEST(Report, TitleByWindowAndOperationKind) {
+TEST_F(Report, TitleByWindowAndOperationKind) {
     struct Case {
         int window;
         int kind;

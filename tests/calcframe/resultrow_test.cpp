@@ -1,10 +1,13 @@
 #include "calcframe/resultrow.h"
+#include "commalocale.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
+
+using RowCellsTest = CommaLocaleTest;
 
 TEST(HeadingsTest, MillingAndTurningLayouts) {
     const std::vector<std::string> milling = headings(GridLayout::Milling);
@@ -41,7 +44,7 @@ RowValues inputs(int row, const char* tool, const char* work, double s, double v
 
 // A milling row: inputs in plain form, forces with one decimal, torque and power with three,
 // the speed as a whole number rounded half to even; the separator is the caller's.
-TEST(RowCellsTest, MillingColumnsInOrder) {
+TEST_F(RowCellsTest, MillingColumnsInOrder) {
     RowValues values = inputs(3, "ТC", "сталь", 0.1, 100, 2.5, 100, 50, 10);
     values.results.Pz = 1720.83;
     values.results.Py = 688.33;
@@ -56,7 +59,7 @@ TEST(RowCellsTest, MillingColumnsInOrder) {
 }
 
 // A result the tool has no value for stays blank.
-TEST(RowCellsTest, EmptyResultsLeaveBlankCells) {
+TEST_F(RowCellsTest, EmptyResultsLeaveBlankCells) {
     const RowValues values = inputs(1, "Б/Р", "чугун", 0.2, 30, 1, 80, 40, 8);
     const std::vector<std::string> expected{"1", "Б/Р", "чугун", "0.2", "30", "1", "80", "40",
                                             "8", "",    "",      "",    "",   "",  ""};
@@ -65,7 +68,7 @@ TEST(RowCellsTest, EmptyResultsLeaveBlankCells) {
 
 // Turning windows show the torque without decimals and the speed with two; the milling
 // geometry has no column there.
-TEST(RowCellsTest, TurningLayoutWithItsPatterns) {
+TEST_F(RowCellsTest, TurningLayoutWithItsPatterns) {
     RowValues values = inputs(2, "Б/Р", "сталь", 0.3, 50, 1.5, 25, 99, 99);
     values.results.Pz = 1798.4;
     values.results.M = 22.48;

@@ -31,8 +31,8 @@ TEST_F(ThreadCuttingTest, CutterWorkedExample) {
     click(window, "REZ_TEXT7");
     calculate(window);
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_EQ(rowTexts(window, 1), QStringList({"1", "Б/Р", "сталь", "2,5", "20", "1,5", "20",
-                                                "1969,1", "0,0", "0,0", "19,691", "0,644", "318"}));
+    EXPECT_EQ(rowTexts(window, 1), shown({"1", "Б/Р", "сталь", "2,5", "20", "1,5", "20", "1969,1",
+                                          "0,0", "0,0", "19,691", "0,644", "318"}));
     EXPECT_EQ(main.state().OperationKind, 1);
 }
 
@@ -51,7 +51,8 @@ TEST_F(ThreadCuttingTest, TapAndDieGiveTheSameRowWhateverTheDepth) {
         type(window, "T_TEXT7", c.depth);
         calculate(window);
         EXPECT_TRUE(dialogs.shown.isEmpty()); // passes are not asked for a tap or a die
-        EXPECT_EQ(rowTexts(window, 1).mid(7), QStringList({"0,0", "0,0", "0,0"}) + torqueRow);
+        EXPECT_EQ(rowTexts(window, 1).mid(7),
+                  shown(QStringList({"0,0", "0,0", "0,0"}) + torqueRow));
         EXPECT_EQ(main.state().OperationKind, c.operationKind);
     }
 }
@@ -80,7 +81,7 @@ TEST_F(ThreadCuttingTest, PassesAreAskedForTheCutterUntilGiven) {
     calculate(window);
     EXPECT_EQ(dialogs.shown, QStringList({passesPrompt, passesPrompt, passesPrompt}));
     EXPECT_EQ(control<QLineEdit>(window, "P_TEXT7")->text(), "6");
-    EXPECT_EQ(cell(window, 1, 7), "1969,1");
+    EXPECT_EQ(cell(window, 1, 7), shown("1969,1"));
 
     type(window, "P_TEXT7", "");
     dialogs.cancel();
@@ -104,7 +105,7 @@ TEST_F(ThreadCuttingTest, ToolKindQuestionAsksAgainAndCancelWritesNothing) {
     calculate(window);
     EXPECT_TRUE(control<QRadioButton>(window, "MET_TEXT7")->isChecked());
     EXPECT_EQ(main.state().SchemeKind, 2);
-    EXPECT_EQ(cell(window, 1, 10), "70,748");
+    EXPECT_EQ(cell(window, 1, 10), shown("70,748"));
 }
 
 TEST_F(ThreadCuttingTest, ThreadToolDecidesTheNextHoleMakingFormula) {
@@ -123,6 +124,6 @@ TEST_F(ThreadCuttingTest, ThreadToolDecidesTheNextHoleMakingFormula) {
     click(threads, "MET_TEXT7");
     calculate(threads);
     calculateAt(holes, "2");
-    EXPECT_EQ(cell(holes, 2, 5), "1,5"); // the tap set enlarging: the typed depth
-    EXPECT_EQ(cell(holes, 2, 7), "731,3");
+    EXPECT_EQ(cell(holes, 2, 5), shown("1,5")); // the tap set enlarging: the typed depth
+    EXPECT_EQ(cell(holes, 2, 7), shown("731,3"));
 }
