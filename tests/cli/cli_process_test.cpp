@@ -9,6 +9,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <langinfo.h>
+#include <locale.h>
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -38,6 +40,9 @@ std::vector<std::string> words(const std::string& text) {
     return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
+const char* const lcAll = std::getenv("LC_ALL");
+const std::string userLocale = lcAll != nullptr && *lcAll != 0 ? lcAll : "C";
+
 // A folder of its own for each test, so that CTest may run them side by side.
 class Cli : public testing::Test {
 protected:
@@ -50,8 +55,22 @@ protected:
     }
     ~Cli() override { fs::remove_all(folder); }
 
+    // CTest runs these tests under each locale the program is checked in; the program runs in
+    // the same one. A locale that was never generated would quietly be C.
+    void SetUp() override {
+        locale_t checked = newlocale(LC_ALL_MASK, userLocale.c_str(), locale_t{});
+        ASSERT_NE(checked, locale_t{}) << "the locale " << userLocale
+                                       << " is not generated on this machine; "
+                                          "bash tools/bootstrap.sh test generates it (locale-gen)";
+        const std::string point = nl_langinfo_l(RADIXCHAR, checked);
+        freelocale(checked);
+        if (const char* expected = std::getenv("REZHIM_EXPECTED_DECIMAL_POINT")) {
+            ASSERT_EQ(point, expected) << userLocale;
+        }
+    }
+
     // rezhim-cli with `arguments` ("{}" stands for the folder) under the locale `locale`.
-    ProcessResult run(const std::string& arguments, const std::string& locale = "C") const {
+    ProcessResult run(const std::string& arguments, const std::string& locale = userLocale) const {
         std::vector<std::string> argv{REZHIM_CLI};
         for (std::string word : words(arguments)) {
             if (const auto at = word.find("{}"); at != std::string::npos) {

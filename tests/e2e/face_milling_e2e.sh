@@ -2,13 +2,23 @@
 # The face-milling worked example done by a person at a keyboard, on a real X server: open the
 # window with the menu's Alt letters, type the cutting data, answer the material questions,
 # compute with Enter, save with Ctrl+S, then check the saved report byte for byte. Every key
-# goes through the X server (xdotool), none through the program's own functions.
-#   face_milling_e2e.sh PATH-TO-REZHIM
+# goes through the X server (xdotool), none through the program's own functions. Under a Russian
+# locale the person types the feed with a decimal comma and the report holds decimal commas.
+#   face_milling_e2e.sh PATH-TO-REZHIM LOCALE
 set -euo pipefail
 rezhim=$(realpath "$1")
+locale=$2
+if [[ $(LC_ALL=$locale locale decimal_point 2>/dev/null) == , ]]; then
+    point=,
+elif [[ $locale == ru_* ]]; then
+    echo "the locale $locale is not generated here: bash tools/bootstrap.sh test generates it"
+    exit 1
+else
+    point=.
+fi
 work=$(mktemp -d)
-display=":$((200 + RANDOM % 700))"
-Xvfb "$display" -screen 0 1366x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number, so two runs can go side by side.
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 app=
 cleanup() {
@@ -17,12 +27,12 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-export DISPLAY=$display
-
+for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+export DISPLAY=":$(head -n 1 "$work/display")"
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 mkdir "$work/home"
 cd "$work/home"
-LC_ALL=C LANG=C QT_QPA_PLATFORM=xcb "$rezhim" >"$work/rezhim.log" 2>&1 &
+LC_ALL=$locale LANG=$locale QT_QPA_PLATFORM=xcb "$rezhim" >"$work/rezhim.log" 2>&1 &
 app=$!
 main=$(timeout 20 xdotool search --sync --class rezhim | head -n 1)
 
@@ -43,7 +53,7 @@ typed() { xdotool type --delay 40 "$1"; }
 
 focus
 keys alt+Cyrillic_VE Cyrillic_EF Cyrillic_TE # ВЫБОР ОПЕРАЦИИ / ФРЕЗЕРОВАНИЕ / ТОРЦОВЫМИ
-for value in 100 10 50 2 0.1 100; do        # D, z, B, t, s, v as the cursor moves down
+for value in 100 10 50 2 "0${point}1" 100; do # D, z, B, t, s, v as the cursor moves down
     typed "$value"
     keys Tab
 done
@@ -68,7 +78,8 @@ windows 1
 expected=$(printf '%s\r\n' \
     'Фрезерование торцовыми фрезами' \
     'номеринстр-тзаг-каs, мм/зубv, м/минt, ммD фр, ммВ фр, ммZ фрPz, HPy, HPx, HM, HмN, кВтn, об/мин' \
-    '1ТCсталь0.1100210050101720.8688.3860.486.0412.812318' | iconv -f UTF-8 -t CP1251 | od -An -tx1)
+    "1ТCсталь0${point}1100210050101720${point}8688${point}3860${point}486${point}0412${point}812318" |
+    iconv -f UTF-8 -t CP1251 | od -An -tx1)
 actual=$(od -An -tx1 report.txt)
 if [[ "$actual" != "$expected" ]]; then
     echo "the saved report differs:"
