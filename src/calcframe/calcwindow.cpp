@@ -1,13 +1,11 @@
 #include "calcframe/calcwindow.h"
 
-#include "calcframe/inputcheck.h"
+#include "calcframe/calculationflow.h"
 #include "calcframe/numberformat.h"
 #include "calcframe/report.h"
 #include "calcframe/reportfile.h"
 #include "calcframe/resultsgrid.h"
-#include "calcframe/rowbookkeeping.h"
 #include "calcframe/unload.h"
-#include "calcframe/windowdefinitions.h"
 #include "shell/parsenumber.h"
 #include "shell/userdialogs.h"
 
@@ -37,12 +35,7 @@ constexpr std::array<std::array<const char*, 2>, toolMaterialCount> toolOptions{
     {"MK_OPT", "Минералокерамика"},
 }};
 
-const char* const workMaterialPrompt = "ВЫ НЕ ВЫБРАЛИ ТИП ОБРАБАТЫВАЕМОГО МАТЕРИАЛА! ВЫБЕРИТЕ: "
-                                       "1 - СТАЛЬ, 2 - ЧУГУН, 3 - АЛ. СПЛАВ, 4 - МЕД. СПЛАВ ";
-const char* const toolMaterialPrompt = "ВЫ НЕ ВЫБРАЛИ ТИП МАТЕРИАЛА ИНСТРУМЕНТА! ВЫБЕРИТЕ: "
-                                       "1 - Б\\Р СТАЛЬ, 2 - ТВ. СПЛАВ, 3 - МИНЕРАЛОКЕРАМИКА ";
 const char* const notConnectedMessage = "УСЛУГА НЕ ПОДКЛЮЧЕНА!!!";
-const char* const badRowMessage = "НЕВЕРНЫЙ НОМЕР СТРОКИ!!!";
 
 QString withSuffix(const char* name, const char* suffix) {
     return QString::fromUtf8(name) + QString::fromUtf8(suffix);
@@ -68,17 +61,31 @@ QGroupBox* optionFrame(const char* frameName, const char* caption, const Options
     return frame;
 }
 
+// The calculation's questions answered in input boxes.
+class InputBoxAnswers : public CalcAnswers {
+public:
+    explicit InputBoxAnswers(UserDialogs& dialogs)
+        : dialogs_(dialogs) {}
+    std::optional<std::string> answer(const Question& question) override {
+        const std::optional<QString> text = dialogs_.input(QString::fromUtf8(question.prompt));
+        return text ? std::optional(text->toStdString()) : std::nullopt;
+    }
+
+private:
+    UserDialogs& dialogs_;
+};
+
 } // namespace
 
-CalcWindow::CalcWindow(WindowDefinition definition, CalcState& state, UserDialogs& dialogs,
+CalcWindow::CalcWindow(const Calculation& calculation, CalcState& state, UserDialogs& dialogs,
                        QWidget* parent)
     : QMainWindow(parent)
-    , definition_(std::move(definition))
+    , calculation_(calculation)
     , state_(state)
-    , dialogs_(dialogs) {
-    setObjectName(QStringLiteral("VELTA_0%1").arg(definition_.number));
-    setWindowTitle(QString::fromUtf8(definition_.caption));
-    values_.assign(definition_.boxes.size(), 0.0);
+    , dialogs_(dialogs)
+    , table_(calculation.window.layout) {
+    setObjectName(QStringLiteral("VELTA_0%1").arg(definition().number));
+    setWindowTitle(QString::fromUtf8(definition().caption));
     buildControls();
     buildMenu();
     setTabOrder();
@@ -89,24 +96,24 @@ CalcWindow::CalcWindow(WindowDefinition definition, CalcState& state, UserDialog
     // The cursor waits in the first box.
     box(screenOrder().front())->setFocus();
     // A fresh window: headings in row 0 and room for the first result.
-    grid_->setRows(rowCount_);
+    grid_->setRows(table_.RowCount());
 }
 
 void CalcWindow::buildControls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    const char* suffix = definition_.suffix;
+    const char* suffix = definition().suffix;
 
     // Cutting data: labels and boxes in one column, the row number below them.
     auto* inputs = new QGridLayout;
-    for (const NumericBox& entry : definition_.boxes) {
+    for (const NumericBox& entry : definition().boxes) {
         auto* edit = new QLineEdit(central);
         edit->setObjectName(QString::fromStdString(entry.name));
         boxes_.push_back(edit);
     }
     int line = 0;
     for (const std::string& name : screenOrder()) {
-        const NumericBox& entry = definition_.boxes[boxIndex(name)];
+        const NumericBox& entry = definition().boxes[boxIndex(name)];
         auto* label = new QLabel(QString::fromUtf8(entry.label), central);
         label->setObjectName(QString::fromUtf8(entry.labelName));
         label->setBuddy(box(name));
@@ -117,7 +124,7 @@ void CalcWindow::buildControls() {
     rowNumberBox_ = new QLineEdit(central);
     rowNumberBox_->setObjectName(QStringLiteral("Text1"));
     auto* rowLabel = new QLabel(QStringLiteral("НОМЕР СТРОКИ"), central);
-    rowLabel->setObjectName(QString::fromUtf8(definition_.rowLabelName));
+    rowLabel->setObjectName(QString::fromUtf8(definition().rowLabelName));
     rowLabel->setBuddy(rowNumberBox_);
     inputs->addWidget(rowLabel, line, 0);
     inputs->addWidget(rowNumberBox_, line, 1);
@@ -144,9 +151,9 @@ void CalcWindow::buildControls() {
     auto* toolColumn = new QVBoxLayout;
     toolColumn->addWidget(
         optionFrame("Frame3", "Материал инструмента", toolOptions, suffix, toolOptions_, central));
-    if (definition_.choices) {
+    if (definition().choices) {
         choiceOptions_ = new QButtonGroup(this);
-        const ChoiceGroup& choices = *definition_.choices;
+        const ChoiceGroup& choices = *definition().choices;
         toolColumn->addWidget(optionFrame(choices.frameName, choices.frameCaption, choices.options,
                                           "", choiceOptions_, central));
     }
@@ -161,7 +168,7 @@ void CalcWindow::buildControls() {
     // The results fill the rest of the window and grow with it.
     auto* resultsFrame = new QGroupBox(QStringLiteral("Режимы резания"), central);
     resultsFrame->setObjectName(QStringLiteral("Frame1"));
-    grid_ = new ResultsGrid(headings(definition_.layout), resultsFrame);
+    grid_ = new ResultsGrid(headings(definition().layout), resultsFrame);
     auto* resultsLayout = new QVBoxLayout(resultsFrame);
     resultsLayout->addWidget(grid_);
 
@@ -171,15 +178,15 @@ void CalcWindow::buildControls() {
 }
 
 void CalcWindow::buildMenu() {
-    const int number = definition_.number;
+    const int number = definition().number;
     QMenuBar* bar = menuBar();
     const auto addItem = [](auto* owner, const QString& name, const char* caption) {
         QAction* action = owner->addAction(QString::fromUtf8(caption));
         action->setObjectName(name);
         return action;
     };
-    if (definition_.stubItem) {
-        connect(addItem(bar, QString::fromUtf8(definition_.stubItem), definition_.stubCaption),
+    if (definition().stubItem) {
+        connect(addItem(bar, QString::fromUtf8(definition().stubItem), definition().stubCaption),
                 &QAction::triggered, this,
                 [this] { dialogs_.message(QString::fromUtf8(notConnectedMessage)); });
     }
@@ -188,7 +195,7 @@ void CalcWindow::buildMenu() {
     const auto opens = [this](QAction* item, Reference which) {
         connect(item, &QAction::triggered, this, [this, which] { emit referenceRequested(which); });
     };
-    if (definition_.threadHelpItems) {
+    if (definition().threadHelpItems) {
         QMenu* help = bar->addMenu(QStringLiteral("СПРАВКА"));
         help->setObjectName(QStringLiteral("HELP_0"));
         help->menuAction()->setObjectName(QStringLiteral("HELP_0"));
@@ -233,11 +240,11 @@ void CalcWindow::setTabOrder() {
 }
 
 std::vector<std::string> CalcWindow::screenOrder() const {
-    if (!definition_.screenOrder.empty()) {
-        return definition_.screenOrder;
+    if (!definition().screenOrder.empty()) {
+        return definition().screenOrder;
     }
     std::vector<std::string> order;
-    for (const NumericBox& entry : definition_.boxes) {
+    for (const NumericBox& entry : definition().boxes) {
         if (entry.field != &CalcState::MaterialStrength) {
             order.push_back(entry.name);
         }
@@ -246,8 +253,8 @@ std::vector<std::string> CalcWindow::screenOrder() const {
 }
 
 QLineEdit* CalcWindow::strengthBox() const {
-    for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
-        if (definition_.boxes[i].field == &CalcState::MaterialStrength) {
+    for (std::size_t i = 0; i < definition().boxes.size(); ++i) {
+        if (definition().boxes[i].field == &CalcState::MaterialStrength) {
             return boxes_[i];
         }
     }
@@ -268,55 +275,34 @@ void CalcWindow::EXIT_Click() {
 }
 
 void CalcWindow::MAKE_Click() {
-    readBoxes();
-    deriveInputs();
-    const std::optional<int> row = leadingInteger(rowNumberBox_->text().toStdString());
-    const auto missing = lastEmptyBox(
-        values_, [this](std::size_t box) { return definition_.boxes[box].missingCode != 0; });
-    errorCode_ = missing ? definition_.boxes[*missing].missingCode : 0;
-    if (definition_.missingInputFirst && refuseMissingInput()) {
-        return;
+    CalcRequest asked = request();
+    InputBoxAnswers answers(dialogs_);
+    const CalcOutcome outcome = runCalculation(calculation_, asked, state_, answers);
+    showAnswers(asked);
+    errorCode_ = outcome.errorCode;
+    if (outcome.computed) {
+        Kmp = outcome.computed->Kmp;
+        ForceCoefficients = outcome.computed->coefficients;
+        keep(outcome.inputs);
     }
-    if (!askForEmptyValues() || !askMaterials() || !askFurtherQuestions() || refuseMissingInput() ||
-        refuseNegativeInput()) {
+    switch (outcome.status) {
+    case CalcOutcome::Status::Cancelled:
         return;
-    }
-    if (!row || !isWritableRow(*row, rowCount_)) {
-        dialogs_.message(QString::fromUtf8(badRowMessage));
-        rowNumberBox_->setFocus();
+    case CalcOutcome::Status::Refused:
+        refuse(outcome);
         return;
-    }
-    const ToolMaterial tool = *selectedToolMaterial();
-    const WorkMaterial work = *selectedWorkMaterial();
-    // Everything is computed before a cell is written, so a refusal never leaves half a row.
-    const RowResults results = compute(tool, work);
-    if (!allFinite(results)) {
-        dialogs_.message(QString::fromUtf8(calculationErrorMessage));
+    case CalcOutcome::Status::Computed:
+        writeRow(outcome);
+        if (outcome.row.results.notice) {
+            dialogs_.message(QString::fromUtf8(outcome.row.results.notice));
+        }
         return;
-    }
-    state_.SpindleSpeed = results.n.value_or(0);
-    state_.ForcePz = results.Pz.value_or(0);
-    state_.ForcePy = results.Py.value_or(0);
-    state_.ForcePx = results.Px.value_or(0);
-    state_.Torque = results.M.value_or(0);
-    state_.CutPower = results.N.value_or(0);
-    writeRow(*row, tool, work, results);
-    if (results.notice) {
-        dialogs_.message(QString::fromUtf8(results.notice));
     }
 }
 
 void CalcWindow::SAVE_Click() {
-    // The heading row and every row the calculations gave the grid.
-    std::vector<std::vector<std::string>> rows;
-    for (int row = 0; row <= rowCount_ - 2; ++row) {
-        std::vector<std::string>& cells = rows.emplace_back();
-        for (int column = 0; column < grid_->columnCount(); ++column) {
-            cells.push_back(grid_->cellText(row, column).toStdString());
-        }
-    }
-    const std::string title = reportTitle(definition_.number, state_.OperationKind);
-    const std::optional<std::string> bytes = toWindows1251(reportText(title, rows));
+    const std::string title = reportTitle(definition().number, state_.OperationKind);
+    const std::optional<std::string> bytes = toWindows1251(reportText(title, table_.reportRows()));
     const QString workingFile =
         QDir::current().absoluteFilePath(QString::fromUtf8(workingReportName));
     if (!bytes || !writeFileBytes(workingFile.toStdString(), *bytes)) {
@@ -326,155 +312,71 @@ void CalcWindow::SAVE_Click() {
     emit reportWritten(workingFile, QByteArray::fromStdString(*bytes));
 }
 
-RowResults CalcWindow::compute(ToolMaterial, WorkMaterial) {
-    return {};
-}
-
-void CalcWindow::readBoxes() {
-    for (std::size_t i = 0; i < definition_.boxes.size(); ++i) {
-        storeValue(i, ParseNumber(boxes_[i]->text().toStdString()));
+CalcRequest CalcWindow::request() const {
+    CalcRequest request;
+    for (const QLineEdit* edit : boxes_) {
+        request.values.push_back(ParseNumber(edit->text().toStdString()));
     }
-}
-
-void CalcWindow::storeValue(std::size_t box, double value) {
-    values_[box] = value;
-    if (const auto field = definition_.boxes[box].field) {
-        state_.*field = value;
-    }
-}
-
-bool CalcWindow::askForEmptyValues() {
-    for (const NumericBox& entry : definition_.boxes) {
-        if (entry.askPrompt && !askValue(entry.name, entry.askPrompt)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool CalcWindow::askValue(const std::string& boxName, const char* prompt) {
-    // An empty or non-numeric answer reads as 0 and is asked again; Cancel gives up.
-    const std::size_t i = boxIndex(boxName);
-    while (values_[i] == 0) {
-        const std::optional<QString> answer = dialogs_.input(QString::fromUtf8(prompt));
-        if (!answer) {
-            return false;
-        }
-        storeValue(i, ParseNumber(answer->toStdString()));
-        boxes_[i]->setText(QString::fromStdString(plainText(values_[i], decimalSeparator())));
-    }
-    return true;
-}
-
-bool CalcWindow::askMaterials() {
-    // Asked even when an input is missing, so the choice is made before the message.
-    if (!workOptions_->checkedButton()) {
-        const auto code = askCode(workMaterialPrompt, workMaterialCount);
-        if (!code) {
-            return false;
-        }
-        state_.WorkMaterial = static_cast<std::int16_t>(*code);
-        workOptions_->button(*code)->setChecked(true);
-    }
-    if (!toolOptions_->checkedButton()) {
-        const auto code = askCode(toolMaterialPrompt, toolMaterialCount);
-        if (!code) {
-            return false;
-        }
-        state_.ToolMaterial = static_cast<std::int16_t>(*code);
-        toolOptions_->button(*code)->setChecked(true);
-    }
-    if (choiceOptions_ && !choiceOptions_->checkedButton()) {
-        const auto code = askCode(definition_.choices->prompt,
-                                  static_cast<int>(definition_.choices->options.size()));
-        if (!code) {
-            return false;
-        }
-        state_.SchemeKind = static_cast<std::int16_t>(*code);
-        choiceOptions_->button(*code)->setChecked(true);
-    }
-    return true;
-}
-
-std::optional<int> CalcWindow::askCode(const char* prompt, int highest) {
-    // An answer outside the offered codes asks again; Cancel gives up the calculation.
-    for (;;) {
-        const std::optional<QString> answer = dialogs_.input(QString::fromUtf8(prompt));
-        if (!answer) {
+    const auto selected = [](const QButtonGroup* group) -> std::optional<int> {
+        if (!group || !group->checkedButton()) {
             return std::nullopt;
         }
-        const std::optional<int> code = leadingInteger(answer->toStdString());
-        if (code && *code >= 1 && *code <= highest) {
-            return code;
+        return group->checkedId();
+    };
+    request.work = selected(workOptions_);
+    request.tool = selected(toolOptions_);
+    request.choice = selected(choiceOptions_);
+    request.row = leadingInteger(rowNumberBox_->text().toStdString());
+    request.rowCount = table_.RowCount();
+    return request;
+}
+
+void CalcWindow::showAnswers(const CalcRequest& request) {
+    // What the questions gave stays in the window, whatever came of the calculation.
+    const auto select = [](QButtonGroup* group, const std::optional<int>& code) {
+        if (group && code && !group->checkedButton()) {
+            group->button(*code)->setChecked(true);
+        }
+    };
+    select(workOptions_, request.work);
+    select(toolOptions_, request.tool);
+    select(choiceOptions_, request.choice);
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        if (request.answered[i]) {
+            boxes_[i]->setText(
+                QString::fromStdString(plainText(request.values[i], decimalSeparator())));
         }
     }
 }
 
-bool CalcWindow::refuseMissingInput() {
-    if (errorCode_ == 0) {
-        return false;
+void CalcWindow::refuse(const CalcOutcome& outcome) {
+    dialogs_.message(QString::fromStdString(outcome.message));
+    if (outcome.focusRowNumber) {
+        rowNumberBox_->setFocus();
+    } else if (outcome.focusBox) {
+        boxes_[*outcome.focusBox]->setFocus();
     }
-    const auto entry =
-        std::find_if(definition_.boxes.begin(), definition_.boxes.end(),
-                     [this](const NumericBox& b) { return b.missingCode == errorCode_; });
-    dialogs_.message(QString::fromUtf8(entry->missingMessage));
-    box(entry->name)->setFocus();
-    return true;
 }
 
-bool CalcWindow::refuseNegativeInput() {
-    const auto negative = firstNegativeBox(values_);
-    if (negative) {
-        dialogs_.message(QString::fromUtf8(negativeValueMessage));
-        boxes_[*negative]->setFocus();
-    }
-    return negative.has_value();
-}
-
-void CalcWindow::writeRow(int row, ToolMaterial tool, WorkMaterial work,
-                          const RowResults& results) {
-    const RowValues values = rowValues(definition_, state_, row, tool, work, results);
-
-    grid_->setRows(rowCount_);
-    grid_->setRowTexts(
-        row, rowCells(definition_.layout, values, definition_.patterns, decimalSeparator()));
-    state_.ResultRow = static_cast<std::int16_t>(row);
-    advanceAfterWrite({state_.ResultRow, state_.NextRow, rowCount_});
+void CalcWindow::writeRow(const CalcOutcome& outcome) {
+    const int row = outcome.row.row;
+    table_.write(
+        row, rowCells(definition().layout, outcome.row, definition().patterns, decimalSeparator()),
+        state_);
+    grid_->setRows(table_.rows());
+    grid_->setRowTexts(row, table_.row(row));
     rowNumberBox_->setText(QString::number(state_.NextRow));
 }
 
 std::size_t CalcWindow::boxIndex(const std::string& name) const {
     const auto found =
-        std::find_if(definition_.boxes.begin(), definition_.boxes.end(),
+        std::find_if(definition().boxes.begin(), definition().boxes.end(),
                      [&name](const NumericBox& entry) { return entry.name == name; });
-    return static_cast<std::size_t>(found - definition_.boxes.begin());
-}
-
-double CalcWindow::value(const std::string& boxName) const {
-    return values_.at(boxIndex(boxName));
-}
-
-void CalcWindow::setValue(const std::string& boxName, double value) {
-    storeValue(boxIndex(boxName), value);
-}
-
-std::optional<int> CalcWindow::selectedChoice() const {
-    if (!choiceOptions_ || !choiceOptions_->checkedButton()) {
-        return std::nullopt;
-    }
-    return choiceOptions_->checkedId();
+    return static_cast<std::size_t>(found - definition().boxes.begin());
 }
 
 QLineEdit* CalcWindow::box(const std::string& name) const {
     return findChild<QLineEdit*>(QString::fromStdString(name));
-}
-
-std::optional<WorkMaterial> CalcWindow::selectedWorkMaterial() const {
-    return workMaterialFromCode(workOptions_->checkedId());
-}
-
-std::optional<ToolMaterial> CalcWindow::selectedToolMaterial() const {
-    return toolMaterialFromCode(toolOptions_->checkedId());
 }
 
 char CalcWindow::decimalSeparator() const {

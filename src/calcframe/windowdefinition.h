@@ -10,9 +10,17 @@
 #include <string_view>
 #include <vector>
 
+// The names of a calculation's inputs: each box takes the value of one key, and the command line
+// gives them by these names. Numbers are in the units of the windows.
+enum class Key { tool, work, H, D, z, B, t, s, v, angle, scheme, passes };
+inline constexpr std::size_t keyCount = 12;
+inline constexpr std::array<std::string_view, keyCount> keyNames{
+    "tool", "work", "H", "D", "z", "B", "t", "s", "v", "angle", "scheme", "passes"};
+
 // One numeric text box of a calculation window.
 struct NumericBox {
     std::string name;      // object name, e.g. "D_TEXT"
+    Key key;               // the input it holds
     const char* labelName; // object name of its label
     const char* label;
     // Where "РАСЧЁТ" stores the value; a box without a field (the helix angle) is kept by its

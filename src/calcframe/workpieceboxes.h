@@ -1,6 +1,7 @@
 #pragma once
 
-#include "calcframe/windowdefinition.h"
+#include "calcframe/calculation.h"
+#include "calcframe/workpieceinputs.h"
 
 // The boxes of the turning, hole-making and threading windows, in reading order D, t, H, s, v
 // with codes 10 to 50. Their windows differ in a few captions and messages only.
@@ -12,3 +13,8 @@ struct WorkpieceBoxTexts {
 };
 
 std::vector<NumericBox> workpieceBoxes(const std::string& suffix, const WorkpieceBoxTexts& texts);
+
+// The values of those boxes as the formulas take them.
+inline WorkpieceInputs workpieceInputs(const CalcInputs& in) {
+    return {in[Key::D], in[Key::t], in[Key::H], in[Key::s], in[Key::v]};
+}

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "shell/calcstate.h"
-
 // What the turning, hole-making and threading windows read: the workpiece (hole, thread)
 // diameter and the cutting data.
 struct WorkpieceInputs {
@@ -11,7 +9,3 @@ struct WorkpieceInputs {
     double s = 0; // feed per revolution (the pitch in threading), mm/rev
     double v = 0; // cutting speed, m/min
 };
-
-inline WorkpieceInputs workpieceInputs(const CalcState& state) {
-    return {state.WorkDiameter, state.CutDepth, state.MaterialStrength, state.Feed, state.CutSpeed};
-}

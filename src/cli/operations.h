@@ -9,11 +9,6 @@
 #include <string_view>
 #include <vector>
 
-// The keys a calculation takes on the command line; numbers are in the units of the windows.
-enum class Key { tool, work, H, D, z, B, t, s, v, angle, scheme, passes };
-inline constexpr std::size_t keyCount = 12;
-inline constexpr std::array<std::string_view, keyCount> keyNames{
-    "tool", "work", "H", "D", "z", "B", "t", "s", "v", "angle", "scheme", "passes"};
 std::optional<Key> keyFromName(std::string_view name);
 
 // One operation of the command line: a calculation window and, where the window serves several,

@@ -1,6 +1,7 @@
 #include "calcframe/numberformat.h"
 #include "calcframe/report.h"
 #include "calcframe/reportfile.h"
+#include "calcframe/resultstable.h"
 #include "cli/commandline.h"
 #include "cli/commands.h"
 #include "cli/csv.h"
@@ -41,14 +42,18 @@ int runReport(std::span<const std::string_view> arguments) {
         return usageError(error);
     }
 
-    // The grid as the window would hold it after computing each row in turn.
+    // The table as the window would hold it after computing each row in turn, opened afresh
+    // from the menu.
     const WindowDefinition& window = definitionOf(*operation);
     const char separator = command.comma ? ',' : '.';
-    std::vector<std::vector<std::string>> rows{headings(window.layout)};
+    ResultsTable table(window.layout);
+    CalcState counters;
+    counters.ResultRow = counters.NextRow = 1;
+    int number = 0;
     bool refused = false;
     KeyTexts texts{};
     while ((status = reader.next()) == CsvReader::Status::Record) {
-        const int number = static_cast<int>(rows.size());
+        ++number;
         Outcome outcome;
         if (reader.fields().size() != columns->count()) {
             outcome.error = "ЧИСЛО ПОЛЕЙ СТРОКИ НЕ РАВНО ЧИСЛУ СТОЛБЦОВ ЗАГОЛОВКА!!!";
@@ -59,26 +64,26 @@ int runReport(std::span<const std::string_view> arguments) {
         if (!outcome.error.empty()) {
             std::fprintf(stderr, "СТРОКА %s: %s\n", integerText(number).c_str(),
                          outcome.error.c_str());
-            refused = true;
-            rows.emplace_back();
+            refused = true; // a report with a row missing would misnumber the rest
             continue;
         }
         if (outcome.notice != nullptr) {
             std::fprintf(stderr, "СТРОКА %s: %s\n", integerText(number).c_str(), outcome.notice);
         }
-        outcome.row.row = number;
-        rows.push_back(rowCells(window.layout, outcome.row, window.patterns, separator));
+        outcome.row.row = counters.NextRow;
+        table.write(counters.NextRow,
+                    rowCells(window.layout, outcome.row, window.patterns, separator), counters);
     }
     if (status != CsvReader::Status::End) {
-        return usageError(readFailureMessage(
-            status, "СТРОКЕ " + integerText(static_cast<long long>(rows.size()))));
+        return usageError(readFailureMessage(status, "СТРОКЕ " + integerText(number + 1)));
     }
     if (refused) {
-        return exitRefused; // a report with a row missing would misnumber the rest
+        return exitRefused;
     }
 
     const std::string outputPath(*command.output);
-    const std::optional<std::string> bytes = toWindows1251(reportText(titleOf(*operation), rows));
+    const std::optional<std::string> bytes =
+        toWindows1251(reportText(titleOf(*operation), table.reportRows()));
     if (!bytes) {
         // Every cell is a number or a name of the windows, all in the code page.
         std::fprintf(stderr, "ОТЧЁТ НЕ ПЕРЕВОДИТСЯ В КОДИРОВКУ WINDOWS-1251!!!\n");

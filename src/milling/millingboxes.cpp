@@ -4,6 +4,7 @@ namespace {
 
 struct MillingBox {
     const char* name;
+    Key key;
     const char* labelName;
     const char* label;
     double CalcState::*field;
@@ -12,21 +13,21 @@ struct MillingBox {
 };
 
 const std::array<MillingBox, 7> boxes{{
-    {"D_TEXT", "Label1", "Диаметр фрезы, мм", &CalcState::CutterDiameter,
+    {"D_TEXT", Key::D, "Label1", "Диаметр фрезы, мм", &CalcState::CutterDiameter,
      "ВЫ НЕ ЗАДАЛИ ДИАМЕТР ФРЕЗЫ!!!", "ВЫ НЕ ЗАДАЛИ ДИАМЕТР ФРЕЗЫ, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
-    {"Z_TEXT", "Label2", "Число зубьев фрезы", &CalcState::TeethCount,
+    {"Z_TEXT", Key::z, "Label2", "Число зубьев фрезы", &CalcState::TeethCount,
      "ВЫ НЕ ЗАДАЛИ ЧИСЛО ЗУБЬЕВ ФРЕЗЫ!!!", "ВЫ НЕ ЗАДАЛИ ЧИСЛО ЗУБЬЕВ ФРЕЗЫ, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
-    {"B_TEXT", "Label4", "Ширина фрезерования, мм", &CalcState::CutWidth,
+    {"B_TEXT", Key::B, "Label4", "Ширина фрезерования, мм", &CalcState::CutWidth,
      "ВЫ НЕ ЗАДАЛИ ШИРИНУ ФРЕЗЕРОВАНИЯ!!!", "ВЫ НЕ ЗАДАЛИ ШИРИНУ ФРЕЗЕРОВАНИЯ, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
-    {"T_TEXT", "Label3", "Глубина резания, мм", &CalcState::CutDepth,
+    {"T_TEXT", Key::t, "Label3", "Глубина резания, мм", &CalcState::CutDepth,
      "ВЫ НЕ ЗАДАЛИ ГЛУБИНУ ФРЕЗЕРОВАНИЯ!!!",
      "ВЫ НЕ ЗАДАЛИ ГЛУБИНУ ФРЕЗЕРОВАНИЯ, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
-    {"H_TEXT", "Label5", "Предел прочности (МПа)/ твёрдость (HB)", &CalcState::MaterialStrength,
+    {"H_TEXT", Key::H, "Label5", "Предел прочности (МПа)/ твёрдость (HB)", &CalcState::MaterialStrength,
      "ВЫ НЕ ЗАДАЛИ ХАРАКТЕРИСТИКУ МАТЕРИАЛА!!!",
      "ВЫ НЕ ЗАДАЛИ ХАРАКТЕРИСТИКУ МАТЕРИАЛА, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
-    {"S_TEXT", "Label6", "Подача, мм/зуб", &CalcState::Feed, "ВЫ НЕ ЗАДАЛИ ПОДАЧУ!!!",
+    {"S_TEXT", Key::s, "Label6", "Подача, мм/зуб", &CalcState::Feed, "ВЫ НЕ ЗАДАЛИ ПОДАЧУ!!!",
      "ВЫ НЕ ЗАДАЛИ ПОДАЧУ, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
-    {"V_TEXT", "Label7", "Скорость резания, м/мин", &CalcState::CutSpeed,
+    {"V_TEXT", Key::v, "Label7", "Скорость резания, м/мин", &CalcState::CutSpeed,
      "ВЫ НЕ ЗАДАЛИ СКОРОСТЬ РЕЗАНИЯ!!!", "ВЫ НЕ ЗАДАЛИ СКОРОСТЬ РЕЗАНИЯ, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
 }};
 
@@ -36,7 +37,7 @@ std::vector<NumericBox> millingBoxes(const std::string& suffix, EmptyBoxes empty
     std::vector<NumericBox> result;
     int code = 10;
     for (const MillingBox& row : boxes) {
-        NumericBox box{row.name + suffix, row.labelName, row.label, row.field};
+        NumericBox box{row.name + suffix, row.key, row.labelName, row.label, row.field};
         box.missingMessage = row.message;
         if (empty == EmptyBoxes::Report) {
             box.missingCode = code;
@@ -50,7 +51,7 @@ std::vector<NumericBox> millingBoxes(const std::string& suffix, EmptyBoxes empty
 }
 
 NumericBox helixAngleBox(const std::string& suffix, int angleCode) {
-    NumericBox box{"A_TEXT" + suffix, "Label8", "Угол наклона зубьев"};
+    NumericBox box{"A_TEXT" + suffix, Key::angle, "Label8", "Угол наклона зубьев"};
     if (angleCode != 0) {
         box.missingCode = angleCode;
         box.missingMessage = "ВЫ НЕ ЗАДАЛИ УГОЛ НАКЛОНА ЗУБЬЕВ ФРЕЗЫ!!!";

@@ -7,7 +7,4 @@ class VELTA_01 : public MillingWindow {
     Q_OBJECT
 public:
     VELTA_01(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
-
-protected:
-    RowResults compute(ToolMaterial tool, WorkMaterial work) override;
 };

@@ -1,11 +1,6 @@
 #include "milling/velta_02.h"
 
-#include "calcframe/windowdefinitions.h"
-#include "milling/cylindricalmilling.h"
+#include "calcframe/calculation.h"
 
 VELTA_02::VELTA_02(CalcState& state, UserDialogs& dialogs, QWidget* parent)
-    : MillingWindow(windowDefinition(2), state, dialogs, parent) {}
-
-RowResults VELTA_02::compute(ToolMaterial tool, WorkMaterial work) {
-    return keep(cylindricalMilling(tool, work, inputs(), readHelixAngle()));
-}
+    : MillingWindow(calculation(2), state, dialogs, parent) {}

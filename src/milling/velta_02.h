@@ -7,7 +7,4 @@ class VELTA_02 : public MillingWindow {
     Q_OBJECT
 public:
     VELTA_02(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
-
-protected:
-    RowResults compute(ToolMaterial tool, WorkMaterial work) override;
 };

@@ -7,7 +7,4 @@ class VELTA_03 : public MillingWindow {
     Q_OBJECT
 public:
     VELTA_03(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
-
-protected:
-    RowResults compute(ToolMaterial tool, WorkMaterial work) override;
 };

@@ -7,7 +7,4 @@ class VELTA_04 : public MillingWindow {
     Q_OBJECT
 public:
     VELTA_04(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
-
-protected:
-    RowResults compute(ToolMaterial tool, WorkMaterial work) override;
 };

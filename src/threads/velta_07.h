@@ -8,11 +8,4 @@ class VELTA_07 : public CalcWindow {
     Q_OBJECT
 public:
     VELTA_07(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
-
-    // The correction factor the last calculation used.
-    double Kmp = 0;
-
-protected:
-    bool askFurtherQuestions() override;
-    RowResults compute(ToolMaterial tool, WorkMaterial work) override;
 };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "calcframe/resultrow.h"
+#include "shell/calcstate.h"
+
+#include <string>
+#include <vector>
+
+// The results table of a calculation window: row 0 the headings, then the computed rows, with
+// the window's row count for its next calculation (`RowCount`, 2 when the window is created). The
+// grid on screen shows it; the report is written from it.
+class ResultsTable {
+public:
+    explicit ResultsTable(GridLayout layout);
+
+    GridLayout layout() const { return layout_; }
+    int RowCount() const { return rowCount_; }
+    // Rows the grid has, heading row included.
+    int rows() const { return static_cast<int>(cells_.size()); }
+    const std::vector<std::string>& row(int row) const;
+
+    // Gives the table its row count, writes the row and moves the counters on: `ResultRow` and
+    // `NextRow` of the state, shared by every window, and the row count.
+    void write(int row, std::vector<std::string> cells, CalcState& state);
+
+    // The heading row and every row the calculations gave the table, as the report lists them.
+    std::vector<std::vector<std::string>> reportRows() const;
+
+private:
+    GridLayout layout_;
+    int rowCount_ = 2;
+    std::vector<std::vector<std::string>> cells_;
+};

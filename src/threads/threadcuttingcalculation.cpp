@@ -1,0 +1,43 @@
+#include "threads/threadcuttingcalculation.h"
+
+#include "calcframe/workpieceboxes.h"
+#include "threads/threadcutting.h"
+
+namespace {
+
+// Only a thread cutter works in passes; its force divides by their number.
+constexpr FollowUpQuestion passesQuestion{Key::passes, static_cast<int>(ThreadTool::Cutter),
+                                          "ВЫ НЕ ЗАДАЛИ ЧИСЛО ПРОХОДОВ РЕЗЦА, ВВЕДИТЕ ЗНАЧЕНИЕ: "};
+
+} // namespace
+
+Calculation threadCuttingCalculation() {
+    Calculation calculation;
+    WindowDefinition& window = calculation.window;
+    window.number = 7;
+    window.caption = "НАРЕЗАНИЕ РЕЗЬБЫ";
+    window.suffix = "7";
+    window.layout = GridLayout::Turning;
+    window.boxes =
+        workpieceBoxes("7", {"Диаметр резьбы, мм", "ВЫ НЕ ЗАДАЛИ ДИАМЕТР РЕЗЬБЫ!!!",
+                             "Шаг резьбы, мм/об", "ВЫ НЕ ЗАДАЛИ ХАРАКТЕРИСТИКУ МАТЕРИАЛА!!!"});
+    window.boxes.push_back({"P_TEXT7", Key::passes, "Label2", "Число проходов (резца)",
+                            &CalcState::PassCount, 0, "ВЫ НЕ ЗАДАЛИ ЧИСЛО ПРОХОДОВ РЕЗЦА!!!"});
+    window.screenOrder = {"D_TEXT7", "T_TEXT7", "P_TEXT7", "S_TEXT7", "V_TEXT7"};
+    window.rowLabelName = "Label4";
+    window.threadHelpItems = true;
+    window.missingInputFirst = true;
+    window.choices = ChoiceGroup{
+        "Frame5",
+        "Обработка инструментом",
+        {{{"REZ_TEXT7", "резцом"}, {"MET_TEXT7", "метчиком"}, {"PLA_TEXT7", "плашкой"}}},
+        "ВЫ НЕ ВЫБРАЛИ ТИП ИНСТРУМЕНТА! ВЫБЕРИТЕ: 1 - РЕЗЕЦ, 2 - МЕТЧИК, 3 - ПЛАШКА "};
+    calculation.followUp = &passesQuestion;
+    calculation.choiceIsOperationKind = true;
+    calculation.compute = [](const CalcInputs& in) {
+        const ThreadResult r = threadCutting(static_cast<ThreadTool>(in.kind), in.tool, in.work,
+                                             workpieceInputs(in), in[Key::passes]);
+        return Computed{{r.Pz, 0.0, 0.0, r.M, r.N, r.n}, r.Kmp, {}};
+    };
+    return calculation;
+}
