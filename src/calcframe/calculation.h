@@ -40,7 +40,7 @@ struct FollowUpQuestion {
 // One operation as both front ends know it: its window's declaration (the boxes with their keys,
 // codes, messages and questions), the inputs derived from the others, and its formulas.
 struct Calculation {
-    WindowDefinition window;
+    WindowDefinition window{};
     // Run on the values just read, before anything is checked (a drill cuts half its diameter).
     void (*deriveInputs)(CalcInputs& inputs) = nullptr;
     const FollowUpQuestion* followUp = nullptr;

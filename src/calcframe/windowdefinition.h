@@ -48,15 +48,15 @@ struct WindowDefinition {
     const char* caption = nullptr;
     const char* suffix = ""; // of the shared control names: ST_OPT + suffix, Text1 has none
     GridLayout layout = GridLayout::Milling;
-    std::vector<NumericBox> boxes;        // in the order "РАСЧЁТ" reads them
-    std::vector<std::string> screenOrder; // box names top to bottom; empty: the reading order
+    std::vector<NumericBox> boxes{};        // in the order "РАСЧЁТ" reads them
+    std::vector<std::string> screenOrder{}; // box names top to bottom; empty: the reading order
     const char* rowLabelName = "Label9";
     const char* stubItem = nullptr; // the "not connected" menu item, if the window has one
     const char* stubCaption = "ПОДАЧА И СКОРОСТЬ";
     bool threadHelpItems = false; // "СПРАВКА" opens a submenu of two reference windows
-    std::optional<ChoiceGroup> choices;
+    std::optional<ChoiceGroup> choices{};
     // A missing input is reported before any question is asked (the threading window).
     bool missingInputFirst = false;
     std::array<std::string_view, toolMaterialCount> toolTexts = toolMaterialTexts;
-    ResultPatterns patterns;
+    ResultPatterns patterns{};
 };

@@ -22,8 +22,8 @@ const std::array<MillingBox, 7> boxes{{
     {"T_TEXT", Key::t, "Label3", "Глубина резания, мм", &CalcState::CutDepth,
      "ВЫ НЕ ЗАДАЛИ ГЛУБИНУ ФРЕЗЕРОВАНИЯ!!!",
      "ВЫ НЕ ЗАДАЛИ ГЛУБИНУ ФРЕЗЕРОВАНИЯ, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
-    {"H_TEXT", Key::H, "Label5", "Предел прочности (МПа)/ твёрдость (HB)", &CalcState::MaterialStrength,
-     "ВЫ НЕ ЗАДАЛИ ХАРАКТЕРИСТИКУ МАТЕРИАЛА!!!",
+    {"H_TEXT", Key::H, "Label5", "Предел прочности (МПа)/ твёрдость (HB)",
+     &CalcState::MaterialStrength, "ВЫ НЕ ЗАДАЛИ ХАРАКТЕРИСТИКУ МАТЕРИАЛА!!!",
      "ВЫ НЕ ЗАДАЛИ ХАРАКТЕРИСТИКУ МАТЕРИАЛА, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
     {"S_TEXT", Key::s, "Label6", "Подача, мм/зуб", &CalcState::Feed, "ВЫ НЕ ЗАДАЛИ ПОДАЧУ!!!",
      "ВЫ НЕ ЗАДАЛИ ПОДАЧУ, ВВЕДИТЕ ЗНАЧЕНИЕ: "},
@@ -33,7 +33,8 @@ const std::array<MillingBox, 7> boxes{{
 
 } // namespace
 
-std::vector<NumericBox> millingBoxes(const std::string& suffix, EmptyBoxes empty) {
+std::vector<NumericBox> millingBoxes(const std::string& suffix, EmptyBoxes empty,
+                                     std::optional<int> angleCode) {
     std::vector<NumericBox> result;
     int code = 10;
     for (const MillingBox& row : boxes) {
@@ -47,14 +48,13 @@ std::vector<NumericBox> millingBoxes(const std::string& suffix, EmptyBoxes empty
         result.push_back(box);
         code += 10;
     }
-    return result;
-}
-
-NumericBox helixAngleBox(const std::string& suffix, int angleCode) {
-    NumericBox box{"A_TEXT" + suffix, Key::angle, "Label8", "Угол наклона зубьев"};
-    if (angleCode != 0) {
-        box.missingCode = angleCode;
-        box.missingMessage = "ВЫ НЕ ЗАДАЛИ УГОЛ НАКЛОНА ЗУБЬЕВ ФРЕЗЫ!!!";
+    if (angleCode) {
+        NumericBox& angle =
+            result.emplace_back("A_TEXT" + suffix, Key::angle, "Label8", "Угол наклона зубьев");
+        if (*angleCode != 0) {
+            angle.missingCode = *angleCode;
+            angle.missingMessage = "ВЫ НЕ ЗАДАЛИ УГОЛ НАКЛОНА ЗУБЬЕВ ФРЕЗЫ!!!";
+        }
     }
-    return box;
+    return result;
 }

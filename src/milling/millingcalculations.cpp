@@ -21,70 +21,57 @@ Computed computed(const MillingResult& result) {
 } // namespace
 
 Calculation faceMillingCalculation() {
-    Calculation calculation;
-    WindowDefinition& window = calculation.window;
-    window.number = 1;
-    window.caption = "ФРЕЗЕРОВАНИЕ ТОРЦОВЫМИ ФРЕЗАМИ";
-    window.boxes = millingBoxes("", EmptyBoxes::Report);
-    window.stubItem = "DATA0";
-    calculation.compute = [](const CalcInputs& in) {
-        return computed(faceMilling(in.tool, in.work, millingInputs(in)));
-    };
-    return calculation;
+    return {.window = {.number = 1,
+                       .caption = "ФРЕЗЕРОВАНИЕ ТОРЦОВЫМИ ФРЕЗАМИ",
+                       .boxes = millingBoxes("", EmptyBoxes::Report),
+                       .stubItem = "DATA0"},
+            .compute = [](const CalcInputs& in) {
+                return computed(faceMilling(in.tool, in.work, millingInputs(in)));
+            }};
 }
 
 Calculation cylindricalMillingCalculation() {
-    Calculation calculation;
-    WindowDefinition& window = calculation.window;
-    window.number = 2;
-    window.caption = "ФРЕЗЕРОВАНИЕ ЦИЛИНДРИЧЕСКИМИ ФРЕЗАМИ";
-    window.suffix = "2";
-    window.boxes = millingBoxes("2", EmptyBoxes::Report);
     // A straight-tooth cutter has no axial force to compute, so the angle is required here.
-    window.boxes.push_back(helixAngleBox("2", 80));
-    window.stubItem = "FEED_V";
-    calculation.compute = [](const CalcInputs& in) {
-        return computed(cylindricalMilling(in.tool, in.work, millingInputs(in), in[Key::angle]));
-    };
-    return calculation;
+    return {.window = {.number = 2,
+                       .caption = "ФРЕЗЕРОВАНИЕ ЦИЛИНДРИЧЕСКИМИ ФРЕЗАМИ",
+                       .suffix = "2",
+                       .boxes = millingBoxes("2", EmptyBoxes::Report, 80),
+                       .stubItem = "FEED_V"},
+            .compute = [](const CalcInputs& in) {
+                return computed(
+                    cylindricalMilling(in.tool, in.work, millingInputs(in), in[Key::angle]));
+            }};
 }
 
 Calculation endMillingCalculation() {
-    Calculation calculation;
-    WindowDefinition& window = calculation.window;
-    window.number = 3;
-    window.caption = "ФРЕЗЕРОВАНИЕ КОНЦЕВЫМИ ФРЕЗАМИ";
-    window.suffix = "1";
-    window.boxes = millingBoxes("1", EmptyBoxes::Report);
-    window.boxes.push_back(helixAngleBox("1"));
-    window.stubItem = "VELTA_K";
-    window.choices =
-        ChoiceGroup{"Frame5",
-                    "Схема фрезерования",
-                    {{{"SHT_TEXT", "как торцовое"}, {"SHC_TEXT", "как цилиндрическое"}}},
-                    "ВЫ НЕ ВЫБРАЛИ СХЕМУ ФРЕЗЕРОВАНИЯ! ВЫБЕРИТЕ: 1 - СХЕМА ТОРЦ. "
-                    "ФРЕЗЕРОВАНИЯ, 2 - СХЕМА ЦИЛ. ФРЕЗЕРОВАНИЯ "};
-    window.toolTexts = {"Б/Р", "ТC", "МK"};
-    calculation.compute = [](const CalcInputs& in) {
-        return computed(endMilling(in.tool, in.work, static_cast<EndMillingScheme>(in.kind),
-                                   millingInputs(in), in[Key::angle]));
-    };
-    return calculation;
+    return {.window = {.number = 3,
+                       .caption = "ФРЕЗЕРОВАНИЕ КОНЦЕВЫМИ ФРЕЗАМИ",
+                       .suffix = "1",
+                       .boxes = millingBoxes("1", EmptyBoxes::Report, 0),
+                       .stubItem = "VELTA_K",
+                       .choices = ChoiceGroup{"Frame5",
+                                              "Схема фрезерования",
+                                              {{{"SHT_TEXT", "как торцовое"},
+                                                {"SHC_TEXT", "как цилиндрическое"}}},
+                                              "ВЫ НЕ ВЫБРАЛИ СХЕМУ ФРЕЗЕРОВАНИЯ! ВЫБЕРИТЕ: 1 - "
+                                              "СХЕМА ТОРЦ. ФРЕЗЕРОВАНИЯ, 2 - СХЕМА ЦИЛ. "
+                                              "ФРЕЗЕРОВАНИЯ "},
+                       .toolTexts = {"Б/Р", "ТC", "МK"}},
+            .compute = [](const CalcInputs& in) {
+                return computed(endMilling(in.tool, in.work, static_cast<EndMillingScheme>(in.kind),
+                                           millingInputs(in), in[Key::angle]));
+            }};
 }
 
 Calculation discMillingCalculation() {
-    Calculation calculation;
-    WindowDefinition& window = calculation.window;
-    window.number = 4;
-    window.caption = "ФРЕЗЕРОВАНИЕ ДИСКОВЫМИ ФРЕЗАМИ";
-    window.suffix = "4";
-    window.boxes = millingBoxes("4", EmptyBoxes::Ask);
-    window.boxes.push_back(helixAngleBox("4"));
-    window.screenOrder = {"D_TEXT4", "Z_TEXT4", "B_TEXT4", "T_TEXT4",
-                          "A_TEXT4", "S_TEXT4", "V_TEXT4"};
-    window.toolTexts = {"Б/Р", "ТC", "МK"};
-    calculation.compute = [](const CalcInputs& in) {
-        return computed(discMilling(in.tool, in.work, millingInputs(in), in[Key::angle]));
-    };
-    return calculation;
+    return {.window = {.number = 4,
+                       .caption = "ФРЕЗЕРОВАНИЕ ДИСКОВЫМИ ФРЕЗАМИ",
+                       .suffix = "4",
+                       .boxes = millingBoxes("4", EmptyBoxes::Ask, 0),
+                       .screenOrder = {"D_TEXT4", "Z_TEXT4", "B_TEXT4", "T_TEXT4", "A_TEXT4",
+                                       "S_TEXT4", "V_TEXT4"},
+                       .toolTexts = {"Б/Р", "ТC", "МK"}},
+            .compute = [](const CalcInputs& in) {
+                return computed(discMilling(in.tool, in.work, millingInputs(in), in[Key::angle]));
+            }};
 }
