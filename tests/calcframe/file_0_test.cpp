@@ -1,4 +1,5 @@
 #include "calcframe/file_0.h"
+#include "faultyfolder.h"
 #include "windowdriver.h"
 
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
-#include <unistd.h>
 
 namespace {
 
@@ -173,18 +173,38 @@ TEST_F(SaveTest, RefusalsKeepTheDialogAndTheWorkingFile) {
     }
 }
 
+// A folder on a disk that cannot take the report, read-only or full, refuses even root: the
+// dialog stays, nothing is left in that folder, and the working file keeps the report for a
+// folder that can take it.
 TEST_F(SaveTest, UnwritableFolderKeepsTheReport) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "running as root, every folder is writable";
+    struct Case {
+        const char* folder;
+        FaultyFolder::Fault fault;
+    };
+    const Case cases[] = {{"locked", FaultyFolder::Fault::ReadOnly},
+                          {"full", FaultyFolder::Fault::Full}};
+    FILE_0* dialog = save(faceMillingWithRows(3));
+    ASSERT_NE(dialog, nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        ASSERT_TRUE(QDir(folder.path()).mkdir(c.folder));
+        const FaultyFolder disk(path(c.folder).toStdString(), c.fault);
+        ASSERT_EQ(disk.failure(), "");
+        dialogs.shown.clear();
+        dialog->setFolder(path(c.folder));
+        saveAs(dialog, "report.txt");
+        const QString target = QDir::toNativeSeparators(path(c.folder) + "/report.txt");
+        EXPECT_EQ(dialogs.shown,
+                  QStringList{"message: НЕ УДАЛОСЬ СОХРАНИТЬ ФАЙЛ " + target + "!!!"});
+        EXPECT_EQ(main.saveDialog(), dialog);
+        EXPECT_EQ(focusedBox(dialog), "Text1");
+        EXPECT_EQ(QDir(path(c.folder)).entryList({"report*"}, QDir::Files | QDir::Hidden),
+                  QStringList());
+        EXPECT_EQ(bytes(path("noname.txt")), threeRowReportBytes());
     }
-    QDir(folder.path()).mkdir("locked");
-    QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
-    FILE_0* dialog = save(faceMillingWithRows(1));
-    dialog->setFolder(path("locked"));
+    dialog->setFolder(folder.path());
     saveAs(dialog, "report.txt");
-    EXPECT_EQ(dialogs.shown.size(), 1);
-    EXPECT_TRUE(QFile::exists(path("noname.txt")));
-    QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(bytes(path("report.txt")), threeRowReportBytes());
 }
 
 TEST_F(SaveTest, VanishedOrReplacedWorkingFileIsNeverMoved) {
@@ -205,11 +225,25 @@ TEST_F(SaveTest, VanishedOrReplacedWorkingFileIsNeverMoved) {
     EXPECT_EQ(bytes(path("noname.txt")), "another program's file");
 }
 
-TEST_F(SaveTest, WorkingFileThatCannotBeCreatedOpensNoDialog) {
+// A folder in the way of the working file, or a full disk where it is created but the report does
+// not fit: "СОХРАНИТЬ" says so and opens no dialog.
+TEST_F(SaveTest, WorkingFileThatCannotBeWrittenOpensNoDialog) {
+    const QStringList cannotWrite{"message: НЕ УДАЛОСЬ ЗАПИСАТЬ ФАЙЛ noname.txt!!!"};
+    CalcWindow* window = faceMillingWithRows(1);
     QDir(folder.path()).mkdir("noname.txt");
-    save(faceMillingWithRows(1));
-    EXPECT_EQ(dialogs.shown, QStringList{"message: НЕ УДАЛОСЬ ЗАПИСАТЬ ФАЙЛ noname.txt!!!"});
+    save(window);
+    EXPECT_EQ(dialogs.shown, cannotWrite);
     EXPECT_EQ(main.saveDialog(), nullptr);
+
+    ASSERT_TRUE(QDir(folder.path()).mkdir("full"));
+    const FaultyFolder disk(path("full").toStdString(), FaultyFolder::Fault::Full);
+    ASSERT_EQ(disk.failure(), "");
+    ASSERT_TRUE(QDir::setCurrent(path("full")));
+    dialogs.shown.clear();
+    save(window);
+    EXPECT_EQ(dialogs.shown, cannotWrite);
+    EXPECT_EQ(main.saveDialog(), nullptr);
+    QDir::setCurrent(folder.path());
 }
 
 TEST_F(SaveTest, SecondSaveRewritesTheWorkingFileForTheOpenDialog) {

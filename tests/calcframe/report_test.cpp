@@ -2,6 +2,7 @@
 #include "calcframe/reportfile.h"
 #include "calcframe/resultrow.h"
 #include "commalocale.h"
+#include "faultyfolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -130,22 +131,48 @@ TEST_F(ReportFileTest, FailedMoveKeepsTheWorkingFile) {
     EXPECT_FALSE(writeFileBytes(folder / "taken", "x"));
 }
 
+// A target on another file system: the report is copied beside it and renamed over it. Where
+// that file system refuses to write, read-only or full, nothing of the report is left there and
+// the working file stays as it was.
 TEST_F(ReportFileTest, MoveAcrossFileSystems) {
-    // /dev/shm is a memory file system on Linux, apart from the disk holding the temp folder.
-    const fs::path other = "/dev/shm";
-    struct stat here {};
-    struct stat there {};
-    if (stat(folder.c_str(), &here) != 0 || stat(other.c_str(), &there) != 0 ||
-        here.st_dev == there.st_dev) {
-        GTEST_SKIP() << "no second file system to move to";
-    }
+    struct Case {
+        const char* name;
+        FaultyFolder::Fault fault;
+        MoveResult result;
+    };
+    const Case cases[] = {
+        {"writable", FaultyFolder::Fault::None, MoveResult::Moved},
+        {"read-only", FaultyFolder::Fault::ReadOnly, MoveResult::Failed},
+        {"full", FaultyFolder::Fault::Full, MoveResult::Failed},
+    };
     const fs::path working = folder / workingReportName;
-    const fs::path target = other / "rezhim-move-test.txt";
-    ASSERT_TRUE(writeFileBytes(working, "report"));
-    ASSERT_TRUE(writeFileBytes(target, "old"));
-    EXPECT_EQ(moveReport(working, target, "report"), MoveResult::Moved);
-    EXPECT_EQ(readBytes(target), "report");
-    EXPECT_FALSE(fs::exists(working));
-    EXPECT_FALSE(fs::exists(other / "rezhim-move-test.txt.rezhim-partial"));
-    fs::remove(target);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path other = folder / c.name;
+        fs::create_directory(other);
+        const FaultyFolder disk(other.string(), c.fault);
+        ASSERT_EQ(disk.failure(), "");
+        struct stat here {};
+        struct stat there {};
+        ASSERT_EQ(stat(folder.c_str(), &here), 0);
+        ASSERT_EQ(stat(other.c_str(), &there), 0);
+        EXPECT_NE(here.st_dev, there.st_dev);
+
+        const fs::path target = other / "report.txt";
+        ASSERT_TRUE(writeFileBytes(working, "report"));
+        if (c.result == MoveResult::Moved) {
+            ASSERT_TRUE(writeFileBytes(target, "old"));
+        }
+        EXPECT_EQ(moveReport(working, target, "report"), c.result);
+        if (c.result == MoveResult::Moved) {
+            EXPECT_EQ(readBytes(target), "report");
+            EXPECT_FALSE(fs::exists(working));
+        } else {
+            EXPECT_FALSE(fs::exists(target));
+            EXPECT_EQ(readBytes(working), "report");
+            // A write the disk cannot take in full is a failed write.
+            EXPECT_FALSE(writeFileBytes(other / "another.txt", "report"));
+        }
+        EXPECT_FALSE(fs::exists(other / "report.txt.rezhim-partial"));
+    }
 }
