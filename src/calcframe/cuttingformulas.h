@@ -14,12 +14,15 @@ constexpr double torqueFromForce(double Pz, double D) {
     return Pz * D / 2000;
 }
 
-// Cutting power N, kW, of a force Pz (N) moving at v (m/min): 1 kW = 1020 kgf·m/s · 60.
+// Cutting power N, kW, of a force Pz (N) moving at v (m/min), in the handbook's form: 1 kW is
+// about 102 kgf·m/s and the handbook counts 10 N to the kgf, hence 1020; /60 turns m/min into m/s.
+// (Exact SI would divide by 1000 · 60; the handbook's constant keeps results matching its tables.)
 constexpr double powerFromForce(double Pz, double v) {
     return Pz * v / 1020 / 60;
 }
 
-// Cutting power N, kW, of a torque M (N·m) at n rev/min.
+// Cutting power N, kW, of a torque M (N·m) at n rev/min, in the handbook's form: N = M·n / 974
+// with M in kgf·m, and at 10 N to the kgf the handbook takes 9750. (Exact SI: 60000 / 2π ≈ 9549.)
 constexpr double powerFromTorque(double M, double n) {
     return M * n / 9750;
 }

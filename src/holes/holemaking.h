@@ -9,10 +9,26 @@
 // Axial force and torque of a hole-making tool:
 //   drilling             P0 = 10 Cp D^qP s^yP · Kmp,   M = 10 Cm D^qM s^yM · Kmp
 //   enlarging and core   P0 = 10 Cp t^xP s^yP · Kmp,   M = 10 Cm D^qM t^xM s^yM · Kmp
-// (N and N·m; D diameter and t depth of cut in mm, s feed in mm/rev).
+// (N and N·m; D diameter and t depth of cut in mm, s feed in mm/rev). A table entry is written
+// with all eight numbers in this order; an entry left short does not compile.
 struct HoleCoefficients {
-    double Cp, xP, yP, qP;
-    double Cm, xM, yM, qM;
+    constexpr HoleCoefficients() = default;
+    constexpr HoleCoefficients(double forceCoefficient, double forceOfDepth, double forceOfFeed,
+                               double forceOfDiameter, double torqueCoefficient,
+                               double torqueOfDepth, double torqueOfFeed, double torqueOfDiameter)
+        : Cp(forceCoefficient)
+        , xP(forceOfDepth)
+        , yP(forceOfFeed)
+        , qP(forceOfDiameter)
+        , Cm(torqueCoefficient)
+        , xM(torqueOfDepth)
+        , yM(torqueOfFeed)
+        , qM(torqueOfDiameter) {}
+
+    friend constexpr bool operator==(const HoleCoefficients&, const HoleCoefficients&) = default;
+
+    double Cp = 0, xP = 0, yP = 0, qP = 0;
+    double Cm = 0, xM = 0, yM = 0, qM = 0;
 };
 
 struct HoleCoefficientSets {
@@ -20,28 +36,53 @@ struct HoleCoefficientSets {
     HoleCoefficients enlarging; // enlarging a drilled hole and core drilling
 };
 
-// Handbook tables for twist drills, core drills and reamers, rows by tool (high-speed steel,
-// carbide, mineral ceramics), columns by work material (steel, cast iron, aluminium alloys,
-// copper alloys). The handbook has no ceramics data: the neutral set makes both results 10 Kmp.
+// Where the handbook has no data: the neutral set makes both results 10 Kmp.
 inline constexpr HoleCoefficients neutralSet{1, 0, 0, 0, 1, 0, 0, 0};
-inline constexpr std::array<std::array<HoleCoefficientSets, workMaterialCount>, toolMaterialCount>
-    holeTable{{
-        {{{{68, 0, 0.7, 1.0, 0.0345, 0, 0.8, 2.0}, {67, 1.2, 0.65, 0, 0.09, 0.9, 0.8, 1.0}},
-          {{42.7, 0, 0.8, 1.0, 0.021, 0, 0.8, 2.0}, {23.5, 1.2, 0.4, 0, 0.085, 0.75, 0.8, 0}},
-          {{9.8, 0, 0.7, 1.0, 0.005, 0, 0.8, 2.0}, {9.8, 0, 0.7, 1.0, 0.005, 0, 0.8, 2.0}},
-          {{31.5, 0, 0.8, 1.0, 0.012, 0, 0.8, 2.0}, {17.2, 1.0, 0.4, 0, 0.031, 0, 0.8, 0.85}}}},
-        {{{{68, 1.2, 0.65, 1.0, 0.0345, 0.9, 0.8, 2.0},
-           {68, 1.2, 0.65, 1.0, 0.0345, 0.9, 0.8, 2.0}},
-          {{42, 0, 0.75, 1.2, 0.012, 0, 0.8, 2.2}, {46, 1.0, 0.4, 0, 0.196, 0.8, 0.7, 0.85}},
-          {{9.8, 1.0, 0.65, 1.0, 0.005, 0.9, 0.8, 2.0},
-           {9.8, 1.0, 0.65, 1.0, 0.005, 0.9, 0.8, 2.0}},
-          {{9.8, 1.0, 0.65, 1.0, 0.005, 0.9, 0.8, 2.0},
-           {9.8, 1.0, 0.65, 1.0, 0.005, 0.9, 0.8, 2.0}}}},
-        {{{neutralSet, neutralSet},
-          {neutralSet, neutralSet},
-          {neutralSet, neutralSet},
-          {neutralSet, neutralSet}}},
-    }};
+
+// Whether a law is whole, or the neutral set. Every law has both coefficients and both feed
+// exponents, and a drill's force and torque both grow with its diameter. Drilling has no depth
+// factor, and in enlarging the depth and diameter exponents are zero in some of the handbook's
+// laws, so those go unchecked.
+constexpr bool isCompleteDrilling(const HoleCoefficients& c) {
+    return c == neutralSet ||
+           (c.Cp > 0 && c.yP != 0 && c.qP != 0 && c.Cm > 0 && c.yM != 0 && c.qM != 0);
+}
+constexpr bool isCompleteEnlarging(const HoleCoefficients& c) {
+    return c == neutralSet || (c.Cp > 0 && c.yP != 0 && c.Cm > 0 && c.yM != 0);
+}
+
+using HoleTable = std::array<std::array<HoleCoefficientSets, workMaterialCount>, toolMaterialCount>;
+
+// Every entry of the table whole, both its laws; a missing entry or law would read as all zeros.
+constexpr bool isComplete(const HoleTable& table) {
+    for (const auto& row : table) {
+        for (const HoleCoefficientSets& sets : row) {
+            if (!isCompleteDrilling(sets.drilling) || !isCompleteEnlarging(sets.enlarging)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Axial force and torque of twist drills, core drills and reamers: the handbook's coefficients
+// and exponents, rows by tool (high-speed steel, carbide, mineral ceramics), columns by work
+// material (steel, cast iron, aluminium alloys, copper alloys). The handbook has no ceramics data.
+inline constexpr HoleTable holeTable{{
+    {{{{68, 0, 0.7, 1.0, 0.0345, 0, 0.8, 2.0}, {67, 1.2, 0.65, 0, 0.09, 0.9, 0.8, 1.0}},
+      {{42.7, 0, 0.8, 1.0, 0.021, 0, 0.8, 2.0}, {23.5, 1.2, 0.4, 0, 0.085, 0.75, 0.8, 0}},
+      {{9.8, 0, 0.7, 1.0, 0.005, 0, 0.8, 2.0}, {9.8, 0, 0.7, 1.0, 0.005, 0, 0.8, 2.0}},
+      {{31.5, 0, 0.8, 1.0, 0.012, 0, 0.8, 2.0}, {17.2, 1.0, 0.4, 0, 0.031, 0, 0.8, 0.85}}}},
+    {{{{68, 1.2, 0.65, 1.0, 0.0345, 0.9, 0.8, 2.0}, {68, 1.2, 0.65, 1.0, 0.0345, 0.9, 0.8, 2.0}},
+      {{42, 0, 0.75, 1.2, 0.012, 0, 0.8, 2.2}, {46, 1.0, 0.4, 0, 0.196, 0.8, 0.7, 0.85}},
+      {{9.8, 1.0, 0.65, 1.0, 0.005, 0.9, 0.8, 2.0}, {9.8, 1.0, 0.65, 1.0, 0.005, 0.9, 0.8, 2.0}},
+      {{9.8, 1.0, 0.65, 1.0, 0.005, 0.9, 0.8, 2.0}, {9.8, 1.0, 0.65, 1.0, 0.005, 0.9, 0.8, 2.0}}}},
+    {{{neutralSet, neutralSet},
+      {neutralSet, neutralSet},
+      {neutralSet, neutralSet},
+      {neutralSet, neutralSet}}},
+}};
+static_assert(isComplete(holeTable), "a hole-making entry lacks a handbook number");
 
 // Sub-operations of the hole-making window.
 inline constexpr int drilling = 1;

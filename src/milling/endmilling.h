@@ -2,8 +2,10 @@
 
 #include "milling/millingforce.h"
 
-// End-milling force coefficients. Carbide and ceramics on steel carry w = -0.13: their Pz grows
-// with the spindle speed (the factor n^0.13).
+// Tangential cutting force of end mills: the handbook's coefficient and exponents, rows by tool
+// material, columns by work material. High-speed steel on aluminium alloys takes the face-mill
+// steel law with a quarter of its Cp, 82.5 / 4. Carbide and ceramics on steel carry w = -0.13:
+// their Pz grows with the spindle speed (the factor n^0.13).
 inline constexpr MillingTable endMillingTable{{
     {{{68.2, 0.86, 0.72, 1.0, 0.86, 0},
       {30, 0.83, 0.65, 1.0, 0.83, 0},
@@ -18,6 +20,7 @@ inline constexpr MillingTable endMillingTable{{
       {4.5, 0.86, 0.72, 1.0, 0.86, 0},
       {4.5, 0.86, 0.72, 1.0, 0.86, 0}}},
 }};
+static_assert(isComplete(endMillingTable), "an end-milling entry lacks a handbook number");
 
 // An end mill cuts either with its face or with its side; the scheme sets how Py and Px follow
 // from Pz.

@@ -2,8 +2,9 @@
 
 #include "milling/millingforce.h"
 
-// Face-milling force coefficients (handbook tables of cutting forces for face mills; the
-// aluminium-alloy rows take a quarter of the steel Cp, 825 / 4 = 206.25).
+// Tangential cutting force of face mills: the handbook's coefficient and exponents, rows by tool
+// material, columns by work material. Both aluminium-alloy entries, and carbide on copper alloys,
+// take a quarter of the carbide steel Cp, 825 / 4 = 206.25.
 inline constexpr MillingTable faceMillingTable{{
     // high-speed steel
     {{{82.5, 0.95, 0.8, 1.1, 1.1, 0},
@@ -21,5 +22,6 @@ inline constexpr MillingTable faceMillingTable{{
       {5, 0.95, 0.8, 1.1, 1.1, 0},
       {5, 0.95, 0.8, 1.1, 1.1, 0}}},
 }};
+static_assert(isComplete(faceMillingTable), "a face-milling entry lacks a handbook number");
 
 MillingResult faceMilling(ToolMaterial tool, WorkMaterial work, const MillingInputs& in);

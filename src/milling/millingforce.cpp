@@ -4,11 +4,6 @@
 
 #include <cmath>
 
-MillingInputs millingInputs(const CalcState& state) {
-    return {state.CutterDiameter,   state.TeethCount, state.CutWidth, state.CutDepth,
-            state.MaterialStrength, state.Feed,       state.CutSpeed};
-}
-
 MillingForces millingForces(const MillingTable& table, ToolMaterial tool, WorkMaterial work,
                             const MillingInputs& in) {
     MillingForces out;

@@ -1,22 +1,51 @@
 #pragma once
 
 #include "calcframe/materials.h"
-#include "shell/calcstate.h"
 
 #include <array>
 
 // Coefficient and exponents of the milling force law
 //   Pz = 10 Cp t^x s^y B^u z / (D^q n^w) · Kmp   (N)
 // t depth of cut, s feed per tooth, B width of milling, z teeth, D cutter diameter (mm),
-// n spindle speed (rev/min).
+// n spindle speed (rev/min). A table entry is written with all six numbers in this order; an
+// entry left short does not compile.
 struct MillingCoefficients {
-    double Cp, x, y, u, q, w;
+    constexpr MillingCoefficients() = default;
+    constexpr MillingCoefficients(double coefficient, double ofDepth, double ofFeed, double ofWidth,
+                                  double ofDiameter, double ofSpeed)
+        : Cp(coefficient)
+        , x(ofDepth)
+        , y(ofFeed)
+        , u(ofWidth)
+        , q(ofDiameter)
+        , w(ofSpeed) {}
+
+    double Cp = 0, x = 0, y = 0, u = 0, q = 0, w = 0;
 };
 
 // Rows by tool material (high-speed steel, carbide, mineral ceramics), columns by work material
 // (steel, cast iron, aluminium alloys, copper alloys).
 using MillingTable =
     std::array<std::array<MillingCoefficients, workMaterialCount>, toolMaterialCount>;
+
+// Whether an entry holds a whole law: the handbook gives every cutter and work material a
+// coefficient and the exponents of t, s, B and D. Only w may be zero, where the force does not
+// depend on the spindle speed.
+constexpr bool isComplete(const MillingCoefficients& c) {
+    return c.Cp > 0 && c.x != 0 && c.y != 0 && c.u != 0 && c.q != 0;
+}
+
+// Every entry of a table whole; a missing entry would read as all zeros.
+constexpr bool isComplete(const MillingTable& table) {
+    for (const auto& row : table) {
+        for (const MillingCoefficients& c : row) {
+            if (!isComplete(c)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
 
 struct MillingInputs {
     double D = 0; // cutter diameter, mm
@@ -27,9 +56,6 @@ struct MillingInputs {
     double s = 0; // feed, mm/tooth
     double v = 0; // cutting speed, m/min
 };
-
-// The milling inputs as the last "РАСЧЁТ" read them.
-MillingInputs millingInputs(const CalcState& state);
 
 struct MillingForces {
     MillingCoefficients coefficients;

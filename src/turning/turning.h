@@ -6,10 +6,24 @@
 #include <array>
 
 // One force component of turning: P = 10 Cp t^x s^y v^n · Kmp (N), t depth of cut (mm),
-// s feed (mm/rev), v cutting speed (m/min).
+// s feed (mm/rev), v cutting speed (m/min). A table entry is written with all four numbers in this
+// order; an entry left short does not compile.
 struct ForceLaw {
-    double Cp, x, y, n;
+    constexpr ForceLaw() = default;
+    constexpr ForceLaw(double coefficient, double ofDepth, double ofFeed, double ofSpeed)
+        : Cp(coefficient)
+        , x(ofDepth)
+        , y(ofFeed)
+        , n(ofSpeed) {}
+
+    double Cp = 0, x = 0, y = 0, n = 0;
 };
+
+// Whether a law is whole: the handbook gives every component a coefficient and the exponents of t
+// and s. Only n may be zero, where the force does not depend on the cutting speed.
+constexpr bool isComplete(const ForceLaw& law) {
+    return law.Cp > 0 && law.x != 0 && law.y != 0;
+}
 
 struct TurningCoefficients {
     ForceLaw Pz; // tangential
@@ -19,10 +33,35 @@ struct TurningCoefficients {
 
 using TurningTable =
     std::array<std::array<TurningCoefficients, workMaterialCount>, toolMaterialCount>;
+using GroovingTable = std::array<std::array<ForceLaw, workMaterialCount>, toolMaterialCount>;
 
-// Longitudinal turning, facing and boring (handbook force tables for straight-turning tools),
-// rows by tool (high-speed steel, carbide, mineral ceramics), columns by work material (steel,
-// cast iron, aluminium alloys, copper alloys).
+// Every entry of a table whole, all three components of it; a missing entry or component would
+// read as all zeros.
+constexpr bool isComplete(const TurningTable& table) {
+    for (const auto& row : table) {
+        for (const TurningCoefficients& c : row) {
+            if (!isComplete(c.Pz) || !isComplete(c.Py) || !isComplete(c.Px)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+constexpr bool isComplete(const GroovingTable& table) {
+    for (const auto& row : table) {
+        for (const ForceLaw& law : row) {
+            if (!isComplete(law)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Tangential, radial and axial cutting forces of straight-turning tools in longitudinal turning,
+// facing and boring: the handbook's coefficient and exponents, rows by tool (high-speed steel,
+// carbide, mineral ceramics), columns by work material (steel, cast iron, aluminium alloys, copper
+// alloys).
 inline constexpr TurningTable turningTable{{
     {{{{200, 1.0, 0.75, 0}, {125, 0.9, 0.75, 0}, {67, 1.2, 0.65, 0}},
       {{180, 1.0, 0.75, 0}, {120, 0.9, 0.75, 0}, {65, 1.2, 0.65, 0}},
@@ -37,19 +76,17 @@ inline constexpr TurningTable turningTable{{
       {{35, 1.0, 0.75, -0.15}, {30, 0.9, 0.6, -0.3}, {10, 1.0, 0.5, 0}},
       {{35, 1.0, 0.75, -0.15}, {30, 0.9, 0.6, -0.3}, {10, 1.0, 0.5, 0}}}},
 }};
+static_assert(isComplete(turningTable), "a turning entry lacks a handbook number");
 
-// Grooving and parting load the narrow cutting edge with its own main force for high-speed steel
-// and for carbide on steel; elsewhere the turning law holds. A grooving tool has no radial or
-// axial force worth reporting.
-inline constexpr std::array<std::array<ForceLaw, workMaterialCount>, toolMaterialCount>
-    groovingPzTable{{
-        {{{247, 1.0, 1.0, 0}, {158, 1.0, 1.0, 0}, {50, 1.0, 1.0, 0}, {75, 1.0, 1.0, 0}}},
-        {{{408, 0.72, 0.8, 0}, {92, 1.0, 0.75, 0}, {74, 1.0, 0.75, -0.15}, {74, 1.0, 0.75, -0.15}}},
-        {{{74, 1.0, 0.75, -0.15},
-          {45, 1.0, 0.75, 0},
-          {35, 1.0, 0.75, -0.15},
-          {35, 1.0, 0.75, -0.15}}},
-    }};
+// Tangential cutting force of grooving and parting tools, rows by tool, columns by work material.
+// The narrow cutting edge has its own law for high-speed steel and for carbide on steel; elsewhere
+// the turning law holds. A grooving tool has no radial or axial force worth reporting.
+inline constexpr GroovingTable groovingPzTable{{
+    {{{247, 1.0, 1.0, 0}, {158, 1.0, 1.0, 0}, {50, 1.0, 1.0, 0}, {75, 1.0, 1.0, 0}}},
+    {{{408, 0.72, 0.8, 0}, {92, 1.0, 0.75, 0}, {74, 1.0, 0.75, -0.15}, {74, 1.0, 0.75, -0.15}}},
+    {{{74, 1.0, 0.75, -0.15}, {45, 1.0, 0.75, 0}, {35, 1.0, 0.75, -0.15}, {35, 1.0, 0.75, -0.15}}},
+}};
+static_assert(isComplete(groovingPzTable), "a grooving entry lacks a handbook number");
 
 // Sub-operations of the turning window.
 inline constexpr int groovingAndParting = 3;
