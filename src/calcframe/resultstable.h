@@ -13,7 +13,6 @@ class ResultsTable {
 public:
     explicit ResultsTable(GridLayout layout);
 
-    GridLayout layout() const { return layout_; }
     int RowCount() const { return rowCount_; }
     // Rows the grid has, heading row included.
     int rows() const { return static_cast<int>(cells_.size()); }

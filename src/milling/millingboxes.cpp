@@ -49,8 +49,8 @@ std::vector<NumericBox> millingBoxes(const std::string& suffix, EmptyBoxes empty
         code += 10;
     }
     if (angleCode) {
-        NumericBox& angle =
-            result.emplace_back("A_TEXT" + suffix, Key::angle, "Label8", "Угол наклона зубьев");
+        result.push_back({"A_TEXT" + suffix, Key::angle, "Label8", "Угол наклона зубьев"});
+        NumericBox& angle = result.back();
         if (*angleCode != 0) {
             angle.missingCode = *angleCode;
             angle.missingMessage = "ВЫ НЕ ЗАДАЛИ УГОЛ НАКЛОНА ЗУБЬЕВ ФРЕЗЫ!!!";
