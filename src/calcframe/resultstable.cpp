@@ -24,7 +24,16 @@ void ResultsTable::write(int row, std::vector<std::string> cells, CalcState& sta
 }
 
 std::vector<std::vector<std::string>> ResultsTable::reportRows() const {
-    const auto last = static_cast<std::size_t>(rowCount_ - 1);
-    return {cells_.begin(),
-            cells_.begin() + static_cast<std::ptrdiff_t>(std::min(last, cells_.size()))};
+    // A row reserved by the shared counters but never computed holds no text; it has no place in
+    // the report. Every computed row carries at least its number.
+    const auto last = std::min(static_cast<std::size_t>(rowCount_ - 1), cells_.size());
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t row = 0; row < last; ++row) {
+        const auto& cells = cells_[row];
+        if (std::any_of(cells.begin(), cells.end(),
+                        [](const auto& cell) { return !cell.empty(); })) {
+            rows.push_back(cells);
+        }
+    }
+    return rows;
 }

@@ -22,7 +22,7 @@ public:
     // `NextRow` of the state, shared by every window, and the row count.
     void write(int row, std::vector<std::string> cells, CalcState& state);
 
-    // The heading row and every row the calculations gave the table, as the report lists them.
+    // The heading row and every row a calculation filled, as the report lists them.
     std::vector<std::vector<std::string>> reportRows() const;
 
 private:

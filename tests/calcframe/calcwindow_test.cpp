@@ -1,7 +1,11 @@
 #include "windowdriver.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QMenuBar>
+#include <QStringDecoder>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -213,6 +217,39 @@ TEST_F(FrameTest, SharedCountersResetByTheMenuNeverDropFilledRows) {
     calculateAt(window, "4");
     EXPECT_EQ(cell(window, 4, 0), "4");
     EXPECT_EQ(window->RowCount(), 6);
+}
+
+// A window whose row was sent past its last one by another window's counters: the rows it
+// reserved on the way stay empty in the grid and never reach the report.
+TEST_F(FrameTest, RowsReservedByAnotherWindowStayOutOfTheReport) {
+    QTemporaryDir folder;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    CalcWindow* turning = open("MAKE_0021", 5);
+    fill(turning, {{"D_TEXT5", "50"},
+                   {"T_TEXT5", "2"},
+                   {"H_TEXT5", "750"},
+                   {"S_TEXT5", "0.2"},
+                   {"V_TEXT5", "100"}});
+    click(turning, "TS_OPT5");
+    click(turning, "ST_OPT5");
+    CalcWindow* milling = filledFaceMilling();
+    for (int row = 1; row <= 3; ++row) {
+        calculate(milling);
+    }
+    calculate(turning); // its box still says row 1; the shared next row is 4
+    calculate(turning); // row 4, as the box now proposes: rows 2 and 3 stay empty
+    ASSERT_EQ(turning->RowCount(), 6);
+    choose("SAVE_05", turning);
+    QFile report(folder.filePath("noname.txt"));
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    const QString text = QStringDecoder("windows-1251")(report.readAll());
+    const QStringList lines = text.split("\r\n");
+    EXPECT_EQ(lines,
+              QStringList({"Точение продольное", rowTexts(turning, 0).join(""),
+                           rowTexts(turning, 1).join(""), rowTexts(turning, 4).join(""), ""}));
+    EXPECT_EQ(cell(turning, 4, 0), "4");
+    QDir::setCurrent(previous);
 }
 
 TEST_F(FrameTest, TurningLayoutEchoesInputsAndMaterials) {
