@@ -4,8 +4,18 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+namespace {
+
+// A plain box with the text and its buttons, without an icon.
+QMessageBox::StandardButton plainBox(const QString& text, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(QMessageBox::NoIcon, dialogTitle, text, buttons, QApplication::activeWindow());
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
 void QtUserDialogs::message(const QString& text) {
-    QMessageBox::information(QApplication::activeWindow(), dialogTitle, text);
+    plainBox(text, QMessageBox::Ok);
 }
 
 std::optional<QString> QtUserDialogs::input(const QString& prompt) {
@@ -19,6 +29,5 @@ std::optional<QString> QtUserDialogs::input(const QString& prompt) {
 }
 
 bool QtUserDialogs::confirm(const QString& text) {
-    return QMessageBox::question(QApplication::activeWindow(), dialogTitle, text,
-                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    return plainBox(text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -12,13 +13,16 @@
 namespace {
 
 // The captions of the buttons of the box `show` opens, read while it waits for the user; the box
-// is then cancelled.
+// is then cancelled. A message box must come without an icon.
 QStringList buttonsOf(const std::function<void()>& show) {
     QStringList captions;
     QTimer::singleShot(0, [&captions] {
         QWidget* box = QApplication::activeModalWidget();
         if (box == nullptr) {
             return;
+        }
+        if (const auto* messageBox = qobject_cast<QMessageBox*>(box)) {
+            EXPECT_EQ(messageBox->icon(), QMessageBox::NoIcon) << messageBox->text().toStdString();
         }
         for (const QPushButton* button : box->findChildren<QPushButton*>()) {
             captions << button->text().remove('&');
@@ -32,8 +36,9 @@ QStringList buttonsOf(const std::function<void()>& show) {
 
 } // namespace
 
-// The real boxes with Qt's own buttons: on a Russian desktop they read as the rest of it does.
-TEST(QtUserDialogsTest, StandardButtonsSpeakTheUsersLanguage) {
+// The real boxes with Qt's own buttons: on a Russian desktop they read as the rest of it does, and
+// the message and question boxes are plain, with no icon.
+TEST(QtUserDialogsTest, PlainBoxesWithButtonsInTheUsersLanguage) {
     const bool russian = QLocale().language() == QLocale::Russian;
     QStringList okCancel{"OK", russian ? "Отмена" : "Cancel"};
     okCancel.sort();
