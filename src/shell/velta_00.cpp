@@ -14,6 +14,7 @@
 #include "threads/velta_07.h"
 #include "turning/velta_05.h"
 
+#include <QApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
@@ -112,8 +113,14 @@ void VELTA_00::createMenus() {
     connect(namedAction(menuBar()->addAction(QStringLiteral("О ПРОГРАММЕ")), "TITUL1"),
             &QAction::triggered, this, &VELTA_00::showAbout);
     connect(namedAction(menuBar()->addAction(QStringLiteral("ВЫХОД")), "EXIT_00"),
-            &QAction::triggered, this, &QWidget::close);
+            &QAction::triggered, this, &VELTA_00::EXIT_00_Click);
     assignMnemonics(menuBar());
+}
+
+void VELTA_00::EXIT_00_Click() {
+    // The program ends here, whatever other top-level window (a dialog, a box) is still open.
+    close();
+    QApplication::quit();
 }
 
 void VELTA_00::openOperation(const OperationItem& item) {

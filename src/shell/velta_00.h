@@ -36,6 +36,7 @@ public:
 
 private:
     void createMenus();
+    void EXIT_00_Click();
     void openOperation(const OperationItem& item);
     CalcWindow* loadWindow(int number);
     void showSaveDialog(const QString& workingFile, const QByteArray& bytes);

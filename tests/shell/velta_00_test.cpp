@@ -1,6 +1,7 @@
 #include "windowdriver.h"
 
 #include <QMenu>
+#include <QTimer>
 
 namespace {
 
@@ -111,7 +112,13 @@ TEST_F(MainWindowTest, ReopeningKeepsTheGridAndUnloadingStartsAfresh) {
     EXPECT_EQ(cell(window, 1, 0), "");
 }
 
-TEST_F(MainWindowTest, ExitClosesTheMainWindow) {
-    choose("EXIT_00");
+// "ВЫХОД" ends the program even while another top-level window is open, which would keep it
+// alive under Qt's last-window rule.
+TEST_F(MainWindowTest, ExitEndsTheProgramWhateverWindowIsOpen) {
+    QWidget other;
+    other.show();
+    QTimer::singleShot(0, &main, [this] { choose("EXIT_00"); });
+    QTimer::singleShot(3000, [] { QApplication::exit(1); }); // the program went on running
+    EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(main.isVisible());
 }
