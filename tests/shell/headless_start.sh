@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# rezhim started where it cannot show a window: --help and --version answer without a display,
+# and a start with no display at all says in one line how to start it headless, and fails.
+#   headless_start.sh PATH-TO-REZHIM
+set -uo pipefail
+rezhim=$1
+bare=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+fail() { echo "$1"; exit 1; }
+
+help=$("${bare[@]}" "$rezhim" --help) || fail "--help failed"
+grep -q -- '--version' <<<"$help" || fail "--help does not list --version: $help"
+grep -q -- 'QT_QPA_PLATFORM=offscreen' <<<"$help" || fail "--help does not say how to start headless"
+"${bare[@]}" "$rezhim" --version | grep -qx 'rezhim [0-9.]*' || fail "--version"
+
+message=$("${bare[@]}" timeout 10 "$rezhim" 2>&1) && fail "started without a display"
+[[ $(wc -l <<<"$message") -eq 1 ]] || fail "more than one line without a display: $message"
+grep -q 'QT_QPA_PLATFORM=offscreen' <<<"$message" || fail "no hint without a display: $message"
+grep -q 'xvfb-run' <<<"$message" || fail "no hint without a display: $message"
+echo "headless start ok"
