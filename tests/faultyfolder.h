@@ -58,6 +58,23 @@ public:
     // Empty when the folder is ready with its fault.
     const std::string& failure() const { return failure_; }
 
+    // Writes the file "filler" until the file system refuses the next byte: a disk that fills up
+    // while the program uses it.
+    bool fill() const {
+        const std::string filler = path_ + "/filler";
+        const int fd = open(filler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fd < 0) {
+            return false;
+        }
+        const std::string block(1024, 'x');
+        while (write(fd, block.data(), block.size()) > 0) {
+        }
+        const int error = errno;
+        close(fd);
+        errno = error;
+        return error == ENOSPC;
+    }
+
 private:
     // One namespace for the whole process, made the first time a faulty folder is asked for.
     static std::string enterPrivateMountNamespace() {
@@ -103,22 +120,6 @@ private:
             write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
         close(fd);
         return written;
-    }
-
-    // Writes a file until the file system refuses the next byte.
-    bool fill() const {
-        const std::string filler = path_ + "/filler";
-        const int fd = open(filler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (fd < 0) {
-            return false;
-        }
-        const std::string block(1024, 'x');
-        while (write(fd, block.data(), block.size()) > 0) {
-        }
-        const int error = errno;
-        close(fd);
-        errno = error;
-        return error == ENOSPC;
     }
 
     std::string path_;

@@ -87,6 +87,13 @@ FILE_0::FILE_0(CalcState& state, UserDialogs& dialogs, QWidget* parent)
     connect(folders_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { Dir1_Change(item->data(Qt::UserRole).toString()); });
     connect(files_, &QListWidget::itemClicked, this, &FILE_0::File1_Click);
+    // The arrow keys move the selection: its file's name goes to the name box as by a click.
+    connect(files_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = files_->selectedItems();
+        if (!selected.isEmpty()) {
+            File1_Click(selected.front());
+        }
+    });
     connect(save, &QPushButton::clicked, this, &FILE_0::Command1_Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
 
@@ -179,8 +186,11 @@ void FILE_0::Command1_Click() {
         refuse();
         return;
     }
+    // Whatever is there under that name, a link even to nothing, a pipe or a device, is not
+    // replaced without the question; moving then refuses what cannot become the report.
     std::error_code error;
-    if (std::filesystem::is_regular_file(targetPath, error) &&
+    const std::filesystem::file_status entry = std::filesystem::symlink_status(targetPath, error);
+    if (std::filesystem::exists(entry) && !std::filesystem::is_directory(entry) &&
         !dialogs_.confirm(
             QStringLiteral("Файл %1 уже существует, хотите его заменить?").arg(target))) {
         name_->setFocus();

@@ -7,7 +7,9 @@
 // where it goes.
 inline constexpr const char* workingReportName = "noname.txt";
 
-// Writes `bytes` as the file, created anew; false when it cannot be written completely.
+// Writes `bytes` as the file, created anew, in one step: they go to a file of a unique name in the
+// same folder, which then replaces `path`. False when they cannot be written completely; then
+// `path` is as it was, and nothing is left of the attempt.
 bool writeFileBytes(const std::filesystem::path& path, const std::string& bytes);
 
 enum class MoveResult {
@@ -17,7 +19,10 @@ enum class MoveResult {
 };
 
 // Moves the working file to `target` if it still holds exactly `expected`, replacing an existing
-// target in one step, so that at every moment one of the two files holds the report. Across file
-// systems the report is copied next to the target first and then renamed over it.
+// target in one step, so that at every moment one of the two files holds the report. A target
+// that is a link to a regular file is written through: the file it points to becomes the report
+// and the link stays. Any other target that is not a regular file (a folder, a dangling link, a
+// pipe, a device) fails and is left as it is. Across file systems the report is copied under a
+// unique name next to the target first and then renamed over it.
 MoveResult moveReport(const std::filesystem::path& working, const std::filesystem::path& target,
                       const std::string& expected);

@@ -9,6 +9,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -44,6 +46,12 @@ protected:
     }
 
     QString path(const QString& name) const { return folder.filePath(name); }
+
+    // Every name in a folder, hidden ones too.
+    static QStringList entries(const QString& in) {
+        return QDir(in).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+    }
 
     static QByteArray bytes(const QString& file) {
         QFile in(file);
@@ -243,7 +251,127 @@ TEST_F(SaveTest, WorkingFileThatCannotBeWrittenOpensNoDialog) {
     save(window);
     EXPECT_EQ(dialogs.shown, cannotWrite);
     EXPECT_EQ(main.saveDialog(), nullptr);
+    EXPECT_EQ(entries(path("full")), QStringList{"filler"}); // not even an empty working file
     QDir::setCurrent(folder.path());
+}
+
+// The working file is replaced in one step: a second report that does not fit on the disk, full
+// by now, leaves the first report as it was, and the open dialog still moves that one.
+TEST_F(SaveTest, SecondSaveOnADiskFullByNowKeepsTheFirstReport) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir("disk"));
+    const FaultyFolder disk(path("disk").toStdString(), FaultyFolder::Fault::None);
+    ASSERT_EQ(disk.failure(), "");
+    ASSERT_TRUE(QDir::setCurrent(path("disk")));
+    CalcWindow* window = faceMillingWithRows(3);
+    FILE_0* dialog = save(window);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(disk.fill());
+
+    choose("MAKE_01", window);
+    save(window);
+    EXPECT_EQ(dialogs.shown, QStringList{"message: НЕ УДАЛОСЬ ЗАПИСАТЬ ФАЙЛ noname.txt!!!"});
+    EXPECT_EQ(main.saveDialog(), dialog);
+    EXPECT_EQ(bytes(path("disk/noname.txt")), threeRowReportBytes());
+    EXPECT_EQ(entries(path("disk")), QStringList({"filler", "noname.txt"}));
+
+    dialogs.shown.clear();
+    dialog->setFolder(folder.path());
+    saveAs(dialog, "report.txt");
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_EQ(main.saveDialog(), nullptr);
+    EXPECT_EQ(bytes(path("report.txt")), threeRowReportBytes());
+    EXPECT_EQ(entries(path("disk")), QStringList{"filler"});
+    QDir::setCurrent(folder.path());
+}
+
+// The selection moved in the file list by the keyboard puts the file's name into the name box, as
+// a click does, and "СОХРАНИТЬ" then saves under that name.
+TEST_F(SaveTest, ArrowKeysInTheFileListChooseTheName) {
+    for (const char* name : {"a.txt", "b.txt"}) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("earlier results");
+    }
+    FILE_0* dialog = save(faceMillingWithRows(3));
+    dialog->setFolder(folder.path());
+    type(dialog, "Text1", "typed.txt");
+    auto* files = control<QListWidget>(dialog, "File1");
+    auto* name = control<QLineEdit>(dialog, "Text1");
+    files->setFocus();
+    QCoreApplication::processEvents(); // the list is laid out, as on the screen before a key
+    struct Case {
+        Qt::Key key;
+        QString name;
+    };
+    const Case cases[] = {
+        {Qt::Key_End, "noname.txt"}, {Qt::Key_Up, "b.txt"},   {Qt::Key_Up, "a.txt"},
+        {Qt::Key_Up, "a.txt"},       {Qt::Key_Down, "b.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        QTest::keyClick(files, c.key);
+        EXPECT_EQ(name->text(), c.name);
+    }
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+
+    dialogs.confirmWith(true);
+    control<QPushButton>(dialog, "Command1")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dialogs.shown,
+              QStringList{"confirm: Файл " + QDir::toNativeSeparators(path("b.txt")) +
+                          " уже существует, хотите его заменить?"});
+    EXPECT_EQ(main.saveDialog(), nullptr);
+    EXPECT_EQ(bytes(path("b.txt")), threeRowReportBytes());
+    EXPECT_EQ(bytes(path("a.txt")), "earlier results");
+}
+
+// No name in the folder is replaced without the question, even a link to nothing or a pipe. What
+// cannot become the report is then refused and left as it was; a link to a file is written
+// through, the link staying a link.
+TEST_F(SaveTest, AnythingUnderTheNameIsAskedAbout) {
+    namespace fs = std::filesystem;
+    QFile real(path("real.txt"));
+    ASSERT_TRUE(real.open(QIODevice::WriteOnly));
+    real.write("earlier results");
+    real.close();
+    fs::create_symlink("nowhere.txt", path("dangling.txt").toStdString());
+    fs::create_symlink("real.txt", path("link.txt").toStdString());
+    ASSERT_EQ(mkfifo(path("pipe.txt").toLocal8Bit().constData(), 0644), 0);
+    FILE_0* dialog = save(faceMillingWithRows(3));
+    dialog->setFolder(folder.path());
+    struct Case {
+        QString name;
+        bool refused;
+    };
+    const Case cases[] = {{"dangling.txt", true}, {"pipe.txt", true}, {"link.txt", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        const QString target = QDir::toNativeSeparators(path(c.name));
+        const fs::path entry = path(c.name).toStdString();
+        const fs::file_type before = fs::symlink_status(entry).type();
+        const fs::path link = fs::is_symlink(entry) ? fs::read_symlink(entry) : fs::path();
+        QStringList expected{"confirm: Файл " + target + " уже существует, хотите его заменить?"};
+        if (c.refused) {
+            expected << "message: НЕ УДАЛОСЬ СОХРАНИТЬ ФАЙЛ " + target + "!!!";
+        }
+        dialogs.shown.clear();
+        dialogs.confirmWith(true);
+        saveAs(dialog, c.name);
+        EXPECT_EQ(dialogs.shown, expected);
+        EXPECT_EQ(fs::symlink_status(entry).type(), before);
+        if (!link.empty()) {
+            EXPECT_EQ(fs::read_symlink(entry), link);
+        }
+        if (c.refused) {
+            EXPECT_EQ(main.saveDialog(), dialog);
+            EXPECT_EQ(focusedBox(dialog), "Text1");
+            EXPECT_EQ(bytes(path("noname.txt")), threeRowReportBytes());
+        }
+    }
+    EXPECT_EQ(main.saveDialog(), nullptr);
+    EXPECT_EQ(bytes(path("real.txt")), threeRowReportBytes());
+    EXPECT_FALSE(QFile::exists(path("nowhere.txt")));
+    EXPECT_FALSE(QFile::exists(path("noname.txt")));
 }
 
 TEST_F(SaveTest, SecondSaveRewritesTheWorkingFileForTheOpenDialog) {

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <set>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -19,6 +20,15 @@ using Report = CommaLocaleTest;
 std::string readBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The names in a folder, hidden ones too.
+std::set<std::string> entries(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
 }
 
 // A folder of its own for each test, removed afterwards.
@@ -139,11 +149,14 @@ TEST_F(ReportFileTest, MoveAcrossFileSystems) {
         const char* name;
         FaultyFolder::Fault fault;
         MoveResult result;
+        std::set<std::string> left; // what the folder holds afterwards
     };
+    // A file of the user's beside the target, of any name, is not the place the copy goes.
+    const std::string usersFile = "report.txt.rezhim-partial";
     const Case cases[] = {
-        {"writable", FaultyFolder::Fault::None, MoveResult::Moved},
-        {"read-only", FaultyFolder::Fault::ReadOnly, MoveResult::Failed},
-        {"full", FaultyFolder::Fault::Full, MoveResult::Failed},
+        {"writable", FaultyFolder::Fault::None, MoveResult::Moved, {"report.txt", usersFile}},
+        {"read-only", FaultyFolder::Fault::ReadOnly, MoveResult::Failed, {}},
+        {"full", FaultyFolder::Fault::Full, MoveResult::Failed, {"filler"}},
     };
     const fs::path working = folder / workingReportName;
     for (const Case& c : cases) {
@@ -162,10 +175,12 @@ TEST_F(ReportFileTest, MoveAcrossFileSystems) {
         ASSERT_TRUE(writeFileBytes(working, "report"));
         if (c.result == MoveResult::Moved) {
             ASSERT_TRUE(writeFileBytes(target, "old"));
+            ASSERT_TRUE(writeFileBytes(other / usersFile, "the user's"));
         }
         EXPECT_EQ(moveReport(working, target, "report"), c.result);
         if (c.result == MoveResult::Moved) {
             EXPECT_EQ(readBytes(target), "report");
+            EXPECT_EQ(readBytes(other / usersFile), "the user's");
             EXPECT_FALSE(fs::exists(working));
         } else {
             EXPECT_FALSE(fs::exists(target));
@@ -173,6 +188,98 @@ TEST_F(ReportFileTest, MoveAcrossFileSystems) {
             // A write the disk cannot take in full is a failed write.
             EXPECT_FALSE(writeFileBytes(other / "another.txt", "report"));
         }
-        EXPECT_FALSE(fs::exists(other / "report.txt.rezhim-partial"));
+        EXPECT_EQ(entries(other), c.left);
     }
+}
+
+// The working file is replaced in one step: a write the disk cannot take, read-only or full by
+// now, leaves the earlier file as it was and nothing else, not even an empty file.
+TEST_F(ReportFileTest, FailedWriteLeavesTheEarlierFileAndNothingElse) {
+    struct Case {
+        const char* name;
+        FaultyFolder::Fault fault;
+        bool earlier; // a file written before the disk filled up
+        std::set<std::string> left;
+    };
+    const Case cases[] = {
+        {"read-only", FaultyFolder::Fault::ReadOnly, false, {}},
+        {"full", FaultyFolder::Fault::Full, false, {"filler"}},
+        {"filled up", FaultyFolder::Fault::None, true, {"filler", workingReportName}},
+    };
+    const mode_t mask = umask(0);
+    umask(mask);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path other = folder / c.name;
+        fs::create_directory(other);
+        const FaultyFolder disk(other.string(), c.fault);
+        ASSERT_EQ(disk.failure(), "");
+        const fs::path working = other / workingReportName;
+        if (c.earlier) {
+            ASSERT_TRUE(writeFileBytes(working, "earlier report"));
+            // Made as any new file is, not private to the owner as a temporary file is.
+            struct stat made {};
+            ASSERT_EQ(stat(working.c_str(), &made), 0);
+            EXPECT_EQ(made.st_mode & 07777, 0666 & ~mask);
+            ASSERT_TRUE(disk.fill());
+        }
+        EXPECT_FALSE(writeFileBytes(working, "a report of more rows"));
+        EXPECT_EQ(entries(other), c.left);
+        if (c.earlier) {
+            EXPECT_EQ(readBytes(working), "earlier report");
+        }
+    }
+}
+
+// Whatever is in the target's place: a link to a file is written through and stays a link; a link
+// to nothing or to a folder, or a pipe, is no file to write and is left as it was.
+TEST_F(ReportFileTest, TargetThatIsNotARegularFile) {
+    struct Case {
+        const char* name;
+        MoveResult result;
+    };
+    const Case cases[] = {
+        {"link to a file", MoveResult::Moved},
+        {"dangling link", MoveResult::Failed},
+        {"link to a folder", MoveResult::Failed},
+        {"pipe", MoveResult::Failed},
+    };
+    const fs::path working = folder / workingReportName;
+    const fs::path pointedTo = folder / "real.txt";
+    fs::create_directory(folder / "a folder");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path target = folder / c.name;
+        const std::string name = c.name;
+        ASSERT_TRUE(writeFileBytes(working, "report"));
+        if (name == "link to a file") {
+            ASSERT_TRUE(writeFileBytes(pointedTo, "old"));
+            fs::create_symlink("real.txt", target);
+        } else if (name == "dangling link") {
+            fs::create_symlink("nowhere.txt", target);
+        } else if (name == "link to a folder") {
+            fs::create_symlink("a folder", target);
+        } else {
+            ASSERT_EQ(mkfifo(target.c_str(), 0644), 0);
+        }
+        const fs::file_type before = fs::symlink_status(target).type();
+        const fs::path link = fs::is_symlink(target) ? fs::read_symlink(target) : fs::path();
+
+        EXPECT_EQ(moveReport(working, target, "report"), c.result);
+        EXPECT_EQ(fs::symlink_status(target).type(), before);
+        if (!link.empty()) {
+            EXPECT_EQ(fs::read_symlink(target), link);
+        }
+        if (c.result == MoveResult::Moved) {
+            EXPECT_EQ(readBytes(pointedTo), "report");
+            EXPECT_FALSE(fs::exists(working));
+        } else {
+            EXPECT_EQ(readBytes(working), "report");
+        }
+    }
+    EXPECT_FALSE(fs::exists(folder / "nowhere.txt"));
+    EXPECT_TRUE(fs::is_empty(folder / "a folder"));
+    EXPECT_EQ(entries(folder),
+              std::set<std::string>({workingReportName, "real.txt", "a folder", "link to a file",
+                                     "dangling link", "link to a folder", "pipe"}));
 }
