@@ -20,6 +20,8 @@ QStringList texts(std::span<const std::string_view> values) {
 QWidget* tableWithHeading(const MaterialTable& table, const char* name, QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* layout = new QVBoxLayout(box);
+    // The grid around the boxes keeps them apart.
+    layout->setContentsMargins(0, 0, 0, 0);
     auto* heading = new QLabel(texts(std::array{table.heading}).front(), box);
     heading->setWordWrap(true);
     QFont bold = heading->font();
@@ -42,12 +44,12 @@ QWidget* tableWithHeading(const MaterialTable& table, const char* name, QWidget*
 
 HELP_M::HELP_M(QWidget* parent)
     : ReferenceWindow("HELP_M", "ХАРАКТЕРИСТИКА ОБРАБАТЫВАЕМОГО МАТЕРИАЛА", "EXIT_M", parent) {
-    auto* central = new QWidget(this);
+    auto* central = new QWidget;
     auto* layout = new QGridLayout(central);
     // Steel and bronze on the left, cast iron and aluminium on the right.
     layout->addWidget(tableWithHeading(steelTable, "SteelTable", central), 0, 0);
     layout->addWidget(tableWithHeading(bronzeTable, "BronzeTable", central), 1, 0);
     layout->addWidget(tableWithHeading(castIronTable, "CastIronTable", central), 0, 1);
     layout->addWidget(tableWithHeading(aluminiumTable, "AluminiumTable", central), 1, 1);
-    setCentralWidget(central);
+    setContents(central);
 }

@@ -33,13 +33,14 @@ std::vector<QStringList> groupRows(int group) {
 
 HELP_R::HELP_R(QWidget* parent)
     : ReferenceWindow("HELP_R", "ПАРАМЕТРЫ МЕТРИЧЕСКИХ РЕЗЬБ", "EXIT_0", parent) {
-    auto* central = new QWidget(this);
+    auto* central = new QWidget;
     auto* layout = new QHBoxLayout(central);
     const QStringList headings{"Диаметр резьбы, мм", "Шаг резьбы, мм", "Высота профиля, мм"};
     for (int group = 1; group <= 3; ++group) {
-        auto* table = new ReferenceTable(headings, groupRows(group), central);
+        auto* table =
+            new ReferenceTable(headings, groupRows(group), central, HeadingLines::UpToTwo);
         table->setObjectName(QStringLiteral("ThreadGroup%1").arg(group));
         layout->addWidget(table, 0, Qt::AlignTop);
     }
-    setCentralWidget(central);
+    setContents(central);
 }

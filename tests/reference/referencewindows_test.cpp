@@ -2,7 +2,12 @@
 #include "shell/titul_.h"
 #include "windowdriver.h"
 
+#include <QLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -130,6 +135,73 @@ TEST_F(ReferenceTest, ThreadWindowShowsEachPitchWithItsProfileHeight) {
     QTest::keyClick(threads(), Qt::Key_Escape);
     unloaded();
     EXPECT_EQ(threads(), nullptr);
+}
+
+// Opens both reference windows, as from the threading window, and checks what the user can see
+// of them: each lies wholly inside the main window's area, and whatever of its contents does not
+// fit is reachable by scrolling, the tables never squeezed. Returns whether anything scrolls.
+static bool referenceWindowsFitTheArea(VELTA_00& main, CalcWindow* threading) {
+    QMdiArea* area = main.findChild<QMdiArea*>();
+    bool scrolls = false;
+    for (const auto& [item, which] : {std::pair{"HELP_1", Reference::WorkMaterials},
+                                      std::pair{"HELP_2", Reference::MetricThreads}}) {
+        threading->findChild<QAction*>(QString::fromUtf8(item))->trigger();
+        QCoreApplication::processEvents();
+        ReferenceWindow* window = main.referenceWindow(which);
+        auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+        const QRect room = area->viewport()->rect();
+        EXPECT_TRUE(room.contains(frame->geometry()))
+            << window->objectName().toStdString() << " at " << frame->x() << ',' << frame->y()
+            << ' ' << frame->width() << 'x' << frame->height() << " in " << room.width() << 'x'
+            << room.height();
+        auto* scroll = window->findChild<QScrollArea*>();
+        if (!scroll) {
+            ADD_FAILURE() << window->objectName().toStdString() << " does not scroll";
+            continue;
+        }
+        const QSize contents = scroll->widget()->size();
+        const QSize visible = scroll->viewport()->size();
+        // All of the contents: nothing squeezed below its natural size, and every pixel of it
+        // brought into view by the scroll bars.
+        EXPECT_TRUE(contents.expandedTo(scroll->widget()->sizeHint()) == contents)
+            << window->objectName().toStdString();
+        for (QTableWidget* table : window->findChildren<QTableWidget*>()) {
+            EXPECT_EQ(table->size(), table->sizeHint()) << table->objectName().toStdString();
+        }
+        EXPECT_EQ(scroll->horizontalScrollBar()->maximum(),
+                  std::max(0, contents.width() - visible.width()));
+        EXPECT_EQ(scroll->verticalScrollBar()->maximum(),
+                  std::max(0, contents.height() - visible.height()));
+        scrolls = scrolls || scroll->horizontalScrollBar()->maximum() > 0 ||
+                  scroll->verticalScrollBar()->maximum() > 0;
+    }
+    return scrolls;
+}
+
+TEST_F(ReferenceTest, ReferenceWindowsOpenInsideTheMainWindowAndScrollWhatDoesNotFit) {
+    // At the default size and font everything is in view at once, the thread groups side by side.
+    EXPECT_FALSE(referenceWindowsFitTheArea(main, open("MAKE_0007", 7)));
+    const auto top = [](QWidget* w) { return w->mapTo(w->window(), QPoint()).y(); };
+    const auto left = [](QWidget* w) { return w->mapTo(w->window(), QPoint()).x(); };
+    auto* first = control<QTableWidget>(threads(), "ThreadGroup1");
+    auto* third = control<QTableWidget>(threads(), "ThreadGroup3");
+    EXPECT_EQ(top(first), top(third));
+    EXPECT_LT(left(first), left(third));
+    choose("EXIT_0", threads());
+    choose("EXIT_M", materials());
+    unloaded();
+
+    // A large font: the windows still open inside the area, and scroll.
+    const QFont font = QApplication::font();
+    QFont large = font;
+    large.setPointSize(14);
+    QApplication::setFont(large);
+    // The main menu grows with the font, and the area shrinks.
+    QCoreApplication::processEvents();
+    main.layout()->activate();
+    const bool scrolls = referenceWindowsFitTheArea(main, main.calcWindow(7));
+    QApplication::setFont(font);
+    EXPECT_TRUE(scrolls);
 }
 
 TEST_F(ReferenceTest, AboutBoxClosesWithEnterOrEsc) {
