@@ -197,13 +197,12 @@ private:
         values.row = request_.row.value_or(1);
         values.tool = window_.toolTexts[index(inputs.tool)];
         values.work = workMaterialTexts[index(inputs.work)];
-        values.feed = state_.Feed;
-        values.speed = state_.CutSpeed;
-        values.depth = state_.CutDepth;
-        values.diameter =
-            window_.layout == GridLayout::Milling ? state_.CutterDiameter : state_.WorkDiameter;
-        values.width = state_.CutWidth;
-        values.teeth = state_.TeethCount;
+        values.feed = inputs[Key::s];
+        values.speed = inputs[Key::v];
+        values.depth = inputs[Key::t];
+        values.diameter = inputs[Key::D];
+        values.width = inputs[Key::B];
+        values.teeth = inputs[Key::z];
         values.results = results;
         return values;
     }

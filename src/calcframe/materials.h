@@ -29,6 +29,20 @@ inline constexpr std::array<std::string_view, workMaterialCount> workMaterialTex
 inline constexpr std::array<std::string_view, toolMaterialCount> toolMaterialTexts{"Б/Р", "ТC",
                                                                                    "М/K"};
 
+// True when every entry of a coefficient table (rows by tool, columns by work material) is
+// `complete`: a missing entry would read as all zeros.
+template <typename Table, typename Complete>
+constexpr bool everyEntry(const Table& table, Complete complete) {
+    for (const auto& row : table) {
+        for (const auto& entry : row) {
+            if (!complete(entry)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // Steel and aluminium alloys are characterised by tensile strength in MPa, cast iron and copper
 // alloys by Brinell hardness.
 bool isRatedByHardness(WorkMaterial work);

@@ -30,7 +30,7 @@ std::string resultJson(const Operation& operation, const Outcome& outcome,
         }
     }
     out += ", \"t\": ";
-    appendShortestNumber(out, outcome.depth);
+    appendShortestNumber(out, outcome.row.depth);
     out += ", \"cells\": [";
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i > 0) {

@@ -149,6 +149,5 @@ Outcome calculate(const Operation& operation, const KeyTexts& texts) {
     }
     out.notice = outcome.row.results.notice;
     out.row = outcome.row;
-    out.depth = state.CutDepth;
     return out;
 }

@@ -47,7 +47,6 @@ struct Outcome {
     std::string error;    // the window's message when the calculation is refused
     const char* notice{}; // a result the handbook has no data for
     RowValues row;        // the grid row, numbered 1
-    double depth = 0;     // the depth of cut used, mm
 };
 
 // Validates the texts as the window validates its boxes and computes the row.

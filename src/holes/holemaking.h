@@ -53,16 +53,11 @@ constexpr bool isCompleteEnlarging(const HoleCoefficients& c) {
 
 using HoleTable = std::array<std::array<HoleCoefficientSets, workMaterialCount>, toolMaterialCount>;
 
-// Every entry of the table whole, both its laws; a missing entry or law would read as all zeros.
+// Every entry of the table whole, both its laws.
 constexpr bool isComplete(const HoleTable& table) {
-    for (const auto& row : table) {
-        for (const HoleCoefficientSets& sets : row) {
-            if (!isCompleteDrilling(sets.drilling) || !isCompleteEnlarging(sets.enlarging)) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return everyEntry(table, [](const HoleCoefficientSets& sets) {
+        return isCompleteDrilling(sets.drilling) && isCompleteEnlarging(sets.enlarging);
+    });
 }
 
 // Axial force and torque of twist drills, core drills and reamers: the handbook's coefficients

@@ -34,17 +34,8 @@ using MillingTable =
 constexpr bool isComplete(const MillingCoefficients& c) {
     return c.Cp > 0 && c.x != 0 && c.y != 0 && c.u != 0 && c.q != 0;
 }
-
-// Every entry of a table whole; a missing entry would read as all zeros.
 constexpr bool isComplete(const MillingTable& table) {
-    for (const auto& row : table) {
-        for (const MillingCoefficients& c : row) {
-            if (!isComplete(c)) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return everyEntry(table, [](const MillingCoefficients& c) { return isComplete(c); });
 }
 
 struct MillingInputs {

@@ -41,27 +41,15 @@ using TapTable = std::array<std::array<TapCoefficients, workMaterialCount>, tool
 inline constexpr TapCoefficients noTapData{1, 0, 0};
 
 // Every entry of a table whole: the coefficient and both exponents, which the handbook gives for
-// every thread cutter, tap and die it covers; a tap entry may instead be the neutral set. A
-// missing entry would read as all zeros.
+// every thread cutter, tap and die it covers; a tap entry may instead be the neutral set.
 constexpr bool isComplete(const CutterTable& table) {
-    for (const auto& row : table) {
-        for (const CutterCoefficients& c : row) {
-            if (!(c.Cp > 0 && c.yP != 0 && c.nP != 0)) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return everyEntry(
+        table, [](const CutterCoefficients& c) { return c.Cp > 0 && c.yP != 0 && c.nP != 0; });
 }
 constexpr bool isComplete(const TapTable& table) {
-    for (const auto& row : table) {
-        for (const TapCoefficients& c : row) {
-            if (!(c == noTapData || (c.Cm > 0 && c.yM != 0 && c.qM != 0))) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return everyEntry(table, [](const TapCoefficients& c) {
+        return c == noTapData || (c.Cm > 0 && c.yM != 0 && c.qM != 0);
+    });
 }
 
 // Tangential cutting force of single-point thread cutters: the handbook's coefficient and

@@ -35,27 +35,14 @@ using TurningTable =
     std::array<std::array<TurningCoefficients, workMaterialCount>, toolMaterialCount>;
 using GroovingTable = std::array<std::array<ForceLaw, workMaterialCount>, toolMaterialCount>;
 
-// Every entry of a table whole, all three components of it; a missing entry or component would
-// read as all zeros.
+// Every entry of a table whole, all three components of it.
 constexpr bool isComplete(const TurningTable& table) {
-    for (const auto& row : table) {
-        for (const TurningCoefficients& c : row) {
-            if (!isComplete(c.Pz) || !isComplete(c.Py) || !isComplete(c.Px)) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return everyEntry(table, [](const TurningCoefficients& c) {
+        return isComplete(c.Pz) && isComplete(c.Py) && isComplete(c.Px);
+    });
 }
 constexpr bool isComplete(const GroovingTable& table) {
-    for (const auto& row : table) {
-        for (const ForceLaw& law : row) {
-            if (!isComplete(law)) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return everyEntry(table, [](const ForceLaw& law) { return isComplete(law); });
 }
 
 // Tangential, radial and axial cutting forces of straight-turning tools in longitudinal turning,
