@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <clocale>
@@ -48,6 +49,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     installQtTranslations(app);
+    // The machine library of the user running the tests is never read or written.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     ::testing::InitGoogleTest(&argc, argv);
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, [] {

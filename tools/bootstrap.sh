@@ -13,7 +13,7 @@ fi
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ clang-format qt6-base-dev qt6-svg-dev libgtest-dev
-          libgl-dev fonts-dejavu-core libbenchmark-dev
+          libgl-dev fonts-dejavu-core libbenchmark-dev nlohmann-json3-dev
           # the users' desktop: Russian locale and Qt's own texts in Russian
           locales qt6-translations-l10n
           # tests: sanitizers and fuzzing (clang), the real X server, the Debian package

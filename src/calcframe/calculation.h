@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 // What one calculation reads: the materials, the window's further choice (the end-milling
@@ -47,6 +48,11 @@ struct Calculation {
     // The further choice is the sub-operation that titles the report (the threading tool).
     bool choiceIsOperationKind = false;
     Computed (*compute)(const CalcInputs& inputs) = nullptr;
+    // The force a machine's feed drive takes: the axial force of milling and turning, the thrust
+    // of a drill (its Pz cell); none for threading, whose feed is the thread's pitch.
+    std::optional<Result> feedForce = Result::Px;
+    // False where the feed is not chosen but given: a thread's pitch.
+    bool feedIsChosen = true;
 };
 
 // The calculation of window `number`, 1 to 7.

@@ -261,6 +261,10 @@ QLineEdit* CalcWindow::strengthBox() const {
     return nullptr;
 }
 
+void CalcWindow::useMachines(MachineCatalog& catalog) {
+    machines_ = &catalog;
+}
+
 void CalcWindow::setRowNumberText(const QString& text) {
     rowNumberBox_->setText(text);
 }

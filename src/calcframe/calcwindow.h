@@ -12,6 +12,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
+class MachineCatalog;
 class ResultsGrid;
 class UserDialogs;
 struct CalcOutcome;
@@ -39,6 +40,9 @@ public:
     // correction factor and the force coefficients (none where the handbook has no data).
     double Kmp = 0;
     std::vector<double> ForceCoefficients;
+
+    // The machines its machine choice offers; without them it offers none.
+    void useMachines(MachineCatalog& catalog);
 
     // The row-number box, set by the main menu when it opens the window.
     void setRowNumberText(const QString& text);
@@ -90,5 +94,6 @@ private:
     QButtonGroup* choiceOptions_ = nullptr;
     ResultsGrid* grid_ = nullptr;
 
+    MachineCatalog* machines_ = nullptr;
     int errorCode_ = 0;
 };

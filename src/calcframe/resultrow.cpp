@@ -2,6 +2,7 @@
 
 #include "calcframe/numberformat.h"
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -22,6 +23,17 @@ bool allFinite(const RowResults& results) {
     };
     return finite(results.Pz) && finite(results.Py) && finite(results.Px) && finite(results.M) &&
            finite(results.N) && finite(results.n);
+}
+
+std::optional<double> resultValue(const RowResults& results, Result which) {
+    const std::array<const std::optional<double>*, 6> values{&results.Pz, &results.Py, &results.Px,
+                                                             &results.M,  &results.N,  &results.n};
+    return *values[static_cast<std::size_t>(which)];
+}
+
+int resultColumn(GridLayout layout, Result which) {
+    // The six results close every row.
+    return columnCount(layout) - 6 + static_cast<int>(which);
 }
 
 int columnCount(GridLayout layout) {

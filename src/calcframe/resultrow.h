@@ -26,6 +26,12 @@ struct RowResults {
     const char* notice = nullptr;
 };
 
+// The results by name, in the order of their columns.
+enum class Result { Pz, Py, Px, M, N, n };
+std::optional<double> resultValue(const RowResults& results, Result which);
+// The grid column a result is shown in.
+int resultColumn(GridLayout layout, Result which);
+
 // False when a result overflowed or has no real value: such a row is refused, never shown.
 bool allFinite(const RowResults& results);
 

@@ -28,5 +28,6 @@ Calculation holeMakingCalculation() {
                             "НЕТ ДАННЫХ ДЛЯ РАСЧЁТА УСИЛИЙ ПРИ РАЗВЁРТЫВАНИИ ЭТИМ ИНСТРУМЕНТОМ!!!";
                     }
                     return result;
-                }};
+                },
+            .feedForce = Result::Pz};
 }

@@ -2,6 +2,7 @@
 
 #include "calcframe/file_0.h"
 #include "holes/velta_06.h"
+#include "machine/machinecatalog.h"
 #include "milling/velta_01.h"
 #include "milling/velta_02.h"
 #include "milling/velta_03.h"
@@ -11,12 +12,14 @@
 #include "shell/mnemonics.h"
 #include "shell/picturearea.h"
 #include "shell/titul_.h"
+#include "shell/userdialogs.h"
 #include "threads/velta_07.h"
 #include "turning/velta_05.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QTimer>
 
 // One item of the operation menu: the sub-operation it selects (0 leaves it as it is), the
 // window it opens, and whether it hides the turning window's "СКОРОСТЬ" item (the speed service
@@ -83,6 +86,13 @@ VELTA_00::VELTA_00(UserDialogs& dialogs, QWidget* parent)
     area_ = new PictureArea(QStringLiteral(":/shell/machining.svg"), this);
     setCentralWidget(area_);
     connect(area_, &QMdiArea::subWindowActivated, this, &VELTA_00::subWindowActivated);
+    machines_ = new MachineCatalog(defaultLibraryPath(), this);
+    if (!machines_->loadProblem().empty()) {
+        // Said once the main window is up, not before anything is on the screen.
+        QTimer::singleShot(0, this, [this] {
+            dialogs_.message(QString::fromStdString(machines_->loadProblem()));
+        });
+    }
     createMenus();
     resize(1024, 700);
 }
@@ -144,6 +154,7 @@ CalcWindow* VELTA_00::loadWindow(int number) {
     QPointer<CalcWindow>& window = windows_[static_cast<std::size_t>(number - 1)];
     if (!window) {
         window = windowFactories[static_cast<std::size_t>(number - 1)](state_, dialogs_);
+        window->useMachines(*machines_);
         connect(window, &CalcWindow::reportWritten, this, &VELTA_00::showSaveDialog);
         connect(window, &CalcWindow::referenceRequested, this, &VELTA_00::showReference);
         addToArea(window)->resize(980, 560);

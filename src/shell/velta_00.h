@@ -8,6 +8,7 @@
 
 class CalcWindow;
 class FILE_0;
+class MachineCatalog;
 class ReferenceWindow;
 class TITUL_;
 enum class Reference;
@@ -26,6 +27,8 @@ public:
     ~VELTA_00() override;
 
     CalcState& state() { return state_; }
+    // The user's machines, read at start from their library file.
+    MachineCatalog& machines() { return *machines_; }
     // A loaded calculation window, VELTA_01 to VELTA_07 by number; nullptr when not loaded.
     CalcWindow* calcWindow(int number) const;
     // The save dialog while it is open; nullptr otherwise.
@@ -48,6 +51,7 @@ private:
 
     CalcState state_;
     UserDialogs& dialogs_;
+    MachineCatalog* machines_ = nullptr;
     QMdiArea* area_ = nullptr;
     std::array<QPointer<CalcWindow>, 7> windows_;
     QPointer<FILE_0> saveDialog_;

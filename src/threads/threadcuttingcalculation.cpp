@@ -36,9 +36,12 @@ Calculation threadCuttingCalculation() {
                    .missingInputFirst = true},
         .followUp = &passesQuestion,
         .choiceIsOperationKind = true,
-        .compute = [](const CalcInputs& in) {
-            const ThreadResult r = threadCutting(static_cast<ThreadTool>(in.kind), in.tool, in.work,
-                                                 workpieceInputs(in), in[Key::passes]);
-            return Computed{{r.Pz, 0.0, 0.0, r.M, r.N, r.n}, r.Kmp, {}};
-        }};
+        .compute =
+            [](const CalcInputs& in) {
+                const ThreadResult r = threadCutting(static_cast<ThreadTool>(in.kind), in.tool,
+                                                     in.work, workpieceInputs(in), in[Key::passes]);
+                return Computed{{r.Pz, 0.0, 0.0, r.M, r.N, r.n}, r.Kmp, {}};
+            },
+        .feedForce = std::nullopt,
+        .feedIsChosen = false};
 }

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A machine tool as its passport describes it, for checking whether a cut can be made on it.
+// Every limit is optional: a row is checked only against what is known of the machine.
+struct Machine {
+    std::string name;
+    std::optional<double> power;      // main motor Nдв, kW
+    std::optional<double> efficiency; // η of the drive from motor to spindle
+    std::vector<double> speeds;       // the passport's spindle speeds, rev/min, ascending
+    std::optional<double> speedMin;   // or a stepless range, rev/min
+    std::optional<double> speedMax;
+    std::optional<double> torqueMax; // N·m at the spindle
+    std::optional<double> forceMax;  // N along the feed
+
+    bool operator==(const Machine&) const = default;
+};
+
+// The power the spindle delivers, Nдв·η, kW; nothing without both.
+std::optional<double> spindlePower(const Machine& machine);
+
+struct SpeedRange {
+    double low, high;
+};
+// The lowest and highest spindle speed, of the passport's list or of the range.
+std::optional<SpeedRange> speedRange(const Machine& machine);
+
+// The passport speed the spindle actually runs at for a wanted speed n: the nearest one not above
+// it. Nothing without a list, or when every speed of the list is above n.
+std::optional<double> passportSpeed(const Machine& machine, double n);
+
+// Why the machine's data cannot be used, in the program's style, naming the field; empty when it
+// can. A machine of the library needs a name, the motor, the efficiency and its speeds; one given
+// on the command line needs only what its limits use.
+enum class MachineUse { Library, Limits };
+std::string machineError(const Machine& machine, MachineUse use);
+
+// "НЕВЕРНОЕ ЧИСЛО В ПОЛЕ «КПД»: 0,8x!!!" and the like, for a field whose text is not a number.
+std::string notANumberMessage(std::string_view field, std::string_view text);
+
+// The field names the messages use.
+namespace machinefield {
+inline constexpr std::string_view name = "ИМЯ СТАНКА";
+inline constexpr std::string_view power = "МОЩНОСТЬ ДВИГАТЕЛЯ";
+inline constexpr std::string_view efficiency = "КПД";
+inline constexpr std::string_view speeds = "ЧАСТОТЫ ВРАЩЕНИЯ";
+inline constexpr std::string_view speedMin = "НАИМЕНЬШАЯ ЧАСТОТА";
+inline constexpr std::string_view speedMax = "НАИБОЛЬШАЯ ЧАСТОТА";
+inline constexpr std::string_view torqueMax = "НАИБОЛЬШИЙ МОМЕНТ";
+inline constexpr std::string_view forceMax = "НАИБОЛЬШАЯ СИЛА ПОДАЧИ";
+} // namespace machinefield
+
+// A typed number: a point or a comma for the decimal separator, spaces around it, nothing else.
+std::optional<double> machineNumber(std::string_view text);
+
+// A list of speeds typed as "12,5; 16; 20": the numbers, or the first item that is not one.
+// Empty items (a trailing ";") are skipped.
+struct SpeedList {
+    std::vector<double> speeds;
+    std::optional<std::string> badItem;
+};
+SpeedList parseSpeedList(std::string_view text);
+std::string speedListText(const std::vector<double>& speeds, char decimalSeparator);
+
+// The preferred-number series of GOST 8032 that spindle speeds follow, with their ratio φ.
+struct SpeedSeries {
+    const char* name;  // "R20"
+    const char* ratio; // "1,12"
+    int step;          // in steps of the R20 series
+};
+inline constexpr std::array<SpeedSeries, 4> speedSeries{{
+    {"R20", "1,12", 1},
+    {"R10", "1,26", 2},
+    {"R20/3", "1,41", 3},
+    {"R5", "1,58", 4},
+}};
+// A speed list for the passport to be checked against: from the R20 preferred number nearest
+// nmin, every step-th number of R20 up to nmax (R20/3 runs on through the decades: 31,5, 45, 63,
+// 90, 125). Empty when nmin is not below nmax or either is not positive.
+std::vector<double> seriesSpeeds(const SpeedSeries& series, double nmin, double nmax);

@@ -1,0 +1,289 @@
+#include "machine/machinecheck.h"
+
+#include "calcframe/numberformat.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr std::array<std::string_view, 4> limitCaptions{
+    "МОЩНОСТЬ НА ШПИНДЕЛЕ", "НАИБОЛЬШИЙ МОМЕНТ СТАНКА", "ЧАСТОТЫ ВРАЩЕНИЯ СТАНКА",
+    "НАИБОЛЬШАЯ СИЛА ПОДАЧИ СТАНКА"};
+
+// The largest value of a limited result, or for the speed the highest and lowest.
+struct Bound {
+    Limit limit;
+    Result result;
+    double allowed;
+    bool isMinimum = false; // the result must not fall below `allowed`
+};
+
+std::vector<Bound> machineBounds(const Machine& machine, const Calculation& calculation) {
+    std::vector<Bound> bounds;
+    if (const auto power = spindlePower(machine)) {
+        bounds.push_back({Limit::power, Result::N, *power});
+    }
+    if (machine.torqueMax) {
+        bounds.push_back({Limit::torque, Result::M, *machine.torqueMax});
+    }
+    if (const auto range = speedRange(machine)) {
+        bounds.push_back({Limit::speed, Result::n, range->high});
+        bounds.push_back({Limit::speed, Result::n, range->low, true});
+    }
+    if (const auto force = limitedResult(calculation, Limit::force); force && machine.forceMax) {
+        bounds.push_back({Limit::force, *force, *machine.forceMax});
+    }
+    return bounds;
+}
+
+bool keeps(const Bound& bound, double value) {
+    return bound.isMinimum ? value >= bound.allowed : value <= bound.allowed;
+}
+
+std::string violationLine(const Violation& violation, char separator) {
+    const auto fixed = [separator](double value, int decimals) {
+        return fixedText(value, decimals, separator);
+    };
+    switch (violation.limit) {
+    case Limit::power:
+        return "МОЩНОСТЬ РЕЗАНИЯ " + fixed(violation.value, 2) +
+               " кВт БОЛЬШЕ МОЩНОСТИ НА ШПИНДЕЛЕ " + fixed(violation.allowed, 2) + " кВт!!!";
+    case Limit::torque:
+        return "КРУТЯЩИЙ МОМЕНТ " + fixed(violation.value, 2) +
+               " Н·м БОЛЬШЕ НАИБОЛЬШЕГО МОМЕНТА СТАНКА " + fixed(violation.allowed, 2) + " Н·м!!!";
+    case Limit::speed:
+        return "ЧАСТОТА ВРАЩЕНИЯ " + fixed(violation.value, 1) + " об/мин " +
+               (violation.value > violation.allowed ? "БОЛЬШЕ НАИБОЛЬШЕЙ" : "МЕНЬШЕ НАИМЕНЬШЕЙ") +
+               " ЧАСТОТЫ СТАНКА " + plainText(violation.allowed, separator) + " об/мин!!!";
+    case Limit::force:
+        return "СИЛА ПОДАЧИ " + fixed(violation.value, 1) +
+               " Н БОЛЬШЕ НАИБОЛЬШЕЙ СИЛЫ ПОДАЧИ СТАНКА " + fixed(violation.allowed, 1) + " Н!!!";
+    }
+    return {};
+}
+
+// One result of the calculation as a function of the varied input.
+class Sweep {
+public:
+    Sweep(const Calculation& calculation, const CalcInputs& inputs, Key varied)
+        : calculation_(calculation)
+        , inputs_(inputs)
+        , varied_(varied) {}
+
+    std::optional<double> at(double x, Result result) {
+        inputs_[varied_] = x;
+        const RowResults row = calculation_.compute(inputs_).row;
+        const std::optional<double> value = resultValue(row, result);
+        return value && std::isfinite(*value) ? value : std::nullopt;
+    }
+
+private:
+    const Calculation& calculation_;
+    CalcInputs inputs_;
+    Key varied_;
+};
+
+// Where a bound stops holding, from the values of its result at x0 / 2, x0 and 2·x0.
+class BoundSolver {
+public:
+    BoundSolver(Sweep& sweep, const Bound& bound, double x0)
+        : sweep_(sweep)
+        , bound_(bound)
+        , x0_(x0) {}
+
+    LimitReach solve() {
+        const auto q0 = sweep_.at(x0_, bound_.result);
+        if (!q0) {
+            return reach(LimitReach::Kind::NoData);
+        }
+        const auto up = sweep_.at(2 * x0_, bound_.result);
+        const auto down = sweep_.at(x0_ / 2, bound_.result);
+        if (up && down && *up == *q0 && *down == *q0) {
+            return reach(keeps(bound_, *q0) ? LimitReach::Kind::Always : LimitReach::Kind::Never);
+        }
+        if (up && down && *q0 > 0 && *up > 0 && *down > 0 && bound_.allowed > 0) {
+            const double exponent = std::log2(*up / *q0);
+            if (std::abs(exponent - std::log2(*q0 / *down)) <= 1e-9 && exponent != 0) {
+                return closedForm(*q0, exponent);
+            }
+        }
+        return bisected(up && *up > *q0);
+    }
+
+private:
+    LimitReach reach(LimitReach::Kind kind, double value = 0) const {
+        return {bound_.limit, kind, value};
+    }
+
+    bool holdsAt(double x) {
+        const auto q = sweep_.at(x, bound_.result);
+        return q && keeps(bound_, *q);
+    }
+
+    // q = q0·(x/x0)^e reaches the bound at x0·(allowed/q0)^(1/e); the last bit is stepped to
+    // the side that keeps it.
+    LimitReach closedForm(double q0, double exponent) {
+        double x = x0_ * std::pow(bound_.allowed / q0, 1 / exponent);
+        // Above the crossing the bound is kept when the result falls with x (a lower end).
+        const bool keptAbove = (exponent < 0) != bound_.isMinimum;
+        const double inward = keptAbove ? std::numeric_limits<double>::infinity() : 0.0;
+        for (int step = 0; step < 64 && !holdsAt(x); ++step) {
+            x = std::nextafter(x, inward);
+        }
+        return reach(keptAbove ? LimitReach::Kind::Lower : LimitReach::Kind::Upper, x);
+    }
+
+    // A monotone law that is not a power: bracket the crossing by doubling, then halve it.
+    LimitReach bisected(bool rising) {
+        const bool keptAbove = rising == bound_.isMinimum;
+        const double outward = keptAbove ? 0.5 : 2;
+        double kept = x0_;
+        double crossed = x0_;
+        if (holdsAt(x0_)) {
+            for (int step = 0; holdsAt(crossed); ++step) {
+                if (step == 1100) {
+                    return reach(LimitReach::Kind::Always);
+                }
+                kept = crossed;
+                crossed *= outward;
+            }
+        } else {
+            for (int step = 0; !holdsAt(kept); ++step) {
+                if (step == 1100) {
+                    return reach(LimitReach::Kind::Never);
+                }
+                crossed = kept;
+                kept /= outward;
+            }
+        }
+        while (std::abs(crossed - kept) > 1e-9 * kept) {
+            const double middle = (kept + crossed) / 2;
+            (holdsAt(middle) ? kept : crossed) = middle;
+        }
+        return reach(keptAbove ? LimitReach::Kind::Lower : LimitReach::Kind::Upper, kept);
+    }
+
+    Sweep& sweep_;
+    const Bound& bound_;
+    double x0_;
+};
+
+} // namespace
+
+std::optional<Result> limitedResult(const Calculation& calculation, Limit limit) {
+    switch (limit) {
+    case Limit::power:
+        return Result::N;
+    case Limit::torque:
+        return Result::M;
+    case Limit::speed:
+        return Result::n;
+    case Limit::force:
+        return calculation.feedForce;
+    }
+    return std::nullopt;
+}
+
+MachineCheck checkMachine(const Machine& machine, const Calculation& calculation,
+                          const RowResults& results) {
+    MachineCheck check;
+    check.spindlePower = spindlePower(machine);
+    if (check.spindlePower && results.N) {
+        check.load = *results.N / *check.spindlePower;
+    }
+    for (const Bound& bound : machineBounds(machine, calculation)) {
+        const std::optional<double> value = resultValue(results, bound.result);
+        if (value && !keeps(bound, *value)) {
+            check.violations.push_back({bound.limit, *value, bound.allowed});
+        }
+    }
+    return check;
+}
+
+std::string violationsMessage(const std::vector<Violation>& violations, char decimalSeparator) {
+    std::string out;
+    for (const Violation& violation : violations) {
+        if (!out.empty()) {
+            out += '\n';
+        }
+        out += violationLine(violation, decimalSeparator);
+    }
+    return out;
+}
+
+std::string loadLine(const Machine& machine, const MachineCheck& check, const RowResults& results,
+                     char decimalSeparator) {
+    std::string out = "Станок " + machine.name + ": ";
+    if (!check.spindlePower) {
+        return out + "мощность на шпинделе не задана";
+    }
+    out += "на шпинделе " + fixedText(*check.spindlePower, 2, decimalSeparator) + " кВт, ";
+    if (!results.N || !check.load) {
+        return out + "мощность резания не рассчитана";
+    }
+    return out + "резание " + fixedText(*results.N, 2, decimalSeparator) + " кВт — " +
+           fixedText(*check.load * 100, 0, decimalSeparator) + " %";
+}
+
+LargestValue largestValue(const Calculation& calculation, const CalcInputs& inputs,
+                          const Machine& machine, Key varied) {
+    LargestValue out;
+    Sweep sweep(calculation, inputs, varied);
+    const double x0 = inputs[varied];
+    std::optional<double> lowest;
+    std::optional<Limit> lowestBound;
+    for (const Bound& bound : machineBounds(machine, calculation)) {
+        const LimitReach reach = BoundSolver(sweep, bound, x0).solve();
+        out.reaches.push_back(reach);
+        switch (reach.kind) {
+        case LimitReach::Kind::Upper:
+            if (!out.value || reach.value < *out.value) {
+                out.value = reach.value;
+                out.bound = reach.limit;
+            }
+            break;
+        case LimitReach::Kind::Lower:
+            if (!lowest || reach.value > *lowest) {
+                lowest = reach.value;
+                lowestBound = reach.limit;
+            }
+            break;
+        case LimitReach::Kind::Never:
+        case LimitReach::Kind::Always:
+        case LimitReach::Kind::NoData:
+            break;
+        }
+    }
+    const auto never = std::find_if(out.reaches.begin(), out.reaches.end(), [](const auto& reach) {
+        return reach.kind == LimitReach::Kind::Never;
+    });
+    if (never != out.reaches.end()) {
+        out.value.reset();
+        out.bound = never->limit;
+    } else if (out.value && lowest && *lowest > *out.value) {
+        // The limits leave no value between them.
+        out.value.reset();
+        out.bound = lowestBound;
+    }
+    return out;
+}
+
+double roundedDown(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    double rounded = std::floor(value * scale) / scale;
+    // value·scale may round up to the next whole number.
+    if (rounded > value) {
+        rounded = (std::floor(value * scale) - 1) / scale;
+    }
+    return rounded;
+}
+
+int enteredDecimals(Key varied) {
+    return varied == Key::s ? feedDecimals : speedDecimals;
+}
+
+std::string_view limitCaption(Limit limit) {
+    return limitCaptions[static_cast<std::size_t>(limit)];
+}
