@@ -14,8 +14,10 @@ constexpr std::array<int, 20> r20Hundredths{100, 112, 125, 140, 160, 180, 200, 2
 
 double r20Number(int index) {
     const int decade = index >= 0 ? index / 20 : -((-index + 19) / 20);
-    return r20Hundredths[static_cast<std::size_t>(index - decade * 20)] / 100.0 *
-           std::pow(10.0, decade);
+    // One correctly rounded division, so 11,2 is the double nearest 11,2.
+    const double hundredths = r20Hundredths[static_cast<std::size_t>(index - decade * 20)];
+    return decade >= 0 ? hundredths * std::pow(10.0, decade) / 100
+                       : hundredths / (100 * std::pow(10.0, -decade));
 }
 
 std::string mustBePositive(std::string_view field) {
