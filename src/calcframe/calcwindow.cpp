@@ -1,11 +1,14 @@
 #include "calcframe/calcwindow.h"
 
 #include "calcframe/calculationflow.h"
+#include "calcframe/cuttingformulas.h"
 #include "calcframe/numberformat.h"
 #include "calcframe/report.h"
 #include "calcframe/reportfile.h"
 #include "calcframe/resultsgrid.h"
 #include "calcframe/unload.h"
+#include "machine/machinecheck.h"
+#include "machine/machinechoice.h"
 #include "shell/parsenumber.h"
 #include "shell/userdialogs.h"
 
@@ -16,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -36,6 +40,7 @@ constexpr std::array<std::array<const char*, 2>, toolMaterialCount> toolOptions{
 }};
 
 const char* const notConnectedMessage = "УСЛУГА НЕ ПОДКЛЮЧЕНА!!!";
+const char* const noMachineMessage = "ВЫ НЕ ВЫБРАЛИ СТАНОК!!!";
 
 QString withSuffix(const char* name, const char* suffix) {
     return QString::fromUtf8(name) + QString::fromUtf8(suffix);
@@ -157,6 +162,13 @@ void CalcWindow::buildControls() {
         toolColumn->addWidget(optionFrame(choices.frameName, choices.frameCaption, choices.options,
                                           "", choiceOptions_, central));
     }
+    machineChoice_ = new MachineChoice(central);
+    machineChoice_->setObjectName(actionName("MACHINE", definition().number));
+    auto* machineLabel = new QLabel(QStringLiteral("Станок"), central);
+    machineLabel->setBuddy(machineChoice_);
+    toolColumn->addWidget(machineLabel);
+    toolColumn->addWidget(machineChoice_);
+    connect(machineChoice_, &QComboBox::currentIndexChanged, this, &CalcWindow::showMachineLine);
     toolColumn->addStretch(1);
 
     auto* top = new QHBoxLayout;
@@ -171,6 +183,9 @@ void CalcWindow::buildControls() {
     grid_ = new ResultsGrid(headings(definition().layout), resultsFrame);
     auto* resultsLayout = new QVBoxLayout(resultsFrame);
     resultsLayout->addWidget(grid_);
+    machineLine_ = new QLabel(resultsFrame);
+    machineLine_->setObjectName(actionName("MACHINE_LINE", definition().number));
+    resultsLayout->addWidget(machineLine_);
 
     auto* page = new QVBoxLayout(central);
     page->addLayout(top);
@@ -212,6 +227,17 @@ void CalcWindow::buildMenu() {
     save->setShortcut(QKeySequence::Save);
     save->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(save);
+    QMenu* machine = bar->addMenu(QStringLiteral("СТАНОК"));
+    machine->setObjectName(actionName("STANOK", number));
+    machine->menuAction()->setObjectName(actionName("STANOK", number));
+    connect(addItem(machine, actionName("PASSPORT", number), "СКОРОСТЬ ПО ПАСПОРТУ"),
+            &QAction::triggered, this, &CalcWindow::PASSPORT_Click);
+    if (calculation_.feedIsChosen) {
+        connect(addItem(machine, actionName("LIMIT_S", number), "НАИБОЛЬШАЯ ПОДАЧА"),
+                &QAction::triggered, this, &CalcWindow::LIMIT_S_Click);
+    }
+    connect(addItem(machine, actionName("LIMIT_V", number), "НАИБОЛЬШАЯ СКОРОСТЬ"),
+            &QAction::triggered, this, &CalcWindow::LIMIT_V_Click);
     connect(addItem(bar, actionName("EXIT", number), "ВЫХОД"), &QAction::triggered, this,
             &CalcWindow::EXIT_Click);
 }
@@ -262,7 +288,7 @@ QLineEdit* CalcWindow::strengthBox() const {
 }
 
 void CalcWindow::useMachines(MachineCatalog& catalog) {
-    machines_ = &catalog;
+    machineChoice_->follow(catalog);
 }
 
 void CalcWindow::setRowNumberText(const QString& text) {
@@ -295,12 +321,123 @@ void CalcWindow::MAKE_Click() {
     case CalcOutcome::Status::Refused:
         refuse(outcome);
         return;
-    case CalcOutcome::Status::Computed:
+    case CalcOutcome::Status::Computed: {
         writeRow(outcome);
+        const QString crossed = checkRow(outcome);
         if (outcome.row.results.notice) {
             dialogs_.message(QString::fromUtf8(outcome.row.results.notice));
         }
+        // The row stays: it is a correct calculation of a cut this machine cannot make.
+        if (!crossed.isEmpty()) {
+            dialogs_.message(crossed);
+        }
         return;
+    }
+    }
+}
+
+QString CalcWindow::checkRow(const CalcOutcome& outcome) {
+    lastResults_ = outcome.row.results;
+    showMachineLine();
+    const Machine* machine = machineChoice_->machine();
+    if (!machine) {
+        return {};
+    }
+    const MachineCheck check = checkMachine(*machine, calculation_, outcome.row.results);
+    for (const Violation& violation : check.violations) {
+        const std::optional<Result> result = limitedResult(calculation_, violation.limit);
+        grid_->markCell(outcome.row.row, resultColumn(definition().layout, *result),
+                        QString::fromStdString(violationsMessage({violation}, decimalSeparator())));
+    }
+    return QString::fromStdString(violationsMessage(check.violations, decimalSeparator()));
+}
+
+void CalcWindow::showMachineLine() {
+    const Machine* machine = machineChoice_->machine();
+    if (!machine) {
+        machineLine_->clear();
+        return;
+    }
+    const RowResults results = lastResults_.value_or(RowResults{});
+    const MachineCheck check = checkMachine(*machine, calculation_, results);
+    machineLine_->setText(
+        QString::fromStdString(loadLine(*machine, check, results, decimalSeparator())));
+}
+
+std::optional<CalcInputs> CalcWindow::machineInputs(const Machine*& machine) {
+    machine = machineChoice_->machine();
+    if (!machine) {
+        dialogs_.message(QString::fromUtf8(noMachineMessage));
+        machineChoice_->setFocus();
+        return std::nullopt;
+    }
+    // Read as "РАСЧЁТ" reads, for no row: nothing of the table or the program's state changes.
+    CalcRequest asked = request();
+    asked.row.reset();
+    asked.rowCount.reset();
+    CalcState scratch = state_;
+    InputBoxAnswers answers(dialogs_);
+    const CalcOutcome outcome = runCalculation(calculation_, asked, scratch, answers);
+    showAnswers(asked);
+    if (outcome.status == CalcOutcome::Status::Refused) {
+        refuse(outcome);
+    }
+    if (outcome.status != CalcOutcome::Status::Computed) {
+        return std::nullopt;
+    }
+    return outcome.inputs;
+}
+
+void CalcWindow::PASSPORT_Click() {
+    const Machine* machine = nullptr;
+    const std::optional<CalcInputs> inputs = machineInputs(machine);
+    if (!inputs) {
+        return;
+    }
+    const double n = *calculation_.compute(*inputs).row.n;
+    const std::optional<double> running = runningSpeed(*machine, n);
+    const char separator = decimalSeparator();
+    if (!running) {
+        dialogs_.message(QStringLiteral("У СТАНКА НЕТ ЧАСТОТЫ ВРАЩЕНИЯ НЕ ВЫШЕ %1 об/мин!!!")
+                             .arg(QString::fromStdString(fixedText(n, 1, separator))));
+        return;
+    }
+    const QString v =
+        QString::fromStdString(plainText(cuttingSpeed(*running, (*inputs)[Key::D]), separator));
+    box(definition().boxes[boxIndexOf(Key::v)].name)->setText(v);
+    dialogs_.message(
+        QStringLiteral("ЧАСТОТА ВРАЩЕНИЯ ПО ПАСПОРТУ %1 об/мин, СКОРОСТЬ РЕЗАНИЯ %2 м/мин")
+            .arg(QString::fromStdString(plainText(*running, separator)), v));
+}
+
+void CalcWindow::LIMIT_S_Click() {
+    offerLargest(Key::s);
+}
+
+void CalcWindow::LIMIT_V_Click() {
+    offerLargest(Key::v);
+}
+
+void CalcWindow::offerLargest(Key varied) {
+    const Machine* machine = nullptr;
+    const std::optional<CalcInputs> inputs = machineInputs(machine);
+    if (!inputs) {
+        return;
+    }
+    const char separator = decimalSeparator();
+    const LargestValueReport report =
+        reportLargest(largestValue(calculation_, *inputs, *machine, varied), definition().layout,
+                      varied, separator);
+    const QString text = QString::fromStdString(report.text);
+    if (!report.entered) {
+        dialogs_.message(text);
+        return;
+    }
+    const QString offer = varied == Key::s ? QStringLiteral("\nВВЕСТИ ЕЁ В ПОЛЕ ПОДАЧИ?")
+                                           : QStringLiteral("\nВВЕСТИ ЕЁ В ПОЛЕ СКОРОСТИ?");
+    if (dialogs_.confirm(text + offer)) {
+        box(definition().boxes[boxIndexOf(varied)].name)
+            ->setText(QString::fromStdString(plainText(*report.entered, separator)));
     }
 }
 
@@ -370,6 +507,12 @@ void CalcWindow::writeRow(const CalcOutcome& outcome) {
     grid_->setRows(table_.rows());
     grid_->setRowTexts(row, table_.row(row));
     rowNumberBox_->setText(QString::number(state_.NextRow));
+}
+
+std::size_t CalcWindow::boxIndexOf(Key key) const {
+    const auto found = std::find_if(definition().boxes.begin(), definition().boxes.end(),
+                                    [key](const NumericBox& entry) { return entry.key == key; });
+    return static_cast<std::size_t>(found - definition().boxes.begin());
 }
 
 std::size_t CalcWindow::boxIndex(const std::string& name) const {

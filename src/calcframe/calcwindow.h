@@ -13,6 +13,8 @@ class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class MachineCatalog;
+class MachineChoice;
+struct Machine;
 class ResultsGrid;
 class UserDialogs;
 struct CalcOutcome;
@@ -52,6 +54,12 @@ public slots:
     void MAKE_Click();
     // "СОХРАНИТЬ": the report of the results table into the working file in the current folder.
     void SAVE_Click();
+    // "СКОРОСТЬ ПО ПАСПОРТУ": the cutting speed at the passport speed just below the one typed.
+    void PASSPORT_Click();
+    // "НАИБОЛЬШАЯ ПОДАЧА", "НАИБОЛЬШАЯ СКОРОСТЬ": the largest value the chosen machine allows,
+    // offered for the box.
+    void LIMIT_S_Click();
+    void LIMIT_V_Click();
 
 signals:
     // The working file now holds these report bytes; the save dialog takes it from here.
@@ -74,7 +82,16 @@ private:
     void showAnswers(const CalcRequest& request);
     void refuse(const CalcOutcome& outcome);
     void writeRow(const CalcOutcome& outcome);
+    // Marks the row's cells that cross a limit of the chosen machine; the message naming them,
+    // or an empty one.
+    QString checkRow(const CalcOutcome& outcome);
+    void showMachineLine();
+    // The inputs "РАСЧЁТ" would compute with, its questions asked and its refusals shown, for
+    // the chosen machine; nothing when there is no machine or no inputs.
+    std::optional<CalcInputs> machineInputs(const Machine*& machine);
+    void offerLargest(Key varied);
     std::size_t boxIndex(const std::string& name) const;
+    std::size_t boxIndexOf(Key key) const;
 
     std::vector<std::string> screenOrder() const;
     QLineEdit* strengthBox() const;
@@ -94,6 +111,8 @@ private:
     QButtonGroup* choiceOptions_ = nullptr;
     ResultsGrid* grid_ = nullptr;
 
-    MachineCatalog* machines_ = nullptr;
+    MachineChoice* machineChoice_ = nullptr;
+    QLabel* machineLine_ = nullptr;
+    std::optional<RowResults> lastResults_; // of the row computed last, for the machine line
     int errorCode_ = 0;
 };

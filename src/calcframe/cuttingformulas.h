@@ -9,6 +9,11 @@ constexpr double spindleSpeed(double v, double D) {
     return v * 1000 / handbookPi / D;
 }
 
+// Cutting speed v, m/min, of a spindle at n rev/min turning a diameter D (mm).
+constexpr double cuttingSpeed(double n, double D) {
+    return handbookPi * D * n / 1000;
+}
+
 // Torque M, N·m, of a tangential force Pz (N) at the radius D / 2 (mm).
 constexpr double torqueFromForce(double Pz, double D) {
     return Pz * D / 2000;

@@ -48,3 +48,10 @@ void ResultsGrid::setRowTexts(int row, const std::vector<std::string>& cells) {
         setCellText(row, static_cast<int>(column), QString::fromStdString(cells[column]));
     }
 }
+
+void ResultsGrid::markCell(int row, int column, const QString& reason) {
+    QTableWidgetItem* cell = item(row - 1, column);
+    cell->setBackground(QColor(255, 140, 140));
+    cell->setForeground(Qt::black);
+    cell->setToolTip(reason);
+}

@@ -18,4 +18,6 @@ public:
     QString cellText(int row, int column) const;
     void setCellText(int row, int column, const QString& text);
     void setRowTexts(int row, const std::vector<std::string>& cells);
+    // A red cell with the reason as its tooltip, until the row is written again.
+    void markCell(int row, int column, const QString& reason);
 };

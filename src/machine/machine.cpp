@@ -96,6 +96,17 @@ std::optional<double> passportSpeed(const Machine& machine, double n) {
     return *std::prev(above);
 }
 
+std::optional<double> runningSpeed(const Machine& machine, double n) {
+    if (!machine.speeds.empty()) {
+        return passportSpeed(machine, n);
+    }
+    const std::optional<SpeedRange> range = speedRange(machine);
+    if (!range || n < range->low) {
+        return std::nullopt;
+    }
+    return std::min(n, range->high);
+}
+
 std::string machineError(const Machine& machine, MachineUse use) {
     const bool library = use == MachineUse::Library;
     if (library && trimmed(machine.name).empty()) {

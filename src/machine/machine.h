@@ -34,6 +34,10 @@ std::optional<SpeedRange> speedRange(const Machine& machine);
 // it. Nothing without a list, or when every speed of the list is above n.
 std::optional<double> passportSpeed(const Machine& machine, double n);
 
+// The speed the spindle runs at for a wanted speed n: the passport speed not above it, or on a
+// stepless drive n itself, at most the highest. Nothing when the machine cannot turn that slowly.
+std::optional<double> runningSpeed(const Machine& machine, double n);
+
 // Why the machine's data cannot be used, in the program's style, naming the field; empty when it
 // can. A machine of the library needs a name, the motor, the efficiency and its speeds; one given
 // on the command line needs only what its limits use.

@@ -9,8 +9,16 @@
 namespace {
 
 constexpr std::array<std::string_view, 4> limitCaptions{
-    "МОЩНОСТЬ НА ШПИНДЕЛЕ", "НАИБОЛЬШИЙ МОМЕНТ СТАНКА", "ЧАСТОТЫ ВРАЩЕНИЯ СТАНКА",
+    "МОЩНОСТЬ НА ШПИНДЕЛЕ", "НАИБОЛЬШИЙ МОМЕНТ СТАНКА", "ДИАПАЗОН ЧАСТОТ ВРАЩЕНИЯ СТАНКА",
     "НАИБОЛЬШАЯ СИЛА ПОДАЧИ СТАНКА"};
+
+// What each limit holds down, as the messages name it.
+constexpr std::array<std::string_view, 4> limitedQuantities{"МОЩНОСТЬ РЕЗАНИЯ", "КРУТЯЩИЙ МОМЕНТ",
+                                                            "ЧАСТОТА ВРАЩЕНИЯ", "СИЛА ПОДАЧИ"};
+
+std::string_view quantityOf(Limit limit) {
+    return limitedQuantities[static_cast<std::size_t>(limit)];
+}
 
 // The largest value of a limited result, or for the speed the highest and lowest.
 struct Bound {
@@ -286,4 +294,47 @@ int enteredDecimals(Key varied) {
 
 std::string_view limitCaption(Limit limit) {
     return limitCaptions[static_cast<std::size_t>(limit)];
+}
+
+std::string inputUnit(GridLayout layout, Key varied) {
+    if (varied != Key::s) {
+        return "м/мин";
+    }
+    const std::string feed = headings(layout)[3]; // "s, мм/зуб"
+    return feed.substr(feed.find(", ") + 2);
+}
+
+LargestValueReport reportLargest(const LargestValue& largest, GridLayout layout, Key varied,
+                                 char decimalSeparator) {
+    const bool feed = varied == Key::s;
+    const std::string input = feed ? "ПОДАЧА" : "СКОРОСТЬ РЕЗАНИЯ";
+    const std::string ofInput = feed ? "ПОДАЧИ" : "СКОРОСТИ РЕЗАНИЯ";
+    LargestValueReport out;
+    if (largest.value) {
+        out.entered = roundedDown(*largest.value, enteredDecimals(varied));
+        out.text = "НАИБОЛЬШАЯ " + input + " " + plainText(*out.entered, decimalSeparator) + " " +
+                   inputUnit(layout, varied) + ", ЕЁ ОГРАНИЧИВАЕТ " +
+                   std::string(limitCaption(*largest.bound)) + ".";
+    } else if (largest.bound) {
+        out.text = "НИ ПРИ КАКОЙ " + std::string(feed ? "ПОДАЧЕ" : "СКОРОСТИ РЕЗАНИЯ") +
+                   " НЕ СОБЛЮДАЕТСЯ ОГРАНИЧЕНИЕ: " + std::string(limitCaption(*largest.bound)) +
+                   "!!!";
+    } else {
+        out.text = input + " НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ СТАНКА.";
+    }
+    std::optional<Limit> noted; // the speed has two ends, told of once
+    for (const LimitReach& reach : largest.reaches) {
+        const std::string quantity(quantityOf(reach.limit));
+        if (reach.limit == noted) {
+            continue;
+        }
+        if (reach.kind == LimitReach::Kind::Always || reach.kind == LimitReach::Kind::Never) {
+            out.text += "\n" + quantity + " НЕ ЗАВИСИТ ОТ " + ofInput + ".";
+            noted = reach.limit;
+        } else if (reach.kind == LimitReach::Kind::NoData) {
+            out.text += "\nНЕТ ДАННЫХ СПРАВОЧНИКА: " + quantity + ".";
+            noted = reach.limit;
+        }
+    }
+    return out;
 }

@@ -78,3 +78,15 @@ int enteredDecimals(Key varied);
 
 // The text of `limit` in messages: "МОЩНОСТЬ НА ШПИНДЕЛЕ".
 std::string_view limitCaption(Limit limit);
+
+// The unit of the feed or the speed box: "мм/зуб", "мм/об", "м/мин".
+std::string inputUnit(GridLayout layout, Key varied);
+
+// What the user is told of a largest value: the value as it can be typed (when there is one), the
+// limit that sets it, and each limit that does not depend on the input or has no handbook data.
+struct LargestValueReport {
+    std::optional<double> entered;
+    std::string text;
+};
+LargestValueReport reportLargest(const LargestValue& largest, GridLayout layout, Key varied,
+                                 char decimalSeparator);
