@@ -3,6 +3,7 @@
 #include "calcframe/file_0.h"
 #include "holes/velta_06.h"
 #include "machine/machinecatalog.h"
+#include "machine/stanki.h"
 #include "milling/velta_01.h"
 #include "milling/velta_02.h"
 #include "milling/velta_03.h"
@@ -120,6 +121,8 @@ void VELTA_00::createMenus() {
             connect(action, &QAction::triggered, this, [this, &item] { openOperation(item); });
         }
     }
+    connect(namedAction(menuBar()->addAction(QStringLiteral("СТАНКИ")), "MACHINES_00"),
+            &QAction::triggered, this, &VELTA_00::showMachines);
     connect(namedAction(menuBar()->addAction(QStringLiteral("О ПРОГРАММЕ")), "TITUL1"),
             &QAction::triggered, this, &VELTA_00::showAbout);
     connect(namedAction(menuBar()->addAction(QStringLiteral("ВЫХОД")), "EXIT_00"),
@@ -217,6 +220,17 @@ void VELTA_00::showAbout() {
     }
     aboutBox_->show();
     aboutBox_->raise();
+}
+
+void VELTA_00::showMachines() {
+    // One library editor, beside the calculation windows: they follow the catalog it changes.
+    if (!machinesDialog_) {
+        machinesDialog_ = new STANKI(*machines_, dialogs_, this);
+        machinesDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    machinesDialog_->show();
+    machinesDialog_->raise();
+    machinesDialog_->activateWindow();
 }
 
 FILE_0* VELTA_00::saveDialog() const {

@@ -10,6 +10,7 @@ class CalcWindow;
 class FILE_0;
 class MachineCatalog;
 class ReferenceWindow;
+class STANKI;
 class TITUL_;
 enum class Reference;
 class QMdiArea;
@@ -45,6 +46,7 @@ private:
     void showSaveDialog(const QString& workingFile, const QByteArray& bytes);
     void showReference(Reference which);
     void showAbout();
+    void showMachines();
     QMdiSubWindow* addToArea(QMainWindow* window);
     void subWindowActivated(QMdiSubWindow* active);
     void bringForward(QWidget* window);
@@ -57,4 +59,5 @@ private:
     QPointer<FILE_0> saveDialog_;
     std::array<QPointer<ReferenceWindow>, 2> references_;
     QPointer<TITUL_> aboutBox_;
+    QPointer<STANKI> machinesDialog_;
 };
