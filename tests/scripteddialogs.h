@@ -2,6 +2,7 @@
 
 #include "shell/userdialogs.h"
 
+#include <QPrinter>
 #include <QStringList>
 #include <deque>
 #include <gtest/gtest.h>
@@ -50,8 +51,43 @@ public:
         return ok;
     }
 
+    // The next file dialog gives this path, or is cancelled with an empty one.
+    void chooseFile(const QString& path) { files_.push_back(path); }
+    // The next print preview prints to this PDF file.
+    void printTo(const QString& pdfPath) { printouts_.push_back(pdfPath); }
+
+    std::optional<QString> saveFileName(const QString& caption, const QString& start,
+                                        const QString& filter) override {
+        shown.append("file: " + caption + " " + filter);
+        lastFileStart = start;
+        if (files_.empty()) {
+            ADD_FAILURE() << "unexpected file dialog: " << caption.toStdString();
+            return std::nullopt;
+        }
+        const QString path = files_.front();
+        files_.pop_front();
+        return path.isEmpty() ? std::nullopt : std::optional(path);
+    }
+
+    void printPreview(const std::function<void(QPrinter&)>& paint) override {
+        shown.append("preview");
+        if (printouts_.empty()) {
+            ADD_FAILURE() << "unexpected print preview";
+            return;
+        }
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printouts_.front());
+        printouts_.pop_front();
+        paint(printer);
+    }
+
     // Answers the script still holds: a test ends with none left.
-    std::size_t unusedAnswers() const { return answers_.size() + confirmations_.size(); }
+    std::size_t unusedAnswers() const {
+        return answers_.size() + confirmations_.size() + files_.size() + printouts_.size();
+    }
+
+    QString lastFileStart; // where the last file dialog opened
 
     QStringList shown;
 
@@ -62,4 +98,6 @@ private:
     };
     std::deque<Answer> answers_;
     std::deque<bool> confirmations_;
+    std::deque<QString> files_;
+    std::deque<QString> printouts_;
 };

@@ -17,7 +17,9 @@ packages=(cmake ninja-build g++ clang-format qt6-base-dev qt6-svg-dev libgtest-d
           # the users' desktop: Russian locale and Qt's own texts in Russian
           locales qt6-translations-l10n
           # tests: sanitizers and fuzzing (clang), the real X server, the Debian package
-          clang libclang-rt-14-dev xvfb xdotool dpkg-dev desktop-file-utils)
+          clang libclang-rt-14-dev xvfb xdotool dpkg-dev desktop-file-utils
+          # tests: the exported PDF read back as text
+          poppler-utils)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -6,6 +6,7 @@
 #include "calcframe/report.h"
 #include "calcframe/reportfile.h"
 #include "calcframe/resultsgrid.h"
+#include "calcframe/tablecsv.h"
 #include "calcframe/unload.h"
 #include "machine/machinecheck.h"
 #include "machine/machinechoice.h"
@@ -13,6 +14,7 @@
 #include "shell/userdialogs.h"
 
 #include <QButtonGroup>
+#include <QDate>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -88,7 +90,8 @@ CalcWindow::CalcWindow(const Calculation& calculation, CalcState& state, UserDia
     , calculation_(calculation)
     , state_(state)
     , dialogs_(dialogs)
-    , table_(calculation.window.layout) {
+    , table_(calculation.window.layout)
+    , export_(dialogs) {
     setObjectName(QStringLiteral("VELTA_0%1").arg(definition().number));
     setWindowTitle(QString::fromUtf8(definition().caption));
     buildControls();
@@ -227,6 +230,15 @@ void CalcWindow::buildMenu() {
     save->setShortcut(QKeySequence::Save);
     save->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(save);
+    QMenu* exports = bar->addMenu(QStringLiteral("ЭКСПОРТ"));
+    exports->setObjectName(actionName("EXPORT", number));
+    exports->menuAction()->setObjectName(actionName("EXPORT", number));
+    connect(addItem(exports, actionName("EXPORT_CSV", number), "CSV…"), &QAction::triggered, this,
+            &CalcWindow::EXPORT_CSV_Click);
+    connect(addItem(exports, actionName("EXPORT_PDF", number), "PDF…"), &QAction::triggered, this,
+            &CalcWindow::EXPORT_PDF_Click);
+    connect(addItem(exports, actionName("PRINT", number), "ПЕЧАТЬ…"), &QAction::triggered, this,
+            &CalcWindow::PRINT_Click);
     QMenu* machine = bar->addMenu(QStringLiteral("СТАНОК"));
     machine->setObjectName(actionName("STANOK", number));
     machine->menuAction()->setObjectName(actionName("STANOK", number));
@@ -453,6 +465,46 @@ void CalcWindow::SAVE_Click() {
     emit reportWritten(workingFile, QByteArray::fromStdString(*bytes));
 }
 
+void CalcWindow::EXPORT_CSV_Click() {
+    export_.saveCsv(tableCsv(exportRows(), decimalSeparator()), exportName());
+}
+
+void CalcWindow::EXPORT_PDF_Click() {
+    export_.savePdf(exportDocument(), exportName());
+}
+
+void CalcWindow::PRINT_Click() {
+    export_.print(exportDocument());
+}
+
+std::vector<std::vector<std::string>> CalcWindow::exportRows() const {
+    std::vector<std::vector<std::string>> rows = table_.reportRows();
+    if (const Machine* machine = machineChoice_->machine()) {
+        addMachineColumns(rows, table_.reportResults(), *machine, calculation_, decimalSeparator());
+    }
+    return rows;
+}
+
+TableDocument CalcWindow::exportDocument() const {
+    TableDocument document;
+    document.title = reportTitle(definition().number, state_.OperationKind);
+    document.date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
+    if (!machineLine_->text().isEmpty()) {
+        document.machineLines.push_back(machineLine_->text().toStdString());
+    }
+    std::vector<std::vector<std::string>> rows = exportRows();
+    document.numeric = numericColumns(rows);
+    document.headings = std::move(rows.front());
+    document.rows.assign(std::make_move_iterator(rows.begin() + 1),
+                         std::make_move_iterator(rows.end()));
+    return document;
+}
+
+QString CalcWindow::exportName() const {
+    // The report title names the file, as it titles the report: "Фрезерование торцовыми фрезами".
+    return QString::fromStdString(reportTitle(definition().number, state_.OperationKind));
+}
+
 CalcRequest CalcWindow::request() const {
     CalcRequest request;
     for (const QLineEdit* edit : boxes_) {
@@ -503,7 +555,7 @@ void CalcWindow::writeRow(const CalcOutcome& outcome) {
     const int row = outcome.row.row;
     table_.write(
         row, rowCells(definition().layout, outcome.row, definition().patterns, decimalSeparator()),
-        state_);
+        outcome.row.results, state_);
     grid_->setRows(table_.rows());
     grid_->setRowTexts(row, table_.row(row));
     rowNumberBox_->setText(QString::number(state_.NextRow));

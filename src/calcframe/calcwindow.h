@@ -2,6 +2,7 @@
 
 #include "calcframe/calculation.h"
 #include "calcframe/resultstable.h"
+#include "calcframe/tableexport.h"
 
 #include <QMainWindow>
 #include <optional>
@@ -60,6 +61,10 @@ public slots:
     // offered for the box.
     void LIMIT_S_Click();
     void LIMIT_V_Click();
+    // "ЭКСПОРТ": the results table as CSV or PDF, or printed.
+    void EXPORT_CSV_Click();
+    void EXPORT_PDF_Click();
+    void PRINT_Click();
 
 signals:
     // The working file now holds these report bytes; the save dialog takes it from here.
@@ -90,6 +95,10 @@ private:
     // the chosen machine; nothing when there is no machine or no inputs.
     std::optional<CalcInputs> machineInputs(const Machine*& machine);
     void offerLargest(Key varied);
+    // The filled rows under their headings, with the machine's columns when one is chosen.
+    std::vector<std::vector<std::string>> exportRows() const;
+    TableDocument exportDocument() const;
+    QString exportName() const;
     std::size_t boxIndex(const std::string& name) const;
     std::size_t boxIndexOf(Key key) const;
 
@@ -111,6 +120,7 @@ private:
     QButtonGroup* choiceOptions_ = nullptr;
     ResultsGrid* grid_ = nullptr;
 
+    TableExport export_;
     MachineChoice* machineChoice_ = nullptr;
     QLabel* machineLine_ = nullptr;
     std::optional<RowResults> lastResults_; // of the row computed last, for the machine line

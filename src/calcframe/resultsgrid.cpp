@@ -1,5 +1,8 @@
 #include "calcframe/resultsgrid.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 
 namespace {
@@ -20,7 +23,16 @@ ResultsGrid::ResultsGrid(const std::vector<std::string>& headings, QWidget* pare
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // A block of cells is selected for copying, as in a spreadsheet.
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    auto* copy = new QAction(QStringLiteral("Копировать"), this);
+    copy->setObjectName(QStringLiteral("COPY"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setText(copiedText()); });
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     setAlternatingRowColors(true);
 }
 
@@ -54,4 +66,33 @@ void ResultsGrid::markCell(int row, int column, const QString& reason) {
     cell->setBackground(QColor(255, 140, 140));
     cell->setForeground(Qt::black);
     cell->setToolTip(reason);
+}
+
+QString ResultsGrid::copiedText() const {
+    int top = 0;
+    int bottom = rows() - 1;
+    int left = 0;
+    int right = columnCount() - 1;
+    const QList<QTableWidgetSelectionRange> selected = selectedRanges();
+    if (!selected.isEmpty()) {
+        // Grid rows are numbered here with the heading row as 0.
+        top = selected.front().topRow() + 1;
+        bottom = selected.front().bottomRow() + 1;
+        left = selected.front().leftColumn();
+        right = selected.front().rightColumn();
+    }
+    QStringList lines;
+    for (int row = top; row <= bottom; ++row) {
+        QStringList cells;
+        bool filled = false;
+        for (int column = left; column <= right; ++column) {
+            cells << cellText(row, column);
+            filled = filled || !cells.back().isEmpty();
+        }
+        // A row reserved for the next result but never computed is left out.
+        if (filled || !selected.isEmpty()) {
+            lines << cells.join(QLatin1Char('\t'));
+        }
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

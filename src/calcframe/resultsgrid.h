@@ -18,6 +18,10 @@ public:
     QString cellText(int row, int column) const;
     void setCellText(int row, int column, const QString& text);
     void setRowTexts(int row, const std::vector<std::string>& cells);
+    // What Ctrl+C and "Копировать" put on the clipboard: the selected cells, or with none the
+    // headings and every filled row; tab-separated, one line per row, as the cells read.
+    QString copiedText() const;
+
     // A red cell with the reason as its tooltip, until the row is written again.
     void markCell(int row, int column, const QString& reason);
 };

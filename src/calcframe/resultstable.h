@@ -20,13 +20,19 @@ public:
 
     // Gives the table its row count, writes the row and moves the counters on: `ResultRow` and
     // `NextRow` of the state, shared by every window, and the row count.
-    void write(int row, std::vector<std::string> cells, CalcState& state);
+    void write(int row, std::vector<std::string> cells, const RowResults& results,
+               CalcState& state);
 
     // The heading row and every row a calculation filled, as the report lists them.
     std::vector<std::vector<std::string>> reportRows() const;
+    // The results of those filled rows, in the same order (no heading).
+    std::vector<RowResults> reportResults() const;
 
 private:
+    std::vector<std::size_t> filledRows() const;
+
     GridLayout layout_;
     int rowCount_ = 2;
     std::vector<std::vector<std::string>> cells_;
+    std::vector<RowResults> results_; // by row, as computed
 };

@@ -72,7 +72,8 @@ int runReport(std::span<const std::string_view> arguments) {
         }
         outcome.row.row = counters.NextRow;
         table.write(counters.NextRow,
-                    rowCells(window.layout, outcome.row, window.patterns, separator), counters);
+                    rowCells(window.layout, outcome.row, window.patterns, separator),
+                    outcome.row.results, counters);
     }
     if (status != CsvReader::Status::End) {
         return usageError(readFailureMessage(status, "СТРОКЕ " + integerText(number + 1)));

@@ -12,6 +12,10 @@ constexpr std::array<std::string_view, 4> limitCaptions{
     "МОЩНОСТЬ НА ШПИНДЕЛЕ", "НАИБОЛЬШИЙ МОМЕНТ СТАНКА", "ДИАПАЗОН ЧАСТОТ ВРАЩЕНИЯ СТАНКА",
     "НАИБОЛЬШАЯ СИЛА ПОДАЧИ СТАНКА"};
 
+// The crossed limits in the table's "превышено" column.
+constexpr std::array<std::string_view, 4> limitWords{"мощность", "момент", "частота",
+                                                     "сила подачи"};
+
 // What each limit holds down, as the messages name it.
 constexpr std::array<std::string_view, 4> limitedQuantities{"МОЩНОСТЬ РЕЗАНИЯ", "КРУТЯЩИЙ МОМЕНТ",
                                                             "ЧАСТОТА ВРАЩЕНИЯ", "СИЛА ПОДАЧИ"};
@@ -337,4 +341,29 @@ LargestValueReport reportLargest(const LargestValue& largest, GridLayout layout,
         }
     }
     return out;
+}
+
+void addMachineColumns(std::vector<std::vector<std::string>>& rows,
+                       const std::vector<RowResults>& results, const Machine& machine,
+                       const Calculation& calculation, char decimalSeparator) {
+    const auto optionalFixed = [decimalSeparator](const std::optional<double>& value,
+                                                  int decimals) {
+        return value ? fixedText(*value, decimals, decimalSeparator) : std::string();
+    };
+    rows.front().insert(rows.front().end(), {"N шп, кВт", "загрузка, %", "превышено"});
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const MachineCheck check = checkMachine(machine, calculation, results[i]);
+        std::string crossed;
+        for (const Violation& violation : check.violations) {
+            const std::string_view word = limitWords[static_cast<std::size_t>(violation.limit)];
+            if (crossed.find(word) == std::string::npos) {
+                crossed += (crossed.empty() ? "" : ", ") + std::string(word);
+            }
+        }
+        std::vector<std::string>& row = rows[i + 1];
+        row.push_back(optionalFixed(check.spindlePower, 2));
+        row.push_back(
+            optionalFixed(check.load ? std::optional(*check.load * 100) : std::nullopt, 0));
+        row.push_back(crossed);
+    }
 }

@@ -90,3 +90,9 @@ struct LargestValueReport {
 };
 LargestValueReport reportLargest(const LargestValue& largest, GridLayout layout, Key varied,
                                  char decimalSeparator);
+
+// The table's rows (headings first, then one per entry of `results`) with the machine's three
+// columns added: "N шп, кВт", "загрузка, %" and "превышено" (the crossed limits).
+void addMachineColumns(std::vector<std::vector<std::string>>& rows,
+                       const std::vector<RowResults>& results, const Machine& machine,
+                       const Calculation& calculation, char decimalSeparator);

@@ -1,8 +1,11 @@
 #include "shell/qtuserdialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace {
 
@@ -30,4 +33,22 @@ std::optional<QString> QtUserDialogs::input(const QString& prompt) {
 
 bool QtUserDialogs::confirm(const QString& text) {
     return plainBox(text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+std::optional<QString> QtUserDialogs::saveFileName(const QString& caption, const QString& start,
+                                                   const QString& filter) {
+    const QString path =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, start, filter);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path;
+}
+
+void QtUserDialogs::printPreview(const std::function<void(QPrinter&)>& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&paint](QPrinter* target) { paint(*target); });
+    preview.exec();
 }
