@@ -29,16 +29,29 @@ double Kmp(WorkMaterial work, ToolMaterial tool, double strength) {
                                                     : strength / 190;
     case WorkMaterial::AluminiumAlloy:
         // Bands of tensile strength, MPa; both bounds of the middle band belong to it.
-        if (strength < 250) {
+        if (strength < aluminiumBandEdges[0]) {
             return 1.5;
         }
-        return strength <= 350 ? 2.0 : 2.75;
+        return strength <= aluminiumBandEdges[1] ? 2.0 : 2.75;
     case WorkMaterial::CopperAlloy:
         // Soft copper alloys below 120 HB; ceramics do not load them more than the table value.
-        if (strength >= 120) {
+        if (strength >= copperHardFrom) {
             return 0.75;
         }
         return tool == ToolMaterial::MineralCeramics ? 1.0 : 1.5;
     }
     return 0;
+}
+
+std::vector<double> kmpBandEdges(WorkMaterial work) {
+    switch (work) {
+    case WorkMaterial::AluminiumAlloy:
+        return {aluminiumBandEdges.begin(), aluminiumBandEdges.end()};
+    case WorkMaterial::CopperAlloy:
+        return {copperHardFrom};
+    case WorkMaterial::Steel:
+    case WorkMaterial::CastIron:
+        return {};
+    }
+    return {};
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 // Codes as the material questions offer them; the enumerators double as table indices + 1.
 enum class WorkMaterial { Steel = 1, CastIron = 2, AluminiumAlloy = 3, CopperAlloy = 4 };
@@ -50,3 +51,9 @@ bool isRatedByHardness(WorkMaterial work);
 // Kmp, the work-material correction factor of the cutting force: the force tables hold values
 // for steel of 750 MPa and cast iron of 190 HB; other grades scale them.
 double Kmp(WorkMaterial work, ToolMaterial tool, double strength);
+
+// Where Kmp jumps: the band edges of tensile strength (aluminium alloys, MPa) or hardness
+// (copper alloys, HB); none for steel and cast iron, whose Kmp follows the strength smoothly.
+inline constexpr std::array<double, 2> aluminiumBandEdges{250, 350};
+inline constexpr double copperHardFrom = 120;
+std::vector<double> kmpBandEdges(WorkMaterial work);

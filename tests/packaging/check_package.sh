@@ -23,7 +23,8 @@ dpkg-deb -c "$package" | awk '{print $6}' | grep -v '/$' | sort > "$work/files"
 diff -u "$work/expected" "$work/files"
 
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libqt6widgets6 libqt6svgwidgets6 qt6-translations-l10n; do
+for library in libqt6widgets6 libqt6svgwidgets6 libqt6printsupport6 qt6-translations-l10n \
+    fonts-dejavu-core; do
     grep -q "$library" <<< "$depends" || { echo "Depends lacks $library: $depends"; exit 1; }
 done
 
