@@ -1,11 +1,13 @@
 // Rows per second of the core formulas for each operation (numbers in, numbers out), of
 // calculate() for each operation (key texts in: parsing, the windows' checks, the row), and of
 // the batch path from CSV text in memory to CSV text, the way `rezhim-cli batch` runs it but
-// without the disk.
+// without the disk, with and without a machine to check every row against; and the time of one
+// search for the largest feed or speed a machine allows.
 #include "cli/batchcalculation.h"
 #include "cli/keyarguments.h"
 #include "cli/operations.h"
 #include "holes/holemaking.h"
+#include "machine/machinecheck.h"
 #include "milling/cylindricalmilling.h"
 #include "milling/discmilling.h"
 #include "milling/endmilling.h"
@@ -15,6 +17,7 @@
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -114,7 +117,19 @@ std::string batchText(std::size_t rows) {
     return text;
 }
 
-void batchRows(benchmark::State& state) {
+// A milling machine with data for every limit, so that each row is checked against all of them.
+Machine benchMachine() {
+    Machine machine;
+    machine.power = 7.5;
+    machine.efficiency = 0.8;
+    machine.speeds = {31.5, 40,  50,  63,  80,  100, 125,  160,  200,
+                      250,  315, 400, 500, 630, 800, 1000, 1250, 1600};
+    machine.torqueMax = 500;
+    machine.forceMax = 15000;
+    return machine;
+}
+
+void batchRows(benchmark::State& state, std::optional<Machine> machine) {
     const auto rows = static_cast<std::size_t>(state.range(0));
     std::string text = batchText(rows);
     std::FILE* sink = std::fopen("/dev/null", "wb");
@@ -122,7 +137,7 @@ void batchRows(benchmark::State& state) {
         std::FILE* source = fmemopen(text.data(), text.size(), "rb");
         CsvReader reader(source);
         std::string error;
-        auto batch = BatchCalculation::begin(reader, error);
+        auto batch = BatchCalculation::begin(reader, error, machine);
         OutputBuffer output(sink);
         const BatchSummary summary = batch->run(output, sink);
         std::fclose(source);
@@ -136,6 +151,19 @@ void batchRows(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 
+// One search, on the face-milling example: every limit solved for the varied input.
+void largestRows(benchmark::State& state, Key varied) {
+    const Operation& operation = *findOperation("face-milling");
+    const Outcome outcome = calculate(operation, readKeyArguments(examples[0]).texts);
+    const Calculation& calc = calculation(operation.window);
+    const Machine machine = benchMachine();
+    for (auto _ : state) {
+        LargestValue largest = largestValue(calc, outcome.inputs, machine, varied);
+        benchmark::DoNotOptimize(largest);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -146,10 +174,19 @@ int main(int argc, char** argv) {
                                      calculateRows, operations[i], texts);
     }
     // The batch writes on a second thread, so its rate is taken over wall-clock time.
-    benchmark::RegisterBenchmark("batch", batchRows)
-        ->Arg(100000)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
+    // With and without a machine in the same run, so that the two rates compare.
+    for (const bool checked : {false, true}) {
+        const std::optional<Machine> machine =
+            checked ? std::optional(benchMachine()) : std::nullopt;
+        benchmark::RegisterBenchmark(checked ? "batch/machine" : "batch", batchRows, machine)
+            ->Arg(100000)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+    benchmark::RegisterBenchmark("largestValue/s", largestRows, Key::s)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("largestValue/v", largestRows, Key::v)
+        ->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -6,6 +6,7 @@
 namespace {
 
 constexpr std::string_view resultColumns = ",n,Pz,Py,Px,M,N,error\n";
+constexpr std::string_view checkedColumns = ",n,Pz,Py,Px,M,N,Nspindle,load,violations,error\n";
 
 // The columns of the input as read, as many as the header has, so that every output row lines up.
 void appendInputColumns(std::string& out, std::span<const std::string_view> record,
@@ -36,12 +37,15 @@ private:
 
 } // namespace
 
-BatchCalculation::BatchCalculation(CsvReader& input, CsvColumns columns, std::string headerLine)
+BatchCalculation::BatchCalculation(CsvReader& input, CsvColumns columns, std::string headerLine,
+                                   std::optional<Machine> machine)
     : input_(&input)
     , columns_(std::move(columns))
-    , headerLine_(std::move(headerLine)) {}
+    , headerLine_(std::move(headerLine))
+    , machine_(std::move(machine)) {}
 
-std::optional<BatchCalculation> BatchCalculation::begin(CsvReader& input, std::string& error) {
+std::optional<BatchCalculation> BatchCalculation::begin(CsvReader& input, std::string& error,
+                                                        std::optional<Machine> machine) {
     const CsvReader::Status status = input.next();
     if (status != CsvReader::Status::Record) {
         error = status == CsvReader::Status::End ? "В ФАЙЛЕ CSV НЕТ ЗАГОЛОВКА!!!"
@@ -54,22 +58,24 @@ std::optional<BatchCalculation> BatchCalculation::begin(CsvReader& input, std::s
     }
     std::string headerLine;
     appendInputColumns(headerLine, input.fields(), columns->count());
-    headerLine += resultColumns;
-    return BatchCalculation(input, std::move(*columns), std::move(headerLine));
+    headerLine += machine ? checkedColumns : resultColumns;
+    return BatchCalculation(input, std::move(*columns), std::move(headerLine), std::move(machine));
 }
 
 BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
     output.append(headerLine_);
-    ChunkWriter writer(output);
+    ChunkWriter writer(output, machine_ ? &*machine_ : nullptr);
     ComputedRows* chunk = writer.emptyChunk();
 
     BatchSummary summary;
+    // The number cells of a refused row stay empty.
+    const std::string_view emptyCells = machine_ ? ",,,,,,,,,," : ",,,,,,,";
     const auto refuse = [&](std::string_view message) {
         std::string& text = chunk->text;
-        text += ",,,,,,,";
+        text += emptyCells;
         appendCsvField(text, message);
         text += '\n';
-        chunk->rows.push_back({text.size(), false, {}});
+        chunk->rows.push_back({text.size(), false, {}, nullptr});
         ++summary.refused;
     };
     OperationLookup lookup;
@@ -97,7 +103,8 @@ BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
             if (!outcome.error.empty()) {
                 refuse(outcome.error);
             } else {
-                chunk->rows.push_back({chunk->text.size(), true, outcome.row.results});
+                chunk->rows.push_back({chunk->text.size(), true, outcome.row.results,
+                                       &calculation(operation->window)});
                 if (outcome.notice != nullptr) {
                     std::fprintf(notices, "СТРОКА %s: %s\n",
                                  integerText(static_cast<long long>(summary.rows)).c_str(),
@@ -112,15 +119,18 @@ BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
     }
     writer.write(chunk);
 
-    if (!writer.finish() || !output.flush()) {
+    const bool written = writer.finish();
+    summary.crossed = writer.crossedRows();
+    if (!written || !output.flush()) {
         summary.status = BatchSummary::Status::WriteFailed;
     } else if (status != CsvReader::Status::End) {
         summary.status = BatchSummary::Status::BadInput;
         summary.message = readFailureMessage(
             status, "СТРОКЕ " + integerText(static_cast<long long>(summary.rows + 1)));
     } else {
-        summary.status = summary.refused > 0 ? BatchSummary::Status::SomeRefused
-                                             : BatchSummary::Status::AllComputed;
+        summary.status = summary.refused > 0   ? BatchSummary::Status::SomeRefused
+                         : summary.crossed > 0 ? BatchSummary::Status::SomeCrossed
+                                               : BatchSummary::Status::AllComputed;
     }
     return summary;
 }

@@ -2,6 +2,7 @@
 #include "cli/commandline.h"
 #include "cli/commands.h"
 #include "cli/filehandle.h"
+#include "cli/machinearguments.h"
 
 #include <filesystem>
 
@@ -14,21 +15,35 @@ std::string cannotWrite(std::string_view path) {
 } // namespace
 
 int runBatch(std::span<const std::string_view> arguments) {
-    const CommandArguments command = splitArguments(arguments, flagOutput);
+    const CommandArguments command = splitArguments(arguments, flagOutput | flagMachine);
     if (!command.error.empty()) {
         return usageError(command.error);
     }
-    if (command.positional.size() != 1) {
-        return usageError("НУЖНО: rezhim-cli batch ВХОД.csv [-o ВЫХОД.csv]!!!");
+    if (command.positional.empty()) {
+        return usageError("НУЖНО: rezhim-cli batch ВХОД.csv [-o ВЫХОД.csv] [СТАНОК]!!!");
+    }
+    // The machine's keys follow the file and hold for every row; the rows' own keys are columns.
+    const MachineKeys machineKeys = takeMachineKeys(std::span(command.positional).subspan(1));
+    if (!machineKeys.error.empty()) {
+        return usageError(machineKeys.error);
+    }
+    if (!machineKeys.others.empty()) {
+        return usageError("ПОСЛЕ ФАЙЛА ЗАДАЮТСЯ ТОЛЬКО КЛЮЧИ СТАНКА: " +
+                          std::string(machineKeys.others.front()) + "!!!");
     }
     const std::string inputPath(command.positional.front());
     FileHandle inputFile(std::fopen(inputPath.c_str(), "rb"));
     if (!inputFile) {
         return usageError("НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ: " + inputPath + "!!!");
     }
+    MachineArguments machine = resolveMachine(machineKeys, command);
+    if (!machine.error.empty()) {
+        return machine.code == exitUsage ? usageError(machine.error) : refusal(machine.error);
+    }
     CsvReader reader(inputFile.get());
     std::string error;
-    std::optional<BatchCalculation> batch = BatchCalculation::begin(reader, error);
+    std::optional<BatchCalculation> batch =
+        BatchCalculation::begin(reader, error, std::move(machine.machine));
     if (!batch) {
         return usageError(error);
     }
@@ -59,5 +74,12 @@ int runBatch(std::span<const std::string_view> arguments) {
     if (summary.status == BatchSummary::Status::BadInput) {
         return usageError(summary.message);
     }
-    return summary.status == BatchSummary::Status::SomeRefused ? exitRefused : exitComputed;
+    switch (summary.status) {
+    case BatchSummary::Status::SomeRefused:
+        return exitRefused;
+    case BatchSummary::Status::SomeCrossed:
+        return exitCrossed;
+    default:
+        return exitComputed;
+    }
 }

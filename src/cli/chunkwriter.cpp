@@ -32,8 +32,9 @@ void ChunkQueue::close() {
     changed_.notify_one();
 }
 
-ChunkWriter::ChunkWriter(OutputBuffer& output)
-    : output_(output) {
+ChunkWriter::ChunkWriter(OutputBuffer& output, const Machine* machine)
+    : output_(output)
+    , machine_(machine) {
     for (ComputedRows& chunk : chunks_) {
         empty_.push(&chunk);
     }
@@ -66,8 +67,12 @@ void ChunkWriter::writeChunks() {
     while (ComputedRows* chunk = filled_.pop()) {
         // After a failed write the chunks still come back, so the computing thread never waits
         // for ever.
-        if (!failed_ && !chunk->writeTo(output_)) {
-            failed_ = true;
+        if (!failed_) {
+            if (const auto crossed = chunk->writeTo(output_, machine_)) {
+                crossed_ += *crossed;
+            } else {
+                failed_ = true;
+            }
         }
         empty_.push(chunk);
     }

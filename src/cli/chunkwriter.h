@@ -31,11 +31,13 @@ private:
 };
 
 // Writes chunks of computed rows on a thread of its own, in the order they are handed over, while
-// the caller computes the next chunk: writing the six numbers of a row in shortest form takes
-// about as long as computing them.
+// the caller computes the next chunk: writing the numbers of a row in shortest form takes a good
+// part of the time of computing them. The check of each row against a machine is done here too,
+// where there is time to spare, rather than on the computing thread.
 class ChunkWriter {
 public:
-    explicit ChunkWriter(OutputBuffer& output);
+    // Checks every computed row against `machine`, if given, which must outlive the writer.
+    explicit ChunkWriter(OutputBuffer& output, const Machine* machine = nullptr);
     ~ChunkWriter();
     ChunkWriter(const ChunkWriter&) = delete;
     ChunkWriter& operator=(const ChunkWriter&) = delete;
@@ -47,6 +49,8 @@ public:
     // the caller's again afterwards.
     bool finish();
     bool failed() const { return failed_; }
+    // The rows written that cross a limit of the machine; read after finish().
+    std::size_t crossedRows() const { return crossed_; }
 
 private:
     void writeChunks();
@@ -56,6 +60,8 @@ private:
     static_assert(chunkCount <= ChunkQueue::capacity);
 
     OutputBuffer& output_;
+    const Machine* machine_;
+    std::size_t crossed_ = 0; // the writing thread's until finish()
     std::array<ComputedRows, chunkCount> chunks_;
     ChunkQueue empty_;
     ChunkQueue filled_;

@@ -1,11 +1,36 @@
 #include "cli/commandline.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
+
+namespace {
+
+// The flags followed by a value of their own.
+struct ValueFlag {
+    std::string_view name;
+    CommandFlag flag;
+    std::optional<std::string_view> CommandArguments::*value;
+    std::string_view missing; // when the call ends after the flag
+};
+constexpr std::array<ValueFlag, 4> valueFlags{{
+    {"-o", flagOutput, &CommandArguments::output, "НЕ ЗАДАН ФАЙЛ ПОСЛЕ КЛЮЧА "},
+    {"--machine", flagMachine, &CommandArguments::machine, "НЕ ЗАДАНО ИМЯ СТАНКА ПОСЛЕ КЛЮЧА "},
+    {"--machines", flagMachine, &CommandArguments::machines, "НЕ ЗАДАН ФАЙЛ ПОСЛЕ КЛЮЧА "},
+    {"--vary", flagVary, &CommandArguments::vary, "НЕ ЗАДАНО s ИЛИ v ПОСЛЕ КЛЮЧА "},
+}};
+
+} // namespace
 
 int usageError(std::string_view message) {
     std::fprintf(stderr, "%.*s\nСправка: rezhim-cli --help\n", static_cast<int>(message.size()),
                  message.data());
     return exitUsage;
+}
+
+int refusal(std::string_view message) {
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
+    return exitRefused;
 }
 
 CommandArguments splitArguments(std::span<const std::string_view> arguments, unsigned accepted) {
@@ -21,15 +46,19 @@ CommandArguments splitArguments(std::span<const std::string_view> arguments, uns
             result.positional.push_back(argument);
             continue;
         }
+        const auto valueFlag =
+            std::find_if(valueFlags.begin(), valueFlags.end(), [&](const ValueFlag& flag) {
+                return flag.name == argument && (accepted & flag.flag) && !(result.*flag.value);
+            });
         if (argument == "--json" && (accepted & flagJson) && !result.json) {
             result.json = true;
         } else if (argument == "--comma" && (accepted & flagComma) && !result.comma) {
             result.comma = true;
-        } else if (argument == "-o" && (accepted & flagOutput) && !result.output) {
+        } else if (valueFlag != valueFlags.end()) {
             if (i + 1 == arguments.size()) {
-                return refuse("НЕ ЗАДАН ФАЙЛ ПОСЛЕ КЛЮЧА ", argument);
+                return refuse(valueFlag->missing, argument);
             }
-            result.output = arguments[++i];
+            result.*valueFlag->value = arguments[++i];
         } else {
             return refuse("НЕДОПУСТИМЫЙ КЛЮЧ КОМАНДЫ: ", argument);
         }

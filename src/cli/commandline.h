@@ -11,16 +11,22 @@ enum ExitCode : int {
     exitComputed = 0,
     exitRefused = 1, // a calculation refused with the window's message
     exitUsage = 2,   // a wrong call, or a file that cannot be read or written
+    exitCrossed = 3, // computed, but beyond a limit of the machine it is checked against
 };
 
 // Says what is wrong with the call on stderr, with where to read how to call; gives exitUsage.
 int usageError(std::string_view message);
 
+// Says why the calculation is refused on stderr; gives exitRefused.
+int refusal(std::string_view message);
+
 // The flags a command accepts.
 enum CommandFlag : unsigned {
-    flagJson = 1u,   // --json
-    flagComma = 2u,  // --comma
-    flagOutput = 4u, // -o FILE
+    flagJson = 1u,    // --json
+    flagComma = 2u,   // --comma
+    flagOutput = 4u,  // -o FILE
+    flagMachine = 8u, // --machine NAME and --machines FILE
+    flagVary = 16u,   // --vary s|v
 };
 
 // A command's arguments with its flags taken out, wherever they stand; the rest keep their order.
@@ -29,6 +35,9 @@ struct CommandArguments {
     bool json = false;
     bool comma = false;
     std::optional<std::string_view> output;
+    std::optional<std::string_view> machine;  // a machine of the library, by name
+    std::optional<std::string_view> machines; // the library file
+    std::optional<std::string_view> vary;
     std::string error; // an unknown, repeated or incomplete flag
 };
 CommandArguments splitArguments(std::span<const std::string_view> arguments, unsigned accepted);

@@ -6,11 +6,16 @@
 
 // The commands of rezhim-cli, each given the arguments after its name; each returns the exit code.
 
-// calc OPERATION key=value ... [--json] [--comma]: one row of the operation's results grid.
+// calc OPERATION key=value ... [--json] [--comma]: one row of the operation's results grid,
+// checked against a machine when one is given.
 int runCalc(std::span<const std::string_view> arguments);
 
-// batch INPUT.csv [-o OUTPUT.csv]: every row of a file, with the raw results appended.
+// batch INPUT.csv [-o OUTPUT.csv]: every row of a file, with the raw results appended (and the
+// machine check, with a machine).
 int runBatch(std::span<const std::string_view> arguments);
+
+// limit OPERATION key=value ... --vary s|v [--json]: the largest feed or speed a machine allows.
+int runLimit(std::span<const std::string_view> arguments);
 
 // report OPERATION INPUT.csv -o REPORT.txt [--comma]: the report the window's "СОХРАНИТЬ" writes.
 int runReport(std::span<const std::string_view> arguments);

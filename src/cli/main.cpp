@@ -27,6 +27,8 @@ int main(int argc, char** argv) {
         code = runCalc(rest);
     } else if (command == "batch") {
         code = runBatch(rest);
+    } else if (command == "limit") {
+        code = runLimit(rest);
     } else if (command == "report") {
         code = runReport(rest);
     } else {

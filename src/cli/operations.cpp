@@ -3,9 +3,7 @@
 #include "calcframe/calculationflow.h"
 #include "calcframe/numberformat.h"
 #include "calcframe/report.h"
-
-#include <charconv>
-#include <cmath>
+#include "cli/numbertext.h"
 
 namespace {
 
@@ -26,16 +24,6 @@ std::optional<int> codeOf(const std::array<std::string_view, Count>& names, std:
 
 std::string_view text(const KeyTexts& texts, Key key) {
     return texts[static_cast<std::size_t>(key)];
-}
-
-// A plain number with a point, nothing around it.
-std::optional<double> plainNumber(std::string_view text) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 // The calculation's questions answered from the keys: a named choice gives its code, and what
@@ -148,6 +136,7 @@ Outcome calculate(const Operation& operation, const KeyTexts& texts) {
         break;
     }
     out.notice = outcome.row.results.notice;
+    out.inputs = outcome.inputs;
     out.row = outcome.row;
     return out;
 }

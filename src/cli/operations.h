@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calcframe/calculation.h"
 #include "calcframe/resultrow.h"
 #include "calcframe/windowdefinition.h"
 
@@ -46,6 +47,7 @@ using KeyTexts = std::array<std::string_view, keyCount>;
 struct Outcome {
     std::string error;    // the window's message when the calculation is refused
     const char* notice{}; // a result the handbook has no data for
+    CalcInputs inputs;    // what the formulas ran on, derived inputs included
     RowValues row;        // the grid row, numbered 1
 };
 

@@ -314,6 +314,7 @@ TEST_F(Cli, BadInputIsRefusedWithoutANumber) {
     writeFile(folder / "good.csv", "operation,H\nturning,1\n");
     writeFile(folder / "twice.csv", "operation,H,H\nturning,1,2\n");
     const std::string turning = "calc turning tool=carbide work=steel D=50 t=2 s=0.2 ";
+    const std::string limitTurning = "limit turning tool=carbide work=steel D=50 t=2 s=0.2 ";
     const std::vector<std::tuple<std::string, int, std::string>> cases{
         {turning + "H=750", 1, "ВЫ НЕ ЗАДАЛИ СКОРОСТЬ РЕЗАНИЯ!!!"},
         {turning + "H=0 v=100", 1, "ВЫ НЕ ЗАДАЛИ ХАРАКТЕРИСТИКУ МАТЕРИАЛА!!!"},
@@ -344,6 +345,27 @@ TEST_F(Cli, BadInputIsRefusedWithoutANumber) {
         {"batch {}/twice.csv", 2, "СТОЛБЕЦ ПОВТОРЯЕТСЯ В ЗАГОЛОВКЕ CSV: H!!!"},
         {"batch {}/good.csv -o {}/no/such/folder.csv", 2, "НЕ УДАЁТСЯ ЗАПИСАТЬ ФАЙЛ: "},
         {"batch {}/good.csv -o /dev/full", 2, "НЕ УДАЁТСЯ ЗАПИСАТЬ ФАЙЛ: /dev/full!!!"},
+        // A machine's data is checked as the windows check it (a speed list out of order is a
+        // typo, not sorted); a wrong call stays a wrong call.
+        {turning + "H=750 v=100 power=7.5", 1, "НЕ ЗАДАН КПД ПРИВОДА!!!"},
+        {turning + "H=750 v=100 power=7.5 efficiency=0,8", 1, "НЕВЕРНОЕ ЧИСЛО: efficiency=0,8!!!"},
+        {turning + "H=750 v=100 speeds=12.5;1,6", 1, "НЕВЕРНОЕ ЧИСЛО: speeds=12.5;1,6!!!"},
+        {turning + "H=750 v=100 speeds=160;125", 1,
+         "ЧАСТОТЫ ВРАЩЕНИЯ ПОВТОРЯЮТСЯ ИЛИ НЕ ИДУТ ПО ВОЗРАСТАНИЮ!!!"},
+        {turning + "H=750 v=100 power=1 power=2", 2, "ПАРАМЕТР ЗАДАН ДВАЖДЫ: power!!!"},
+        {turning + "H=750 v=100 torque-max=50 --machine 6Р12", 2,
+         "ЗАДАЙТЕ СТАНОК ЛИБО КЛЮЧАМИ, ЛИБО --machine!!!"},
+        {turning + "H=750 v=100 --machine 6Р12 --machines {}/missing.json", 2,
+         "НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ: "},
+        {limitTurning + "H=750 v=100 --vary s", 2, "НЕ ЗАДАН СТАНОК"},
+        {limitTurning + "H=750 v=100 torque-max=50", 2, "НЕ ЗАДАНО, ЧТО ПОДБИРАТЬ"},
+        {limitTurning + "H=750 v=100 torque-max=50 --vary n", 2, "ПОДБИРАЕТСЯ ПОДАЧА ИЛИ СКОРОСТЬ"},
+        {"limit " + threadCutter + " torque-max=50 --vary s", 2,
+         "ПРИ НАРЕЗАНИИ РЕЗЬБЫ ПОДАЧА — ЭТО ШАГ РЕЗЬБЫ"},
+        {limitTurning + "H=-750 v=100 torque-max=50 --vary v", 1,
+         "ЗНАЧЕНИЕ НЕ МОЖЕТ БЫТЬ ОТРИЦАТЕЛЬНЫМ!!!"},
+        {"batch {}/good.csv H=750", 2, "ПОСЛЕ ФАЙЛА ЗАДАЮТСЯ ТОЛЬКО КЛЮЧИ СТАНКА: H=750!!!"},
+        {"batch {}/good.csv efficiency=0.8", 1, "НЕ ЗАДАНА МОЩНОСТЬ ДВИГАТЕЛЯ!!!"},
         {"report turning {}/good.csv", 2, "НУЖНО: rezhim-cli report"},
         {"report turning {}/good.csv -o {}/r.txt", 2, "НЕИЗВЕСТНЫЙ СТОЛБЕЦ В ЗАГОЛОВКЕ CSV"},
     };
@@ -445,6 +467,218 @@ TEST_F(Cli, BatchMixesOperationsAndGivesRefusalsInTheErrorColumn) {
     EXPECT_EQ(run("batch {}/good.csv").code, 0);
 }
 
+// The text of `name`'s value in a JSON object written on one line: a number, null, a string or
+// an array of strings; empty when the object has no such member.
+std::string jsonMember(const std::string& json, const std::string& name) {
+    const std::string key = "\"" + name + "\": ";
+    const auto at = json.find(key);
+    if (at == std::string::npos) {
+        return {};
+    }
+    const auto start = at + key.size();
+    const auto end =
+        json[start] == '[' ? json.find(']', start) + 1 : json.find_first_of(",}", start);
+    return json.substr(start, end - start);
+}
+
+// A number of the output, within `relative` of the hand-worked value (half a unit of its last
+// digit); "null" for none.
+void expectNumber(const std::string& text, std::optional<double> expected, double relative,
+                  const std::string& name) {
+    if (!expected) {
+        EXPECT_EQ(text, "null") << name;
+        return;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    ASSERT_TRUE(error == std::errc() && end == text.data() + text.size())
+        << name << " is not a number: \"" << text << "\"";
+    EXPECT_NEAR(value, *expected, relative * std::abs(*expected)) << name;
+}
+
+const std::string drilling = "drilling tool=hss work=steel H=750 D=20 s=0.3 v=25";
+const std::string passportSpeeds =
+    "speeds=12.5;16;20;25;31.5;40;50;63;80;100;125;160;200;250;315;400;500;630;800;1000;1250;1600";
+
+TEST_F(Cli, RowCheckedAgainstAMachine) {
+    struct Case {
+        std::string arguments;
+        int code;
+        std::optional<double> spindlePower, load;
+        std::string violations;
+        std::optional<double> passportN, passportV;
+    };
+    const std::vector<Case> cases{
+        // Nдв·η = 7.5 · 0.8; load 2.8118 / 6
+        {faceMilling + " power=7.5 efficiency=0.8", 0, 6.0, 0.46863, "[]", {}, {}},
+        // n = 636.94: the passport speed below is 630, v = 3.14 · 50 · 630 / 1000
+        {"turning tool=carbide work=steel H=750 D=50 t=2 s=0.2 v=100 " + passportSpeeds,
+         0,
+         {},
+         {},
+         "[]",
+         630.0,
+         98.91},
+        // M = 52.672 N·m
+        {drilling + " torque-max=50", 3, {}, {}, "[\"torque\"]", {}, {}},
+        // N 2.81 > 2.5 · 0.8, M 86.04 > 50, n 318 below 400, Px 860.4 > 500, in the order of
+        // the limits
+        {faceMilling + " power=2.5 efficiency=0.8 torque-max=50 speeds=400;800 force-max=500",
+         3,
+         2.0,
+         1.40590,
+         "[\"power\", \"torque\", \"speed\", \"force\"]",
+         {},
+         {}},
+    };
+    for (const Case& example : cases) {
+        SCOPED_TRACE(example.arguments);
+        const ProcessResult result = run("calc " + example.arguments + " --json");
+        EXPECT_EQ(result.code, example.code);
+        EXPECT_EQ(result.err, "");
+        const std::string machine = result.out.substr(result.out.find("\"machine\": {"));
+        expectNumber(jsonMember(machine, "Nspindle"), example.spindlePower, 1e-12, "Nspindle");
+        expectNumber(jsonMember(machine, "load"), example.load, 1.1e-5, "load");
+        EXPECT_EQ(jsonMember(machine, "violations"), example.violations);
+        expectNumber(jsonMember(machine, "n_passport"), example.passportN, 1e-12, "n_passport");
+        expectNumber(jsonMember(machine, "v_passport"), example.passportV, 1e-12, "v_passport");
+    }
+
+    // At the passport's cutting speed: Pz = 899.34 · (100 / 98.91)^0.15, N ∝ v^0.85.
+    const ProcessResult passport =
+        run("calc turning tool=carbide work=steel H=750 D=50 t=2 s=0.2 v=98.91 --json");
+    expectNumber(jsonMember(passport.out, "Pz"), 900.82, 6e-6, "Pz");
+    expectNumber(jsonMember(passport.out, "N"), 1.4559, 3.5e-5, "N");
+
+    // Without --json the row is printed and the crossed limit said on stderr.
+    const ProcessResult plain = run("calc " + drilling + " torque-max=50");
+    EXPECT_EQ(plain.code, 3);
+    EXPECT_NE(plain.out.find("52.672"), std::string::npos);
+    EXPECT_EQ(plain.err,
+              "КРУТЯЩИЙ МОМЕНТ 52.67 Н·м БОЛЬШЕ НАИБОЛЬШЕГО МОМЕНТА СТАНКА 50.00 Н·м!!!\n");
+}
+
+TEST_F(Cli, LargestFeedAndSpeedTheMachineAllows) {
+    struct Case {
+        std::string arguments;
+        int code;
+        std::optional<double> value;
+        std::string bound;
+        std::string text; // stdout, or stderr when no value keeps the limit
+    };
+    const std::string faceMachine = faceMilling + " power=7.5 efficiency=0.8";
+    const std::vector<Case> cases{
+        // N ∝ s^0.75: s = 0.1 · (6 / 2.8118)^(1 / 0.75)
+        {faceMachine + " --vary s", 0, 0.274718, "\"power\"",
+         "НАИБОЛЬШАЯ ПОДАЧА 0.274 мм/зуб, ЕЁ ОГРАНИЧИВАЕТ МОЩНОСТЬ НА ШПИНДЕЛЕ.\n"},
+        // N ∝ Pz·v ∝ v^0.8
+        {faceMachine + " --vary v", 0, 257.904, "\"power\"",
+         "НАИБОЛЬШАЯ СКОРОСТЬ РЕЗАНИЯ 257.9 м/мин, ЕЁ ОГРАНИЧИВАЕТ МОЩНОСТЬ НА ШПИНДЕЛЕ.\n"},
+        // M ∝ s^0.8: s = 0.3 · (50 / 52.672)^(1 / 0.8)
+        {drilling + " torque-max=50 --vary s", 0, 0.281102, "\"torque\"",
+         "НАИБОЛЬШАЯ ПОДАЧА 0.281 мм/об, ЕЁ ОГРАНИЧИВАЕТ НАИБОЛЬШИЙ МОМЕНТ СТАНКА.\n"},
+        // The drill's torque does not depend on v, and 52.672 N·m is too much at every speed.
+        {drilling + " torque-max=50 --vary v",
+         3,
+         {},
+         "\"torque\"",
+         "НИ ПРИ КАКОЙ СКОРОСТИ РЕЗАНИЯ НЕ СОБЛЮДАЕТСЯ ОГРАНИЧЕНИЕ: НАИБОЛЬШИЙ МОМЕНТ СТАНКА!!!\n"
+         "КРУТЯЩИЙ МОМЕНТ НЕ ЗАВИСИТ ОТ СКОРОСТИ РЕЗАНИЯ.\n"},
+        // Nor does its thrust, which the machine takes: nothing bounds the speed.
+        {drilling + " force-max=9000 --vary v",
+         0,
+         {},
+         "null",
+         "СКОРОСТЬ РЕЗАНИЯ НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ СТАНКА.\n"
+         "СИЛА ПОДАЧИ НЕ ЗАВИСИТ ОТ СКОРОСТИ РЕЗАНИЯ.\n"},
+    };
+    for (const Case& example : cases) {
+        SCOPED_TRACE(example.arguments);
+        const ProcessResult json = run("limit " + example.arguments + " --json");
+        EXPECT_EQ(json.code, example.code);
+        EXPECT_EQ(json.err, "");
+        EXPECT_EQ(json.out.find("{\"operation\": \"" + words(example.arguments)[0] +
+                                "\", \"vary\": \"" + example.arguments.back() + "\", "),
+                  0u)
+            << json.out;
+        expectNumber(jsonMember(json.out, "value"), example.value, 2e-6, "value");
+        EXPECT_EQ(jsonMember(json.out, "bound"), example.bound);
+
+        const ProcessResult plain = run("limit " + example.arguments);
+        EXPECT_EQ(plain.code, example.code);
+        EXPECT_EQ(example.code == 3 ? plain.err : plain.out, example.text);
+        EXPECT_EQ(example.code == 3 ? plain.out : plain.err, "");
+    }
+}
+
+TEST_F(Cli, MachineOfTheLibraryAndADamagedLibrary) {
+    writeFile(folder / "machines.json",
+              R"({"machines": [{"name": "6Р12", "power": 7.5, "efficiency": 0.8,
+                  "speeds": [31.5, 40, 50, 63, 80, 100, 125, 160, 200, 250, 315, 400]}]})");
+    const std::string library = " --machines {}/machines.json";
+    const ProcessResult found = run("calc " + faceMilling + " --machine 6Р12 --json" + library);
+    EXPECT_EQ(found.code, 0) << found.err;
+    EXPECT_NE(found.out.find("\"machine\": {\"Nspindle\": 6, \"load\": 0.46863"), std::string::npos)
+        << found.out;
+    EXPECT_NE(found.out.find("\"n_passport\": 315,"), std::string::npos) << found.out;
+    const ProcessResult missing =
+        run("limit " + faceMilling + " --machine 1К62 --vary s" + library);
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err,
+              "В ФАЙЛЕ СТАНКОВ " + (folder / "machines.json").string() + " НЕТ СТАНКА «1К62»!!!\n");
+
+    writeFile(folder / "machines.json", "{\"machines\": [");
+    const ProcessResult damaged = run("calc " + faceMilling + " --machine 6Р12" + library);
+    EXPECT_EQ(damaged.code, 1);
+    EXPECT_EQ(damaged.out, "");
+    EXPECT_EQ(damaged.err.find("ФАЙЛ СТАНКОВ " + (folder / "machines.json").string() + " ИСПОРЧЕН"),
+              0u)
+        << damaged.err;
+    EXPECT_EQ(readFile(folder / "machines.json.damaged"), "{\"machines\": [");
+}
+
+TEST_F(Cli, BatchChecksEveryRowAgainstTheMachine) {
+    const std::string turned = "turning,carbide,steel,750,50,,,2,0.2,100,";
+    const std::string milled = "face-milling,carbide,steel,750,100,10,50,2,0.1,100,";
+    const std::string threaded = "thread-cutter,hss,steel,750,20,,,1,2.5,20,";
+    writeFile(folder / "in.csv",
+              "operation,tool,work,H,D,z,B,t,s,v,passes\n" + turned + "\n" + milled + "\n");
+    // Nдв·η = 2: the turning row loads it to 1.4695 / 2 and keeps every limit; the milling row
+    // takes 2.81 kW and 86.04 N·m.
+    const std::string machine = " power=2.5 efficiency=0.8 torque-max=50";
+    const ProcessResult crossed = run("batch {}/in.csv" + machine);
+    EXPECT_EQ(crossed.code, 3) << crossed.err;
+    const auto lines = [](const std::string& text) {
+        std::vector<std::string> out;
+        for (std::size_t at = 0; at < text.size(); at = text.find('\n', at) + 1) {
+            out.push_back(text.substr(at, text.find('\n', at) - at));
+        }
+        return out;
+    };
+    // What follows the six raw results, which BatchMixesOperations… checks.
+    const auto checked = [](const std::string& line, std::size_t columns) {
+        std::size_t at = 0;
+        for (std::size_t i = 0; i < columns + 6; ++i) {
+            at = line.find(',', at) + 1;
+        }
+        return line.substr(at);
+    };
+    const std::vector<std::string> written = lines(crossed.out);
+    ASSERT_EQ(written.size(), 3u) << crossed.out;
+    EXPECT_EQ(written[0], "operation,tool,work,H,D,z,B,t,s,v,passes,n,Pz,Py,Px,M,N,Nspindle,load,"
+                          "violations,error");
+    EXPECT_EQ(checked(written[1], 11), "2," + shortest(1.469509252878778 / 2) + ",,");
+    EXPECT_EQ(checked(written[2], 11), "2," + shortest(2.8118066677283173 / 2) + ",power;torque,");
+
+    // A refused row outweighs a crossed limit.
+    writeFile(folder / "in.csv",
+              "operation,tool,work,H,D,z,B,t,s,v,passes\n" + milled + "\n" + threaded + "\n");
+    const ProcessResult refused = run("batch {}/in.csv" + machine);
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(lines(refused.out).back(),
+              threaded + ",,,,,,,,,,ВЫ НЕ ЗАДАЛИ ЧИСЛО ПРОХОДОВ РЕЗЦА!!!");
+}
+
 TEST_F(Cli, ReportIsWhatTheWindowSavesByteForByte) {
     writeFile(folder / "in.csv", "tool,work,H,D,z,B,t,s,v\r\n"
                                  "carbide,steel,750,100,10,50,2,0.1,100\r\n"
@@ -479,7 +713,8 @@ TEST_F(Cli, HelpAndVersion) {
     }
     for (const char* text :
          {"tool=hss|carbide|ceramics", "work=steel|cast-iron|aluminium|copper",
-          "scheme=face|cylindrical", "МПа", "НВ", "м/мин", "градусы", "Коды завершения"}) {
+          "scheme=face|cylindrical", "МПа", "НВ", "м/мин", "градусы", "Коды завершения",
+          "rezhim-cli limit", "torque-max=", "--machine ИМЯ", "  3  "}) {
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
     }
     EXPECT_EQ(run("--version").out, std::string("rezhim-cli ") + REZHIM_VERSION + "\n");
