@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -34,6 +33,7 @@ struct Bound {
 
 std::vector<Bound> machineBounds(const Machine& machine, const Calculation& calculation) {
     std::vector<Bound> bounds;
+    bounds.reserve(5);
     if (const auto power = spindlePower(machine)) {
         bounds.push_back({Limit::power, Result::N, *power});
     }
@@ -76,19 +76,17 @@ std::string violationLine(const Violation& violation, char separator) {
     return {};
 }
 
-// One result of the calculation as a function of the varied input.
-class Sweep {
+// The results of the calculation as functions of the varied input.
+class ResultsAlong {
 public:
-    Sweep(const Calculation& calculation, const CalcInputs& inputs, Key varied)
+    ResultsAlong(const Calculation& calculation, const CalcInputs& inputs, Key varied)
         : calculation_(calculation)
         , inputs_(inputs)
         , varied_(varied) {}
 
-    std::optional<double> at(double x, Result result) {
+    RowResults at(double x) {
         inputs_[varied_] = x;
-        const RowResults row = calculation_.compute(inputs_).row;
-        const std::optional<double> value = resultValue(row, result);
-        return value && std::isfinite(*value) ? value : std::nullopt;
+        return calculation_.compute(inputs_).row;
     }
 
 private:
@@ -97,21 +95,33 @@ private:
     Key varied_;
 };
 
-// Where a bound stops holding, from the values of its result at x0 / 2, x0 and 2·x0.
+std::optional<double> finiteValue(const RowResults& results, Result result) {
+    const std::optional<double> value = resultValue(results, result);
+    return value && std::isfinite(*value) ? value : std::nullopt;
+}
+
+// The results at x0 and on either side of it, x0 / 2 and 2·x0: enough to tell a power law and
+// its exponent, computed once for every limit.
+struct Probes {
+    double x0;
+    RowResults at, up, down;
+};
+
+// Where a bound stops holding.
 class BoundSolver {
 public:
-    BoundSolver(Sweep& sweep, const Bound& bound, double x0)
-        : sweep_(sweep)
-        , bound_(bound)
-        , x0_(x0) {}
+    BoundSolver(ResultsAlong& results, const Probes& probes, const Bound& bound)
+        : results_(results)
+        , probes_(probes)
+        , bound_(bound) {}
 
     LimitReach solve() {
-        const auto q0 = sweep_.at(x0_, bound_.result);
+        const auto q0 = finiteValue(probes_.at, bound_.result);
         if (!q0) {
             return reach(LimitReach::Kind::NoData);
         }
-        const auto up = sweep_.at(2 * x0_, bound_.result);
-        const auto down = sweep_.at(x0_ / 2, bound_.result);
+        const auto up = finiteValue(probes_.up, bound_.result);
+        const auto down = finiteValue(probes_.down, bound_.result);
         if (up && down && *up == *q0 && *down == *q0) {
             return reach(keeps(bound_, *q0) ? LimitReach::Kind::Always : LimitReach::Kind::Never);
         }
@@ -130,30 +140,52 @@ private:
     }
 
     bool holdsAt(double x) {
-        const auto q = sweep_.at(x, bound_.result);
+        const auto q = finiteValue(results_.at(x), bound_.result);
         return q && keeps(bound_, *q);
     }
 
-    // q = q0·(x/x0)^e reaches the bound at x0·(allowed/q0)^(1/e); the last bit is stepped to
-    // the side that keeps it.
+    // The last value that keeps the bound between `kept` (keeps it) and `crossed` (does not),
+    // halving the gap down to the last bit.
+    double boundary(double kept, double crossed) {
+        for (;;) {
+            const double middle = kept + (crossed - kept) / 2;
+            if (middle == kept || middle == crossed) {
+                return kept;
+            }
+            (holdsAt(middle) ? kept : crossed) = middle;
+        }
+    }
+
+    // q = q0·(x/x0)^e reaches the bound at x0·(allowed/q0)^(1/e). Rounding leaves the value some
+    // bits off: steps growing from one bit find the side that keeps the bound, and halving the
+    // last step finds its last bit.
     LimitReach closedForm(double q0, double exponent) {
-        double x = x0_ * std::pow(bound_.allowed / q0, 1 / exponent);
+        const double x = probes_.x0 * std::pow(bound_.allowed / q0, 1 / exponent);
         // Above the crossing the bound is kept when the result falls with x (a lower end).
         const bool keptAbove = (exponent < 0) != bound_.isMinimum;
-        const double inward = keptAbove ? std::numeric_limits<double>::infinity() : 0.0;
-        for (int step = 0; step < 64 && !holdsAt(x); ++step) {
-            x = std::nextafter(x, inward);
+        const double inward = keptAbove ? 1 : -1;
+        const auto kind = keptAbove ? LimitReach::Kind::Lower : LimitReach::Kind::Upper;
+        if (holdsAt(x)) {
+            return reach(kind, x);
         }
-        return reach(keptAbove ? LimitReach::Kind::Lower : LimitReach::Kind::Upper, x);
+        double crossed = x;
+        double step = std::abs(std::nextafter(x, 0.0) - x);
+        double kept = x + inward * step;
+        while (!holdsAt(kept)) {
+            crossed = kept;
+            step *= 2;
+            kept = x + inward * step;
+        }
+        return reach(kind, boundary(kept, crossed));
     }
 
     // A monotone law that is not a power: bracket the crossing by doubling, then halve it.
     LimitReach bisected(bool rising) {
         const bool keptAbove = rising == bound_.isMinimum;
         const double outward = keptAbove ? 0.5 : 2;
-        double kept = x0_;
-        double crossed = x0_;
-        if (holdsAt(x0_)) {
+        double kept = probes_.x0;
+        double crossed = probes_.x0;
+        if (holdsAt(kept)) {
             for (int step = 0; holdsAt(crossed); ++step) {
                 if (step == 1100) {
                     return reach(LimitReach::Kind::Always);
@@ -177,9 +209,9 @@ private:
         return reach(keptAbove ? LimitReach::Kind::Lower : LimitReach::Kind::Upper, kept);
     }
 
-    Sweep& sweep_;
+    ResultsAlong& results_;
+    const Probes& probes_;
     const Bound& bound_;
-    double x0_;
 };
 
 } // namespace
@@ -242,12 +274,13 @@ std::string loadLine(const Machine& machine, const MachineCheck& check, const Ro
 LargestValue largestValue(const Calculation& calculation, const CalcInputs& inputs,
                           const Machine& machine, Key varied) {
     LargestValue out;
-    Sweep sweep(calculation, inputs, varied);
+    ResultsAlong results(calculation, inputs, varied);
     const double x0 = inputs[varied];
+    const Probes probes{x0, results.at(x0), results.at(2 * x0), results.at(x0 / 2)};
     std::optional<double> lowest;
     std::optional<Limit> lowestBound;
     for (const Bound& bound : machineBounds(machine, calculation)) {
-        const LimitReach reach = BoundSolver(sweep, bound, x0).solve();
+        const LimitReach reach = BoundSolver(results, probes, bound).solve();
         out.reaches.push_back(reach);
         switch (reach.kind) {
         case LimitReach::Kind::Upper:

@@ -175,6 +175,38 @@ TEST(LargestValue, BindingLimitAndValue) {
     }
 }
 
+// A force that falls as the speed rises (Pz ∝ v^-0.15) sets a lowest speed; its end must keep
+// the limit to the last bit, though the closed form lands some bits off.
+TEST(LargestValue, EveryEndKeepsItsLimit) {
+    const RowResults turningRow = calculation(5).compute(turning).row;
+    const RowResults millingRow = calculation(1).compute(faceMilling).row;
+    struct Case {
+        int window;
+        const CalcInputs* inputs;
+        Machine machine;
+    };
+    Machine lathe;
+    lathe.torqueMax = 3 * *turningRow.M;
+    Machine mill;
+    mill.forceMax = 7.7 * *millingRow.Px;
+    for (const Case& c : {Case{5, &turning, lathe}, Case{1, &faceMilling, mill}}) {
+        const Calculation& calc = calculation(c.window);
+        for (const Key varied : {Key::v, Key::s}) {
+            for (const LimitReach& reach :
+                 largestValue(calc, *c.inputs, c.machine, varied).reaches) {
+                if (reach.kind != LimitReach::Kind::Upper &&
+                    reach.kind != LimitReach::Kind::Lower) {
+                    continue;
+                }
+                CalcInputs at = *c.inputs;
+                at[varied] = reach.value;
+                EXPECT_TRUE(checkMachine(c.machine, calc, calc.compute(at).row).violations.empty())
+                    << c.window << " " << reach.value;
+            }
+        }
+    }
+}
+
 TEST(LargestValue, LawsThatAreNotPowersAreBisected) {
     // A feed drive whose force grows as s + s², with 6 N allowed: s = 2 exactly.
     Calculation quadratic = calculation(1);
