@@ -1,8 +1,9 @@
 // Rows per second of the core formulas for each operation (numbers in, numbers out), of
 // calculate() for each operation (key texts in: parsing, the windows' checks, the row), and of
 // the batch path from CSV text in memory to CSV text, the way `rezhim-cli batch` runs it but
-// without the disk, with and without a machine to check every row against; and the time of one
-// search for the largest feed or speed a machine allows.
+// without the disk, with and without a machine to check every row against; the time of one
+// search for the largest feed or speed a machine allows; and of one sweep of a chart's points.
+#include "calcframe/sweep.h"
 #include "cli/batchcalculation.h"
 #include "cli/keyarguments.h"
 #include "cli/operations.h"
@@ -164,6 +165,21 @@ void largestRows(benchmark::State& state, Key varied) {
     state.SetItemsProcessed(state.iterations());
 }
 
+// The face-milling example at 200 feeds, every result at each, as a chart or `rezhim-cli sweep`
+// computes them.
+void sweepRows(benchmark::State& state) {
+    const Operation& operation = *findOperation("face-milling");
+    const Outcome outcome = calculate(operation, readKeyArguments(examples[0]).texts);
+    const Calculation& calc = calculation(operation.window);
+    constexpr int count = 200;
+    for (auto _ : state) {
+        std::vector<SweepPoint> points =
+            sweepPoints(calc, outcome.inputs, Key::s, 0.05, 0.4, count);
+        benchmark::DoNotOptimize(points);
+    }
+    state.SetItemsProcessed(state.iterations() * count);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -187,6 +203,7 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("largestValue/v", largestRows, Key::v)
         ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("sweep/200", sweepRows)->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

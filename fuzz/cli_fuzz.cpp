@@ -1,6 +1,7 @@
 // Outside input of the command line: key=value arguments and CSV records. Reading either never
 // fails, a calculation is refused or gives finite numbers, and a CSV record written back with
 // the writer reads back field for field.
+#include "calcframe/tablecsv.h"
 #include "cli/csv.h"
 #include "cli/keyarguments.h"
 #include "cli/operations.h"
@@ -59,7 +60,7 @@ void roundTripCsv(const std::string& text) {
             if (i > 0) {
                 written += ',';
             }
-            appendCsvField(written, record[i]);
+            appendCsvField(written, record[i], ',');
         }
         written += "\r\n";
         const auto again = readAll(written, 1 << 12);

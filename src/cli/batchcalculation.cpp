@@ -1,6 +1,7 @@
 #include "cli/batchcalculation.h"
 
 #include "calcframe/numberformat.h"
+#include "calcframe/tablecsv.h"
 #include "cli/chunkwriter.h"
 
 namespace {
@@ -16,7 +17,7 @@ void appendInputColumns(std::string& out, std::span<const std::string_view> reco
             out += ',';
         }
         if (column < record.size()) {
-            appendCsvField(out, record[column]);
+            appendCsvField(out, record[column], ',');
         }
     }
 }
@@ -73,7 +74,7 @@ BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
     const auto refuse = [&](std::string_view message) {
         std::string& text = chunk->text;
         text += emptyCells;
-        appendCsvField(text, message);
+        appendCsvField(text, message, ',');
         text += '\n';
         chunk->rows.push_back({text.size(), false, {}, nullptr});
         ++summary.refused;

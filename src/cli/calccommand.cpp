@@ -1,70 +1,22 @@
-#include "calcframe/cuttingformulas.h"
 #include "cli/commandline.h"
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "cli/machinearguments.h"
 #include "cli/numbertext.h"
+#include "cli/resultjson.h"
 #include "cli/textcolumns.h"
 #include "machine/machinecheck.h"
 
 #include <cstdio>
-#include <utility>
 
 namespace {
-
-void appendNumberOrNull(std::string& out, const std::optional<double>& value) {
-    if (value) {
-        appendShortestNumber(out, *value);
-    } else {
-        out += "null";
-    }
-}
-
-// The row against the machine: its spindle power and load, the limits crossed, and the passport
-// speed the spindle would really run at with the cutting speed that gives.
-std::string machineJson(const Machine& machine, const MachineCheck& check, const RowValues& row) {
-    std::optional<double> passportN;
-    std::optional<double> passportV;
-    if (row.results.n) {
-        passportN = passportSpeed(machine, *row.results.n);
-    }
-    if (passportN) {
-        passportV = cuttingSpeed(*passportN, row.diameter);
-    }
-    std::string out = ", \"machine\": {\"Nspindle\": ";
-    appendNumberOrNull(out, check.spindlePower);
-    out += ", \"load\": ";
-    appendNumberOrNull(out, check.load);
-    out += ", \"violations\": [";
-    for (std::size_t i = 0; i < check.violations.size(); ++i) {
-        if (i > 0) {
-            out += ", ";
-        }
-        appendJsonString(out, limitNames[static_cast<std::size_t>(check.violations[i].limit)]);
-    }
-    out += "], \"n_passport\": ";
-    appendNumberOrNull(out, passportN);
-    out += ", \"v_passport\": ";
-    appendNumberOrNull(out, passportV);
-    out += '}';
-    return out;
-}
 
 // One object on one line: the raw results for scripts, and the cells as the window shows them.
 std::string resultJson(const Operation& operation, const Outcome& outcome,
                        const std::vector<std::string>& cells, const std::string& machine) {
-    const RowResults& results = outcome.row.results;
-    const std::pair<std::string_view, const std::optional<double>*> numbers[] = {
-        {"n", &results.n},   {"Pz", &results.Pz}, {"Py", &results.Py},
-        {"Px", &results.Px}, {"M", &results.M},   {"N", &results.N}};
     std::string out = "{\"operation\": ";
     appendJsonString(out, operation.name);
-    for (const auto& [name, value] : numbers) {
-        out += ", ";
-        appendJsonString(out, name);
-        out += ": ";
-        appendNumberOrNull(out, *value); // null: no result for this tool, the cell stays blank
-    }
+    appendRawResults(out, outcome.row.results);
     out += ", \"t\": ";
     appendShortestNumber(out, outcome.row.depth);
     out += ", \"cells\": [";
@@ -111,7 +63,8 @@ int runCalc(std::span<const std::string_view> arguments) {
             }
         }
         if (command.json) {
-            machine = machineJson(*call->machine, check, outcome.row);
+            appendMachineJson(machine, *call->machine, check, outcome.row.results,
+                              outcome.row.diameter);
         }
     }
     const WindowDefinition& window = definitionOf(*call->operation);

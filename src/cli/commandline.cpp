@@ -13,11 +13,12 @@ struct ValueFlag {
     std::optional<std::string_view> CommandArguments::*value;
     std::string_view missing; // when the call ends after the flag
 };
-constexpr std::array<ValueFlag, 4> valueFlags{{
+constexpr std::array<ValueFlag, 5> valueFlags{{
     {"-o", flagOutput, &CommandArguments::output, "НЕ ЗАДАН ФАЙЛ ПОСЛЕ КЛЮЧА "},
     {"--machine", flagMachine, &CommandArguments::machine, "НЕ ЗАДАНО ИМЯ СТАНКА ПОСЛЕ КЛЮЧА "},
     {"--machines", flagMachine, &CommandArguments::machines, "НЕ ЗАДАН ФАЙЛ ПОСЛЕ КЛЮЧА "},
-    {"--vary", flagVary, &CommandArguments::vary, "НЕ ЗАДАНО s ИЛИ v ПОСЛЕ КЛЮЧА "},
+    {"--vary", flagVary, &CommandArguments::vary, "НЕ ЗАДАНО, ЧТО МЕНЯТЬ, ПОСЛЕ КЛЮЧА "},
+    {"--format", flagFormat, &CommandArguments::format, "НЕ ЗАДАН ФОРМАТ ПОСЛЕ КЛЮЧА "},
 }};
 
 } // namespace

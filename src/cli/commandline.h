@@ -26,7 +26,8 @@ enum CommandFlag : unsigned {
     flagComma = 2u,   // --comma
     flagOutput = 4u,  // -o FILE
     flagMachine = 8u, // --machine NAME and --machines FILE
-    flagVary = 16u,   // --vary s|v
+    flagVary = 16u,   // --vary s|v (limit), --vary KEY=FROM:TO:COUNT (sweep)
+    flagFormat = 32u, // --format NAME
 };
 
 // A command's arguments with its flags taken out, wherever they stand; the rest keep their order.
@@ -38,6 +39,7 @@ struct CommandArguments {
     std::optional<std::string_view> machine;  // a machine of the library, by name
     std::optional<std::string_view> machines; // the library file
     std::optional<std::string_view> vary;
+    std::optional<std::string_view> format;
     std::string error; // an unknown, repeated or incomplete flag
 };
 CommandArguments splitArguments(std::span<const std::string_view> arguments, unsigned accepted);

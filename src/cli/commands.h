@@ -17,8 +17,13 @@ int runBatch(std::span<const std::string_view> arguments);
 // limit OPERATION key=value ... --vary s|v [--json]: the largest feed or speed a machine allows.
 int runLimit(std::span<const std::string_view> arguments);
 
-// report OPERATION INPUT.csv -o REPORT.txt [--comma]: the report the window's "СОХРАНИТЬ" writes.
+// report OPERATION INPUT.csv -o OUTPUT [--comma] [--format report|csv [machine]]: the report
+// the window's "СОХРАНИТЬ" writes, or with --format csv the file of its "ЭКСПОРТ → CSV…".
 int runReport(std::span<const std::string_view> arguments);
+
+// sweep OPERATION key=value ... --vary KEY=FROM:TO:COUNT [--json]: the raw results at evenly
+// spaced values of one key, each as calc computes it there (and the machine check, with one).
+int runSweep(std::span<const std::string_view> arguments);
 
 // What --help prints.
 std::string helpText();

@@ -1,7 +1,5 @@
 #include "cli/computedrows.h"
 
-#include "machine/machinecheck.h"
-
 #include <string_view>
 
 namespace {
@@ -13,24 +11,26 @@ void appendOptionalNumber(OutputBuffer& output, const std::optional<double>& val
     }
 }
 
-// Nspindle,load,violations; true when the row crosses a limit.
-bool appendCheck(OutputBuffer& output, const Machine& machine, const Calculation& calculation,
-                 const RowResults& results) {
-    const MachineCheck check = checkMachine(machine, calculation, results);
+} // namespace
+
+void appendResultCells(OutputBuffer& output, const RowResults& results) {
+    for (const std::optional<double>* value :
+         {&results.n, &results.Pz, &results.Py, &results.Px, &results.M, &results.N}) {
+        appendOptionalNumber(output, *value);
+    }
+}
+
+void appendCheckCells(OutputBuffer& output, const MachineCheck& check) {
     appendOptionalNumber(output, check.spindlePower);
     appendOptionalNumber(output, check.load);
     output.append(',');
-    // The names joined by ";" hold nothing a CSV field would have to be quoted for.
     for (std::size_t i = 0; i < check.violations.size(); ++i) {
         if (i > 0) {
             output.append(';');
         }
         output.append(limitNames[static_cast<std::size_t>(check.violations[i].limit)]);
     }
-    return !check.violations.empty();
 }
-
-} // namespace
 
 ComputedRows::ComputedRows() {
     text.reserve(capacity * 128);
@@ -50,12 +50,11 @@ std::optional<std::size_t> ComputedRows::writeTo(OutputBuffer& output,
         output.append(std::string_view(text).substr(textStart, row.textEnd - textStart));
         textStart = row.textEnd;
         if (row.computed) {
-            const RowResults& r = row.results;
-            for (const std::optional<double>* value : {&r.n, &r.Pz, &r.Py, &r.Px, &r.M, &r.N}) {
-                appendOptionalNumber(output, *value);
-            }
-            if (machine != nullptr && appendCheck(output, *machine, *row.calculation, r)) {
-                ++crossed;
+            appendResultCells(output, row.results);
+            if (machine != nullptr) {
+                const MachineCheck check = checkMachine(*machine, *row.calculation, row.results);
+                appendCheckCells(output, check);
+                crossed += check.violations.empty() ? 0 : 1;
             }
             output.append(",\n"); // and no error
         }

@@ -4,6 +4,7 @@
 #include "calcframe/resultrow.h"
 #include "cli/outputbuffer.h"
 #include "machine/machine.h"
+#include "machine/machinecheck.h"
 
 #include <cstddef>
 #include <optional>
@@ -35,3 +36,10 @@ struct ComputedRows {
     // the machine; nothing once a write has failed.
     std::optional<std::size_t> writeTo(OutputBuffer& output, const Machine* machine) const;
 };
+
+// The cells a computed row ends with, each after a comma, as batch and sweep write them:
+// n,Pz,Py,Px,M,N as shortest round-trip numbers (empty where the tool has none), and of a row
+// checked against a machine Nspindle,load,violations (the crossed limits joined by ";", which a
+// CSV field never has to be quoted for).
+void appendResultCells(OutputBuffer& output, const RowResults& results);
+void appendCheckCells(OutputBuffer& output, const MachineCheck& check);

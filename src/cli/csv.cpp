@@ -191,21 +191,3 @@ std::string readFailureMessage(CsvReader::Status status, std::string_view where)
     }
     return "ОШИБКА ЧТЕНИЯ ФАЙЛА CSV!!!";
 }
-
-void appendCsvField(std::string& out, std::string_view field) {
-    // A field that starts with a byte-order mark is quoted too, lest it start a file and the
-    // reader skip the mark.
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos &&
-        !field.starts_with(byteOrderMark)) {
-        out += field;
-        return;
-    }
-    out += '"';
-    for (const char c : field) {
-        if (c == '"') {
-            out += '"';
-        }
-        out += c;
-    }
-    out += '"';
-}

@@ -1,5 +1,6 @@
 #pragma once
 
+
 #include <cstddef>
 #include <cstdio>
 #include <span>
@@ -55,8 +56,3 @@ private:
 // Why reading stopped short, as told to the user: `where` names the record ("ЗАГОЛОВКЕ",
 // "СТРОКЕ 5").
 std::string readFailureMessage(CsvReader::Status status, std::string_view where);
-
-// Appends `field` as a CSV field, quoted (with quotes doubled) only when it holds a comma, a quote
-// or a line-end character or starts with a byte-order mark, so that the reader gives it back
-// unchanged.
-void appendCsvField(std::string& out, std::string_view field);

@@ -31,6 +31,8 @@ int main(int argc, char** argv) {
         code = runLimit(rest);
     } else if (command == "report") {
         code = runReport(rest);
+    } else if (command == "sweep") {
+        code = runSweep(rest);
     } else {
         return usageError("НЕИЗВЕСТНАЯ КОМАНДА: " + std::string(command) + "!!!");
     }

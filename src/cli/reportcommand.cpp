@@ -2,21 +2,51 @@
 #include "calcframe/report.h"
 #include "calcframe/reportfile.h"
 #include "calcframe/resultstable.h"
+#include "calcframe/tablecsv.h"
 #include "cli/commandline.h"
 #include "cli/commands.h"
 #include "cli/csv.h"
 #include "cli/csvcolumns.h"
 #include "cli/filehandle.h"
+#include "cli/machinearguments.h"
+#include "machine/machinecheck.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
 int runReport(std::span<const std::string_view> arguments) {
-    const CommandArguments command = splitArguments(arguments, flagOutput | flagComma);
+    const CommandArguments command =
+        splitArguments(arguments, flagOutput | flagComma | flagFormat | flagMachine);
     if (!command.error.empty()) {
         return usageError(command.error);
     }
-    if (command.positional.size() != 2 || !command.output) {
+    const auto wrongCall = [] {
         return usageError("НУЖНО: rezhim-cli report ОПЕРАЦИЯ ВХОД.csv -o ОТЧЁТ.txt!!!");
+    };
+    if (command.positional.size() < 2 || !command.output) {
+        return wrongCall();
+    }
+    // The machine's keys follow the file, as in batch.
+    const MachineKeys machineKeys = takeMachineKeys(std::span(command.positional).subspan(2));
+    if (!machineKeys.error.empty()) {
+        return usageError(machineKeys.error);
+    }
+    if (!machineKeys.others.empty()) {
+        return wrongCall();
+    }
+    const std::string_view format = command.format.value_or("report");
+    if (format != "report" && format != "csv") {
+        return usageError("НЕИЗВЕСТНЫЙ ФОРМАТ: " + std::string(format) +
+                          " (НУЖНО --format report ИЛИ --format csv)!!!");
+    }
+    const bool csv = format == "csv";
+    const bool machineGiven = command.machine || command.machines ||
+                              std::any_of(machineKeys.texts.begin(), machineKeys.texts.end(),
+                                          [](const auto& text) { return text.has_value(); });
+    if (!csv && machineGiven) {
+        // The saved report has the grid's columns only; the machine's are the export's.
+        return usageError("СТАНОК ЗАДАЁТСЯ ТОЛЬКО С --format csv: В ОТЧЁТЕ НЕТ ЕГО СТОЛБЦОВ!!!");
     }
     const std::string_view name = command.positional[0];
     const Operation* operation = findOperation(name);
@@ -27,6 +57,11 @@ int runReport(std::span<const std::string_view> arguments) {
     FileHandle inputFile(std::fopen(inputPath.c_str(), "rb"));
     if (!inputFile) {
         return usageError("НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ: " + inputPath + "!!!");
+    }
+
+    MachineArguments machine = resolveMachine(machineKeys, command);
+    if (!machine.error.empty()) {
+        return machine.code == exitUsage ? usageError(machine.error) : refusal(machine.error);
     }
 
     CsvReader reader(inputFile.get());
@@ -83,15 +118,30 @@ int runReport(std::span<const std::string_view> arguments) {
     }
 
     const std::string outputPath(*command.output);
-    const std::optional<std::string> bytes =
-        toWindows1251(reportText(titleOf(*operation), table.reportRows()));
-    if (!bytes) {
+    std::string bytes;
+    bool crossed = false;
+    if (csv) {
+        // What the window's "ЭКСПОРТ → CSV…" writes of the same table with the same machine.
+        std::vector<std::vector<std::string>> rows = table.reportRows();
+        if (machine.machine) {
+            const Calculation& calc = calculation(operation->window);
+            const std::vector<RowResults> results = table.reportResults();
+            addMachineColumns(rows, results, *machine.machine, calc, separator);
+            crossed = std::any_of(results.begin(), results.end(), [&](const RowResults& row) {
+                return !checkMachine(*machine.machine, calc, row).violations.empty();
+            });
+        }
+        bytes = tableCsv(rows, separator);
+    } else if (std::optional<std::string> report =
+                   toWindows1251(reportText(titleOf(*operation), table.reportRows()))) {
+        bytes = std::move(*report);
+    } else {
         // Every cell is a number or a name of the windows, all in the code page.
         std::fprintf(stderr, "ОТЧЁТ НЕ ПЕРЕВОДИТСЯ В КОДИРОВКУ WINDOWS-1251!!!\n");
         return exitRefused;
     }
-    if (!writeFileBytes(outputPath, *bytes)) {
+    if (!writeFileBytes(outputPath, bytes)) {
         return usageError("НЕ УДАЁТСЯ ЗАПИСАТЬ ФАЙЛ: " + outputPath + "!!!");
     }
-    return exitComputed;
+    return crossed ? exitCrossed : exitComputed;
 }

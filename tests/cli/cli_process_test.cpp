@@ -185,6 +185,7 @@ const std::string faceMilling =
     "face-milling tool=carbide work=steel H=750 D=100 z=10 B=50 t=2 s=0.1 v=100";
 const std::string threadCutter =
     "thread-cutter tool=hss work=steel H=750 D=20 t=1 s=2.5 v=20 passes=6";
+const std::string drilling = "drilling tool=hss work=steel H=750 D=20 s=0.3 v=25";
 
 const std::vector<Example> examples{
     // Pz = 10 · 825 · 2 · 0.1^0.75 · 50^1.1 · 10 / (100^1.3 · n^0.2), Py 0.4 Pz, Px 0.5 Pz
@@ -315,6 +316,7 @@ TEST_F(Cli, BadInputIsRefusedWithoutANumber) {
     writeFile(folder / "twice.csv", "operation,H,H\nturning,1,2\n");
     const std::string turning = "calc turning tool=carbide work=steel D=50 t=2 s=0.2 ";
     const std::string limitTurning = "limit turning tool=carbide work=steel D=50 t=2 s=0.2 ";
+    const std::string sweepTurning = "sweep turning tool=carbide work=steel D=50 t=2 s=0.2 ";
     const std::vector<std::tuple<std::string, int, std::string>> cases{
         {turning + "H=750", 1, "ВЫ НЕ ЗАДАЛИ СКОРОСТЬ РЕЗАНИЯ!!!"},
         {turning + "H=0 v=100", 1, "ВЫ НЕ ЗАДАЛИ ХАРАКТЕРИСТИКУ МАТЕРИАЛА!!!"},
@@ -368,6 +370,23 @@ TEST_F(Cli, BadInputIsRefusedWithoutANumber) {
         {"batch {}/good.csv efficiency=0.8", 1, "НЕ ЗАДАНА МОЩНОСТЬ ДВИГАТЕЛЯ!!!"},
         {"report turning {}/good.csv", 2, "НУЖНО: rezhim-cli report"},
         {"report turning {}/good.csv -o {}/r.txt", 2, "НЕИЗВЕСТНЫЙ СТОЛБЕЦ В ЗАГОЛОВКЕ CSV"},
+        {"report turning {}/good.csv -o {}/r.txt --format pdf", 2, "НЕИЗВЕСТНЫЙ ФОРМАТ: pdf"},
+        // The saved report has no machine columns: a machine there would be silently dropped.
+        {"report turning {}/good.csv -o {}/r.txt torque-max=50", 2,
+         "СТАНОК ЗАДАЁТСЯ ТОЛЬКО С --format csv"},
+        {sweepTurning + "H=750", 2, "НЕ ЗАДАНО, ЧТО МЕНЯТЬ"},
+        {sweepTurning + "H=750 --vary v=1:2", 2, "НУЖНО --vary КЛЮЧ=ОТ:ДО:ЧИСЛО_ТОЧЕК"},
+        {sweepTurning + "H=750 --vary q=1:2:3", 2, "НЕИЗВЕСТНЫЙ ПАРАМЕТР: q!!!"},
+        {sweepTurning + "H=750 --vary v=1:2,5:3", 2, "НЕВЕРНОЕ ЧИСЛО: 2,5 В --vary!!!"},
+        {sweepTurning + "H=750 --vary v=1:2:1", 2, "ЧИСЛО ТОЧЕК — ЦЕЛОЕ ОТ 2 ДО 100000"},
+        {sweepTurning + "H=750 --vary v=1:2:100001", 2, "ЧИСЛО ТОЧЕК — ЦЕЛОЕ ОТ 2 ДО 100000"},
+        {sweepTurning + "H=750 --vary z=1:2:3", 2,
+         "У ОПЕРАЦИИ turning НЕТ ЧИСЛОВОГО ПАРАМЕТРА z!!!"},
+        {sweepTurning + "H=750 --vary work=1:2:3", 2, "У ОПЕРАЦИИ turning НЕТ ЧИСЛОВОГО"},
+        // Every point would be the same: the drill's depth is half its diameter.
+        {"sweep " + drilling + " --vary t=1:2:3", 2, "У ОПЕРАЦИИ drilling ПАРАМЕТР t СЛЕДУЕТ"},
+        // The other keys are refused as calc refuses them, before any point.
+        {sweepTurning + "H=-750 --vary v=50:100:3", 1, "ЗНАЧЕНИЕ НЕ МОЖЕТ БЫТЬ ОТРИЦАТЕЛЬНЫМ!!!"},
     };
     for (const auto& [arguments, code, message] : cases) {
         const ProcessResult result = run(arguments);
@@ -496,7 +515,6 @@ void expectNumber(const std::string& text, std::optional<double> expected, doubl
     EXPECT_NEAR(value, *expected, relative * std::abs(*expected)) << name;
 }
 
-const std::string drilling = "drilling tool=hss work=steel H=750 D=20 s=0.3 v=25";
 const std::string passportSpeeds =
     "speeds=12.5;16;20;25;31.5;40;50;63;80;100;125;160;200;250;315;400;500;630;800;1000;1250;1600";
 
@@ -690,7 +708,9 @@ TEST_F(Cli, ReportIsWhatTheWindowSavesByteForByte) {
              {"", "1ТCсталь0.1100210050101720.8688.3860.486.0412.812318\r\n"
                   "2ТCсталь0.1100210050101720.8688.3860.486.0412.812318\r\n"},
              {" --comma", "1ТCсталь0,1100210050101720,8688,3860,486,0412,812318\r\n"
-                          "2ТCсталь0,1100210050101720,8688,3860,486,0412,812318\r\n"}}) {
+                          "2ТCсталь0,1100210050101720,8688,3860,486,0412,812318\r\n"},
+             {" --format report", "1ТCсталь0.1100210050101720.8688.3860.486.0412.812318\r\n"
+                                  "2ТCсталь0.1100210050101720.8688.3860.486.0412.812318\r\n"}}) {
         const ProcessResult result = run("report face-milling {}/in.csv -o {}/report.txt" + flag);
         EXPECT_EQ(result.code, 0) << result.err;
         EXPECT_EQ(readFile(folder / "report.txt"), toWindows1251(heading + rows).value());
@@ -705,16 +725,127 @@ TEST_F(Cli, ReportIsWhatTheWindowSavesByteForByte) {
     EXPECT_FALSE(fs::exists(folder / "bad.txt"));
 }
 
+TEST_F(Cli, ReportAsCsvIsWhatTheWindowExportsByteForByte) {
+    writeFile(folder / "in.csv", "tool,work,H,D,z,B,t,s,v\n"
+                                 "carbide,steel,750,100,10,50,2,0.1,100\n");
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string commaHeadings = "номер;инстр-т;заг-ка;s, мм/зуб;v, м/мин;t, мм;D фр, мм;"
+                                      "В фр, мм;Z фр;Pz, H;Py, H;Px, H;M, Hм;N, кВт;n, об/мин";
+    const std::string commaRow =
+        "1;ТC;сталь;0,1;100;2;100;50;10;1720,8;688,3;860,4;86,041;2,812;318";
+    const std::vector<std::tuple<std::string, int, std::string>> cases{
+        // ";" between the cells under a decimal comma; no heading holds one.
+        {" --comma", 0, bom + commaHeadings + "\r\n" + commaRow + "\r\n"},
+        // "," between them with points: the headings with a comma in them are quoted.
+        {"", 0,
+         bom +
+             "номер,инстр-т,заг-ка,\"s, мм/зуб\",\"v, м/мин\",\"t, мм\",\"D фр, мм\",\"В фр, мм\","
+             "Z фр,\"Pz, H\",\"Py, H\",\"Px, H\",\"M, Hм\",\"N, кВт\",\"n, об/мин\"\r\n"
+             "1,ТC,сталь,0.1,100,2,100,50,10,1720.8,688.3,860.4,86.041,2.812,318\r\n"},
+        // Nдв·η = 2.5 · 0.8; N 2.812 / 2 = 141 %; M 86.04 > 50 N·m: the row is beyond the machine.
+        {" --comma power=2.5 efficiency=0.8 torque-max=50", 3,
+         bom + commaHeadings + ";N шп, кВт;загрузка, %;превышено\r\n" + commaRow +
+             ";2,00;141;мощность, момент\r\n"},
+    };
+    for (const auto& [flags, code, bytes] : cases) {
+        SCOPED_TRACE(flags);
+        const ProcessResult result =
+            run("report face-milling {}/in.csv -o {}/table.csv --format csv" + flags);
+        EXPECT_EQ(result.code, code) << result.err;
+        EXPECT_EQ(readFile(folder / "table.csv"), bytes);
+    }
+}
+
+// The text in `text` after the first `from` up to the first `to` after it.
+std::string between(const std::string& text, const std::string& from, const std::string& to) {
+    const auto start = text.find(from);
+    if (start == std::string::npos) {
+        return {};
+    }
+    const auto end = text.find(to, start + from.size());
+    return text.substr(start + from.size(),
+                       end == std::string::npos ? end : end - start - from.size());
+}
+
+TEST_F(Cli, SweepPointsAreTheRowsCalcComputesThere) {
+    const std::string machine = " power=7.5 efficiency=0.8 torque-max=100 " + passportSpeeds;
+    // The keys without the varied one, which is checked at the larger end of the range.
+    const std::vector<std::pair<std::string, std::string>> cases{
+        // Feeds such as 0.05 + 0.35 · 3 / 7, no one would type: the sweep's own doubles; M
+        // crosses 100 N·m from s = 0.15 on.
+        {"face-milling tool=carbide work=steel H=750 D=100 z=10 B=50 t=2 v=100", "s=0.05:0.4:8"},
+        // The drill's depth follows its diameter, and at D = 0 calc names the empty depth.
+        {"drilling tool=hss work=steel H=750 s=0.3 v=25", "D=0:40:5"},
+        // Zero passes and zero teeth, which the windows ask for and calc refuses.
+        {"thread-cutter tool=hss work=steel H=750 D=20 t=1 s=2.5 v=20", "passes=0:6:3"},
+        {"disc-milling tool=hss work=steel H=750 D=100 B=10 t=5 s=0.05 v=30", "z=0:20:3"},
+    };
+    for (const auto& [keys, vary] : cases) {
+        SCOPED_TRACE(keys + " --vary " + vary);
+        const std::string key = vary.substr(0, vary.find('='));
+        const ProcessResult sweep = run("sweep " + keys + machine + " --vary " + vary + " --json");
+        EXPECT_EQ(sweep.err, "");
+        std::istringstream lines(sweep.out);
+        int points = 0;
+        int code = 0; // a refused point outweighs a crossed limit, as in batch
+        for (std::string line; std::getline(lines, line); ++points) {
+            const std::string x = between(line, "{\"" + key + "\": ", ",");
+            const ProcessResult calc =
+                run("calc " + keys + " " + key + "=" + x + machine + " --json");
+            SCOPED_TRACE(line + "\n" + calc.out + calc.err);
+            if (calc.code == 1) {
+                code = 1;
+                EXPECT_EQ(line, "{\"" + key + "\": " + x +
+                                    ", \"n\": null, \"Pz\": null, \"Py\": null, \"Px\": null, "
+                                    "\"M\": null, \"N\": null, \"error\": \"" +
+                                    calc.err.substr(0, calc.err.size() - 1) + "\"}");
+                continue;
+            }
+            ASSERT_NE(calc.out, "");
+            code = code == 0 ? calc.code : code;
+            EXPECT_EQ(between(line, ", \"n\": ", ", \"machine\""),
+                      between(calc.out, ", \"n\": ", ", \"t\""));
+            EXPECT_EQ(between(line, "\"machine\": ", "}"), between(calc.out, "\"machine\": ", "}"));
+        }
+        EXPECT_EQ(std::to_string(points), vary.substr(vary.rfind(':') + 1));
+        EXPECT_EQ(sweep.code, code);
+    }
+}
+
+TEST_F(Cli, SweepWritesTheColumnsOfBatch) {
+    const std::string keys = "face-milling tool=carbide work=steel H=750 D=100 z=10 B=50 t=2 v=100";
+    const std::string refused = "0,,,,,,,ВЫ НЕ ЗАДАЛИ ПОДАЧУ!!!";
+    const ProcessResult plain = run("sweep " + keys + " --vary s=0:0.1:2");
+    EXPECT_EQ(plain.code, 1);
+    expectBatchOutput(
+        plain.out,
+        {{"", "s,n,Pz,Py,Px,M,N,error"}, {"", refused}, {"", "0.1", handWorked(faceMilling)}});
+
+    // Nдв·η = 2: the load 2.8118 / 2 crosses the power; the refused point has no check.
+    const ProcessResult checked =
+        run("sweep " + keys + " --vary s=0:0.1:2 power=2.5 efficiency=0.8");
+    EXPECT_EQ(checked.code, 1);
+    std::istringstream lines(checked.out);
+    std::string header, first, second;
+    std::getline(lines, header);
+    std::getline(lines, first);
+    std::getline(lines, second);
+    EXPECT_EQ(header, "s,n,Pz,Py,Px,M,N,Nspindle,load,violations,error");
+    EXPECT_EQ(first, "0,,,,,,,,,,ВЫ НЕ ЗАДАЛИ ПОДАЧУ!!!");
+    EXPECT_TRUE(second.ends_with(",2," + shortest(2.8118066677283173 / 2) + ",power,")) << second;
+    EXPECT_EQ(run("sweep " + keys + " --vary s=0.1:0.2:2 power=2.5 efficiency=0.8").code, 3);
+}
+
 TEST_F(Cli, HelpAndVersion) {
     const ProcessResult help = run("--help");
     EXPECT_EQ(help.code, 0);
     for (const Operation& operation : operations) {
         EXPECT_NE(help.out.find("  " + std::string(operation.name) + " "), std::string::npos);
     }
-    for (const char* text :
-         {"tool=hss|carbide|ceramics", "work=steel|cast-iron|aluminium|copper",
-          "scheme=face|cylindrical", "МПа", "НВ", "м/мин", "градусы", "Коды завершения",
-          "rezhim-cli limit", "torque-max=", "--machine ИМЯ", "  3  "}) {
+    for (const char* text : {"tool=hss|carbide|ceramics", "work=steel|cast-iron|aluminium|copper",
+                             "scheme=face|cylindrical", "МПа", "НВ", "м/мин", "градусы",
+                             "Коды завершения", "rezhim-cli limit", "rezhim-cli sweep",
+                             "--format csv", "torque-max=", "--machine ИМЯ", "  3  "}) {
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
     }
     EXPECT_EQ(run("--version").out, std::string("rezhim-cli ") + REZHIM_VERSION + "\n");

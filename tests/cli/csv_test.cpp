@@ -1,3 +1,4 @@
+#include "calcframe/tablecsv.h"
 #include "cli/csv.h"
 
 #include <gtest/gtest.h>
@@ -83,7 +84,7 @@ TEST(CsvField, QuotedOnlyWhenNeededAndReadBackUnchanged) {
     std::vector<std::string> fields;
     for (const auto& [field, written] : cases) {
         std::string out;
-        appendCsvField(out, field);
+        appendCsvField(out, field, ',');
         EXPECT_EQ(out, written);
         line += (fields.empty() ? "" : ",") + out;
         fields.push_back(field);
