@@ -12,7 +12,7 @@ if [[ "$mode" != run && "$mode" != test ]]; then
 fi
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ clang-format qt6-base-dev qt6-svg-dev libgtest-dev
+packages=(cmake ninja-build g++ clang-format qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev
           libgl-dev fonts-dejavu-core libbenchmark-dev nlohmann-json3-dev
           # the users' desktop: Russian locale and Qt's own texts in Russian
           locales qt6-translations-l10n

@@ -8,6 +8,7 @@
 #include "calcframe/resultsgrid.h"
 #include "calcframe/tablecsv.h"
 #include "calcframe/unload.h"
+#include "graph/grafik.h"
 #include "machine/machinecheck.h"
 #include "machine/machinechoice.h"
 #include "shell/parsenumber.h"
@@ -82,6 +83,11 @@ private:
     UserDialogs& dialogs_;
 };
 
+// Every question left unanswered, for reading the boxes without a word to the user.
+struct NoAnswers : CalcAnswers {
+    std::optional<std::string> answer(const Question&) override { return std::nullopt; }
+};
+
 } // namespace
 
 CalcWindow::CalcWindow(const Calculation& calculation, CalcState& state, UserDialogs& dialogs,
@@ -97,10 +103,17 @@ CalcWindow::CalcWindow(const Calculation& calculation, CalcState& state, UserDia
     buildControls();
     buildMenu();
     setTabOrder();
-    // Enter in any box computes, as "РАСЧЁТ" does.
+    // Enter in any box computes, as "РАСЧЁТ" does; an open chart follows every change.
     for (QLineEdit* edit : centralWidget()->findChildren<QLineEdit*>()) {
         connect(edit, &QLineEdit::returnPressed, this, &CalcWindow::MAKE_Click);
+        connect(edit, &QLineEdit::textChanged, this, &CalcWindow::updateGraph);
     }
+    for (QButtonGroup* group : {workOptions_, toolOptions_, choiceOptions_}) {
+        if (group) {
+            connect(group, &QButtonGroup::idToggled, this, &CalcWindow::updateGraph);
+        }
+    }
+    connect(machineChoice_, &QComboBox::currentIndexChanged, this, &CalcWindow::updateGraph);
     // The cursor waits in the first box.
     box(screenOrder().front())->setFocus();
     // A fresh window: headings in row 0 and room for the first result.
@@ -230,6 +243,8 @@ void CalcWindow::buildMenu() {
     save->setShortcut(QKeySequence::Save);
     save->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(save);
+    connect(addItem(bar, actionName("GRAPH", number), "ГРАФИК"), &QAction::triggered, this,
+            &CalcWindow::GRAPH_Click);
     QMenu* exports = bar->addMenu(QStringLiteral("ЭКСПОРТ"));
     exports->setObjectName(actionName("EXPORT", number));
     exports->menuAction()->setObjectName(actionName("EXPORT", number));
@@ -383,21 +398,62 @@ std::optional<CalcInputs> CalcWindow::machineInputs(const Machine*& machine) {
         machineChoice_->setFocus();
         return std::nullopt;
     }
+    return readInputs(Asking::Questions);
+}
+
+std::optional<CalcInputs> CalcWindow::readInputs(Asking asking) {
     // Read as "РАСЧЁТ" reads, for no row: nothing of the table or the program's state changes.
     CalcRequest asked = request();
     asked.row.reset();
     asked.rowCount.reset();
     CalcState scratch = state_;
     InputBoxAnswers answers(dialogs_);
-    const CalcOutcome outcome = runCalculation(calculation_, asked, scratch, answers);
-    showAnswers(asked);
-    if (outcome.status == CalcOutcome::Status::Refused) {
-        refuse(outcome);
+    NoAnswers none;
+    const bool loud = asking == Asking::Questions;
+    const CalcOutcome outcome = runCalculation(calculation_, asked, scratch,
+                                               loud ? static_cast<CalcAnswers&>(answers) : none);
+    if (loud) {
+        showAnswers(asked);
+        if (outcome.status == CalcOutcome::Status::Refused) {
+            refuse(outcome);
+        }
     }
     if (outcome.status != CalcOutcome::Status::Computed) {
         return std::nullopt;
     }
     return outcome.inputs;
+}
+
+void CalcWindow::GRAPH_Click() {
+    const std::optional<CalcInputs> inputs = readInputs(Asking::Questions);
+    if (!inputs) {
+        return;
+    }
+    const Machine* machine = machineChoice_->machine();
+    const std::optional<Machine> chosen = machine ? std::optional(*machine) : std::nullopt;
+    if (!graph_) {
+        graph_ = new GRAFIK(calculation_, *inputs, chosen, dialogs_, this);
+        graph_->setAttribute(Qt::WA_DeleteOnClose);
+        graph_->setWindowFlag(Qt::Window);
+    } else {
+        graph_->setInputs(*inputs);
+        graph_->setMachine(chosen);
+    }
+    graph_->show();
+    graph_->raise();
+    graph_->activateWindow();
+}
+
+void CalcWindow::updateGraph() {
+    if (!graph_) {
+        return;
+    }
+    // No questions here: a missing choice or value leaves the chart as it is until "ГРАФИК".
+    if (const std::optional<CalcInputs> inputs = readInputs(Asking::Nothing)) {
+        graph_->setInputs(*inputs);
+    }
+    const Machine* machine = machineChoice_->machine();
+    graph_->setMachine(machine ? std::optional(*machine) : std::nullopt);
 }
 
 void CalcWindow::PASSPORT_Click() {

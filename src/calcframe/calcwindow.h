@@ -5,6 +5,7 @@
 #include "calcframe/tableexport.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ class QLineEdit;
 class MachineCatalog;
 class MachineChoice;
 struct Machine;
+class GRAFIK;
 class ResultsGrid;
 class UserDialogs;
 struct CalcOutcome;
@@ -65,6 +67,8 @@ public slots:
     void EXPORT_CSV_Click();
     void EXPORT_PDF_Click();
     void PRINT_Click();
+    // "ГРАФИК": the results against one input, in a chart window that follows this one.
+    void GRAPH_Click();
 
 signals:
     // The working file now holds these report bytes; the save dialog takes it from here.
@@ -94,6 +98,12 @@ private:
     // The inputs "РАСЧЁТ" would compute with, its questions asked and its refusals shown, for
     // the chosen machine; nothing when there is no machine or no inputs.
     std::optional<CalcInputs> machineInputs(const Machine*& machine);
+    // The inputs as "РАСЧЁТ" reads them: asking its questions and showing its refusals, or
+    // without a word (then a missing choice or value gives nothing).
+    enum class Asking { Questions, Nothing };
+    std::optional<CalcInputs> readInputs(Asking asking);
+    // The chart follows the boxes, the options and the machine without asking anything.
+    void updateGraph();
     void offerLargest(Key varied);
     // The filled rows under their headings, with the machine's columns when one is chosen.
     std::vector<std::vector<std::string>> exportRows() const;
@@ -122,6 +132,7 @@ private:
 
     TableExport export_;
     MachineChoice* machineChoice_ = nullptr;
+    QPointer<GRAFIK> graph_;
     QLabel* machineLine_ = nullptr;
     std::optional<RowResults> lastResults_; // of the row computed last, for the machine line
     int errorCode_ = 0;

@@ -1,42 +1,55 @@
 #include "calcframe/sweep.h"
 
-#include "calcframe/inputcheck.h"
+#include "calcframe/calculationflow.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-// The message of a box the flow requires, when it holds zero.
-const char* missingMessage(const Calculation& calculation, Key key) {
-    for (const NumericBox& box : calculation.window.boxes) {
-        if (box.key == key && box.missingCode != 0) {
-            return box.missingMessage;
+// Nobody to ask: a value the window would ask for is refused with the message of its box.
+class Unanswered : public CalcAnswers {
+public:
+    std::optional<std::string> answer(const Question& question) override {
+        if (question.kind == Question::Kind::Value) {
+            box = question.box;
         }
+        return std::nullopt;
     }
-    return nullptr;
-}
+    std::optional<std::size_t> box;
+};
 
 } // namespace
 
 SweepPoint sweepPoint(const Calculation& calculation, const CalcInputs& inputs, Key varied,
                       double x) {
+    const WindowDefinition& window = calculation.window;
+    CalcRequest request;
+    for (const NumericBox& box : window.boxes) {
+        request.values.push_back(box.key == varied ? x : inputs[box.key]);
+    }
+    request.work = static_cast<int>(inputs.work);
+    request.tool = static_cast<int>(inputs.tool);
+    CalcState state;
+    if (window.choices) {
+        request.choice = inputs.kind;
+    } else {
+        state.OperationKind = static_cast<std::int16_t>(inputs.kind);
+    }
+    Unanswered nobody;
+    const CalcOutcome outcome = runCalculation(calculation, request, state, nobody);
     SweepPoint point;
     point.x = x;
-    CalcInputs at = inputs;
-    at[varied] = x;
-    if (calculation.deriveInputs) {
-        calculation.deriveInputs(at);
-    }
-    if (x < 0) {
-        point.refusal = negativeValueMessage;
-    } else if (x == 0 && missingMessage(calculation, varied)) {
-        point.refusal = missingMessage(calculation, varied);
-    } else {
-        point.computed = calculation.compute(at);
-        if (!allFinite(point.computed.row)) {
-            point.refusal = calculationErrorMessage;
-        }
+    switch (outcome.status) {
+    case CalcOutcome::Status::Computed:
+        point.computed = *outcome.computed;
+        break;
+    case CalcOutcome::Status::Refused:
+        point.refusal = outcome.message;
+        break;
+    case CalcOutcome::Status::Cancelled:
+        point.refusal = window.boxes[nobody.box.value_or(0)].missingMessage;
+        break;
     }
     return point;
 }
@@ -66,7 +79,7 @@ SweepCurves sweepCurves(const Calculation& calculation, const CalcInputs& inputs
         varied == Key::H ? kmpBandEdges(inputs.work) : std::vector<double>{};
     const auto at = [&](double x) { return sweepPoint(calculation, inputs, varied, x); };
     for (SweepPoint& point : sweepPoints(calculation, inputs, varied, from, to, count)) {
-        if (point.refusal) {
+        if (!point.refusal.empty()) {
             endPiece();
             if (std::find(curves.refusals.begin(), curves.refusals.end(), point.refusal) ==
                 curves.refusals.end()) {

@@ -13,11 +13,12 @@
 struct SweepPoint {
     double x = 0;
     Computed computed;
-    const char* refusal = nullptr;
+    std::string refusal; // empty where computed
 };
 
-// The calculation at one value of the input, exactly as "РАСЧЁТ" computes it there: the derived
-// inputs follow (a drill's depth follows its diameter), and the refusals are those of the flow.
+// The calculation at one value of the input, through the flow of "РАСЧЁТ" itself: the derived
+// inputs follow (a drill's depth follows its diameter), and a value it would refuse or ask for
+// is refused with the window's message, as on the command line.
 SweepPoint sweepPoint(const Calculation& calculation, const CalcInputs& inputs, Key varied,
                       double x);
 

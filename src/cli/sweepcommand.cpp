@@ -169,25 +169,9 @@ int runSweep(std::span<const std::string_view> arguments) {
     bool crossed = false;
     std::vector<const char*> notices; // each once, in the order met
     std::string text;
-    KeyTexts pointTexts = call->texts;
-    std::string pointText;
     for (const SweepPoint& point : points) {
-        RowResults results = point.computed.row;
-        std::string message = point.refusal ? point.refusal : "";
-        // sweepPoint refuses where the formulas cannot go, but calc's flow refuses some of those
-        // points in other words (it names the last empty box, which may be one derived from the
-        // varied key) and, at zero, some more: the boxes the window asks for when empty (the
-        // disc-milling window's, a thread cutter's passes), which calc refuses having no one to
-        // ask. So a refused point, or one at zero, is computed again through calc's own flow,
-        // with the point's value as the key's text.
-        if (point.refusal || point.x == 0) {
-            pointText.clear();
-            appendShortestNumber(pointText, point.x);
-            pointTexts[slot] = pointText;
-            const Outcome exact = calculate(*call->operation, pointTexts);
-            message = exact.error;
-            results = exact.row.results;
-        }
+        const RowResults& results = point.computed.row;
+        const std::string& message = point.refusal;
         std::optional<MachineCheck> check;
         if (!message.empty()) {
             refused = true;

@@ -334,8 +334,8 @@ TEST_F(FrameTest, WindowControlsAndMenus) {
         captions << action->objectName() + " " + caption(action);
     }
     EXPECT_EQ(captions, QStringList({"DATA0 ПОДАЧА И СКОРОСТЬ", "MAKE_01 РАСЧЁТ", "HELP_0 СПРАВКА",
-                                     "SAVE_01 СОХРАНИТЬ", "EXPORT_01 ЭКСПОРТ", "STANOK_01 СТАНОК",
-                                     "EXIT_01 ВЫХОД"}));
+                                     "SAVE_01 СОХРАНИТЬ", "GRAPH_01 ГРАФИК", "EXPORT_01 ЭКСПОРТ",
+                                     "STANOK_01 СТАНОК", "EXIT_01 ВЫХОД"}));
     EXPECT_EQ(control<QLabel>(face, "Label5")->text(), "Предел прочности (МПа)/ твёрдость (HB)");
     EXPECT_EQ(control<QLabel>(face, "Label9")->text(), "НОМЕР СТРОКИ");
 }
