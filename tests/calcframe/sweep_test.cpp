@@ -1,21 +1,16 @@
 #include "calcframe/calculationflow.h"
 #include "calcframe/sweep.h"
+#include "workedexample.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Face milling with a carbide cutter, the worked example's cut, in the given work material.
+// The face-milling example's cut in another work material.
 CalcInputs faceMilling(WorkMaterial work, double strength) {
-    CalcInputs in;
-    in.tool = ToolMaterial::Carbide;
+    CalcInputs in = faceMillingExample();
     in.work = work;
-    const std::pair<Key, double> values[] = {{Key::H, strength}, {Key::D, 100}, {Key::z, 10},
-                                             {Key::B, 50},       {Key::t, 2},   {Key::s, 0.1},
-                                             {Key::v, 100}};
-    for (const auto& [key, value] : values) {
-        in[key] = value;
-    }
+    in[Key::H] = strength;
     return in;
 }
 

@@ -1,5 +1,6 @@
 #include "faultyfolder.h"
 #include "machine/machinecatalog.h"
+#include "machine/testmachines.h"
 #include "windowdriver.h"
 
 #include <QClipboard>
@@ -57,13 +58,7 @@ TEST_F(ExportTest, CsvOfTheWorkedExampleInTheUsersFormat) {
 
     // With a machine, three columns more; the next dialog opens in the folder used last, and so
     // does a program started later.
-    Machine mill;
-    mill.name = "6Р12";
-    mill.power = 7.5;
-    mill.efficiency = 0.8;
-    mill.speedMin = 31.5;
-    mill.speedMax = 1600;
-    ASSERT_EQ(main.machines().add(mill), "");
+    ASSERT_EQ(main.machines().add(mill6R12()), "");
     auto* choice = control<QComboBox>(window, "MACHINE_01");
     choice->setCurrentIndex(choice->findText("6Р12"));
     dialogs.shown.clear();

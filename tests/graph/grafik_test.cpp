@@ -2,7 +2,9 @@
 #include "graph/grafik.h"
 #include "machine/machinecatalog.h"
 #include "machine/machinecheck.h"
+#include "machine/testmachines.h"
 #include "windowdriver.h"
+#include "workedexample.h"
 
 #include <QChart>
 #include <QChartView>
@@ -21,28 +23,10 @@
 
 namespace {
 
-// A knee-type mill: 7,5 kW at η 0,8, so 6 kW at the spindle.
-Machine mill() {
-    Machine machine;
-    machine.name = "6Р12";
-    machine.power = 7.5;
-    machine.efficiency = 0.8;
-    machine.speedMin = 31.5;
-    machine.speedMax = 1600;
-    return machine;
-}
-
-// The face-milling example as the core takes it, the feed `s`.
+// The face-milling example at the feed `s`.
 CalcInputs faceMilling(double s) {
-    CalcInputs in;
-    in.tool = ToolMaterial::Carbide;
-    in.work = WorkMaterial::Steel;
-    const std::pair<Key, double> values[] = {{Key::H, 750}, {Key::D, 100}, {Key::z, 10},
-                                             {Key::B, 50},  {Key::t, 2},   {Key::s, s},
-                                             {Key::v, 100}};
-    for (const auto& [key, value] : values) {
-        in[key] = value;
-    }
+    CalcInputs in = faceMillingExample();
+    in[Key::s] = s;
     return in;
 }
 
@@ -52,7 +36,7 @@ QString number(double value, int decimals) {
 
 class GrafikTest : public WindowTest {
 protected:
-    GrafikTest() { EXPECT_EQ(main.machines().add(mill()), ""); }
+    GrafikTest() { EXPECT_EQ(main.machines().add(mill6R12()), ""); }
     ~GrafikTest() override {
         for (std::size_t i = main.machines().machines().size(); i-- > 0;) {
             main.machines().remove(i);
@@ -121,13 +105,13 @@ TEST_F(GrafikTest, FeedAgainstTheSpindlePower) {
     for (const QPointF& point : points) {
         EXPECT_EQ(point.y(), *calculation(1).compute(faceMilling(point.x())).row.N) << point.x();
     }
-    const double spindle = *spindlePower(mill());
+    const double spindle = *spindlePower(mill6R12());
     const std::vector<QXYSeries*> line = named(chart, "N шпинделя");
     ASSERT_EQ(line.size(), 1u);
     EXPECT_EQ(line[0]->points(), (QList<QPointF>{{0.05, spindle}, {0.4, spindle}}));
 
     // The curve reaches the spindle's power at the largest feed the machine allows.
-    const LargestValue largest = largestValue(calculation(1), faceMilling(0.1), mill(), Key::s);
+    const LargestValue largest = largestValue(calculation(1), faceMilling(0.1), mill6R12(), Key::s);
     ASSERT_TRUE(largest.value);
     EXPECT_EQ(largest.bound, Limit::power);
     EXPECT_NEAR(*largest.value, 0.274718, 1e-6);

@@ -1,6 +1,7 @@
 #include "calcframe/calculation.h"
 #include "machine/machinecheck.h"
 #include "machine/machinelibrary.h"
+#include "workedexample.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -23,14 +24,7 @@ CalcInputs inputsOf(ToolMaterial tool, int kind,
 }
 
 // The worked examples of face milling, turning and drilling.
-const CalcInputs faceMilling = inputsOf(ToolMaterial::Carbide, 0,
-                                        {{Key::H, 750},
-                                         {Key::D, 100},
-                                         {Key::z, 10},
-                                         {Key::B, 50},
-                                         {Key::t, 2},
-                                         {Key::s, 0.1},
-                                         {Key::v, 100}});
+const CalcInputs faceMilling = faceMillingExample();
 const CalcInputs turning =
     inputsOf(ToolMaterial::Carbide, 1,
              {{Key::H, 750}, {Key::D, 50}, {Key::t, 2}, {Key::s, 0.2}, {Key::v, 100}});

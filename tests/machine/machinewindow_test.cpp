@@ -1,18 +1,10 @@
 #include "machine/machinecatalog.h"
+#include "machine/testmachines.h"
 #include "windowdriver.h"
 
 #include <QComboBox>
 
 namespace {
-
-Machine mill6R12() {
-    Machine machine;
-    machine.name = "6Р12";
-    machine.power = 7.5;
-    machine.efficiency = 0.8;
-    machine.speeds = {31.5, 40, 50, 63, 80, 100, 125, 160, 200, 250, 315, 400, 500, 630, 800, 1000};
-    return machine;
-}
 
 class MachineInWindowTest : public WindowTest {
 protected:
@@ -47,13 +39,7 @@ protected:
 TEST_F(MachineInWindowTest, FaceMillingUpToTheSpindlePowerAndBack) {
     CalcWindow* window = open("MAKE_0011", 1);
     chooseMachine(window, 1, "6Р12");
-    fill(window, {{"D_TEXT", "100"},
-                  {"Z_TEXT", "10"},
-                  {"B_TEXT", "50"},
-                  {"T_TEXT", "2"},
-                  {"H_TEXT", "750"},
-                  {"S_TEXT", "0,1"},
-                  {"V_TEXT", "100"}});
+    fillFaceMillingExample(window);
     click(window, "TS_OPT");
     click(window, "ST_OPT");
     choose("MAKE_01", window);
