@@ -13,6 +13,7 @@
 #include "machine/machinechoice.h"
 #include "shell/parsenumber.h"
 #include "shell/userdialogs.h"
+#include "shell/userlocale.h"
 
 #include <QButtonGroup>
 #include <QDate>
@@ -21,7 +22,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -635,8 +635,5 @@ QLineEdit* CalcWindow::box(const std::string& name) const {
 }
 
 char CalcWindow::decimalSeparator() const {
-    // The user's locale decides, a comma in a Russian one.
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode())
-                                                         : '.';
+    return userDecimalSeparator();
 }

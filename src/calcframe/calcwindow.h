@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calcframe/calculation.h"
+#include "calcframe/exportfiles.h"
 #include "calcframe/resultstable.h"
-#include "calcframe/tableexport.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -130,7 +130,7 @@ private:
     QButtonGroup* choiceOptions_ = nullptr;
     ResultsGrid* grid_ = nullptr;
 
-    TableExport export_;
+    ExportFiles export_;
     MachineChoice* machineChoice_ = nullptr;
     QPointer<GRAFIK> graph_;
     QLabel* machineLine_ = nullptr;

@@ -1,16 +1,16 @@
 #include "graph/grafik.h"
 
+#include "calcframe/exportfiles.h"
 #include "calcframe/numberformat.h"
 #include "calcframe/sweep.h"
 #include "machine/machinecheck.h"
 #include "shell/userdialogs.h"
+#include "shell/userlocale.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,9 +21,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScatterSeries>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
@@ -70,14 +68,8 @@ QString fromStd(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-char decimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode())
-                                                         : '.';
-}
-
 QString fixed(double value, int decimals) {
-    return fromStd(fixedText(value, decimals, decimalSeparator()));
+    return fromStd(fixedText(value, decimals, userDecimalSeparator()));
 }
 
 // The input's letter as the handbook writes it.
@@ -345,7 +337,7 @@ void GRAFIK::resetRange() {
     const double x = inputs_[varied()];
     const QSignalBlocker fromBlocker(from_);
     const QSignalBlocker toBlocker(to_);
-    const char separator = decimalSeparator();
+    const char separator = userDecimalSeparator();
     from_->setText(fromStd(plainText(x > 0 ? x / 2 : 0, separator)));
     to_->setText(fromStd(plainText(x > 0 ? 2 * x : 1, separator)));
     inputAxis_->setTitleText(vary_->currentText());
@@ -686,39 +678,21 @@ void GRAFIK::showValuesAt(double x) {
 }
 
 void GRAFIK::save(const char* format) {
-    const QString upper = QString::fromUtf8(format);
-    const QString suffix = upper.toLower();
-    // The folder the tables were exported to last, shared with them.
-    QSettings settings(QStringLiteral("rezhim"), QStringLiteral("rezhim"));
-    const QString folderKey = QStringLiteral("export/folder");
-    const QString folder = settings.value(folderKey, QDir::homePath()).toString();
-    const std::optional<QString> path =
-        dialogs_.saveFileName(upper, QDir(folder).filePath(QStringLiteral("grafik.") + suffix),
-                              QStringLiteral("%1 (*.%2)").arg(upper, suffix));
-    if (!path) {
-        return;
-    }
-    settings.setValue(folderKey, QFileInfo(*path).absolutePath());
-    // Written whole or not at all, as the tables are.
-    QSaveFile file(*path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written && suffix == QStringLiteral("png")) {
-        written = view_->grab().save(&file, "PNG");
-    } else if (written) {
+    const QString type = QString::fromUtf8(format);
+    ExportFiles(dialogs_).saveFile(type, QStringLiteral("grafik"), [this, &type](QIODevice& file) {
+        if (type == QStringLiteral("PNG")) {
+            return view_->grab().save(&file, "PNG");
+        }
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
         svg.setSize(view_->size());
         svg.setViewBox(QRect(QPoint(), view_->size()));
         svg.setTitle(windowTitle());
         QPainter painter;
-        written = painter.begin(&svg);
-        if (written) {
-            view_->render(&painter);
-            written = painter.end();
+        if (!painter.begin(&svg)) {
+            return false;
         }
-    }
-    if (!written || !file.commit()) {
-        file.cancelWriting();
-        dialogs_.message(QStringLiteral("НЕ УДАЛОСЬ ЗАПИСАТЬ ФАЙЛ %1!!!").arg(*path));
-    }
+        view_->render(&painter);
+        return painter.end();
+    });
 }

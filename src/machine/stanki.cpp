@@ -3,6 +3,7 @@
 #include "calcframe/numberformat.h"
 #include "machine/machinecatalog.h"
 #include "shell/userdialogs.h"
+#include "shell/userlocale.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -43,10 +43,7 @@ STANKI::STANKI(MachineCatalog& catalog, UserDialogs& dialogs, QWidget* parent)
     setWindowTitle(QStringLiteral("Станки"));
     setModal(false);
     // Numbers are shown in the user's format, a comma on a Russian desktop; either is read back.
-    const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point[0].unicode() < 128) {
-        decimalSeparator_ = static_cast<char>(point[0].unicode());
-    }
+    decimalSeparator_ = userDecimalSeparator();
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("MachineList"));
