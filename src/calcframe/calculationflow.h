@@ -23,6 +23,19 @@ public:
     virtual std::optional<std::string> answer(const Question& question) = 0;
 };
 
+// Nobody to ask: every question goes unanswered, which cancels the calculation; the box a value
+// was asked for is kept, so that its message can be given instead.
+class Unanswered : public CalcAnswers {
+public:
+    std::optional<std::string> answer(const Question& question) override {
+        if (question.kind == Question::Kind::Value) {
+            box = question.box;
+        }
+        return std::nullopt;
+    }
+    std::optional<std::size_t> box;
+};
+
 // What a front end hands to one calculation; the questions fill in what was missing.
 struct CalcRequest {
     std::vector<double> values;            // one per box of the window, as read

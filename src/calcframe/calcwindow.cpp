@@ -83,11 +83,6 @@ private:
     UserDialogs& dialogs_;
 };
 
-// Every question left unanswered, for reading the boxes without a word to the user.
-struct NoAnswers : CalcAnswers {
-    std::optional<std::string> answer(const Question&) override { return std::nullopt; }
-};
-
 } // namespace
 
 CalcWindow::CalcWindow(const Calculation& calculation, CalcState& state, UserDialogs& dialogs,
@@ -408,7 +403,7 @@ std::optional<CalcInputs> CalcWindow::readInputs(Asking asking) {
     asked.rowCount.reset();
     CalcState scratch = state_;
     InputBoxAnswers answers(dialogs_);
-    NoAnswers none;
+    Unanswered none;
     const bool loud = asking == Asking::Questions;
     const CalcOutcome outcome = runCalculation(calculation_, asked, scratch,
                                                loud ? static_cast<CalcAnswers&>(answers) : none);

@@ -12,8 +12,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 std::optional<std::string> readFileBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -25,6 +23,8 @@ std::optional<std::string> readFileBytes(const fs::path& path) {
     }
     return bytes;
 }
+
+namespace {
 
 fs::path folderOf(const fs::path& path) {
     const fs::path folder = path.parent_path();

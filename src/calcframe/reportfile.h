@@ -1,11 +1,15 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 // The working file the report is first written to, in the current folder, before the user picks
 // where it goes.
 inline constexpr const char* workingReportName = "noname.txt";
+
+// The whole file as bytes; nothing when it cannot be read.
+std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
 // Writes `bytes` as the file, created anew, in one step: they go to a file of a unique name in the
 // same folder, which then replaces `path`. False when they cannot be written completely; then

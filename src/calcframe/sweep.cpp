@@ -5,22 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// Nobody to ask: a value the window would ask for is refused with the message of its box.
-class Unanswered : public CalcAnswers {
-public:
-    std::optional<std::string> answer(const Question& question) override {
-        if (question.kind == Question::Kind::Value) {
-            box = question.box;
-        }
-        return std::nullopt;
-    }
-    std::optional<std::size_t> box;
-};
-
-} // namespace
-
 SweepPoint sweepPoint(const Calculation& calculation, const CalcInputs& inputs, Key varied,
                       double x) {
     const WindowDefinition& window = calculation.window;
@@ -43,6 +27,7 @@ SweepPoint sweepPoint(const Calculation& calculation, const CalcInputs& inputs, 
     switch (outcome.status) {
     case CalcOutcome::Status::Computed:
         point.computed = *outcome.computed;
+        point.inputs = outcome.inputs;
         break;
     case CalcOutcome::Status::Refused:
         point.refusal = outcome.message;

@@ -13,6 +13,7 @@
 struct SweepPoint {
     double x = 0;
     Computed computed;
+    CalcInputs inputs;   // what the formulas ran on, where computed
     std::string refusal; // empty where computed
 };
 

@@ -10,19 +10,6 @@
 
 namespace {
 
-// In the order of machineKeyNames.
-enum class MachineKey { power, efficiency, speeds, speedMin, speedMax, torqueMax, forceMax };
-
-// The machine's number fields by key; the speeds are a list.
-constexpr std::array<std::pair<MachineKey, std::optional<double> Machine::*>, 6> numberFields{{
-    {MachineKey::power, &Machine::power},
-    {MachineKey::efficiency, &Machine::efficiency},
-    {MachineKey::speedMin, &Machine::speedMin},
-    {MachineKey::speedMax, &Machine::speedMax},
-    {MachineKey::torqueMax, &Machine::torqueMax},
-    {MachineKey::forceMax, &Machine::forceMax},
-}};
-
 std::optional<std::size_t> machineKeyIndex(std::string_view name) {
     const auto found = std::find(machineKeyNames.begin(), machineKeyNames.end(), name);
     if (found == machineKeyNames.end()) {
@@ -38,22 +25,15 @@ MachineArguments refused(std::string message, ExitCode code = exitRefused) {
     return out;
 }
 
-std::string notANumber(std::size_t key, std::string_view text) {
-    return "НЕВЕРНОЕ ЧИСЛО: " + std::string(machineKeyNames[key]) + "=" + std::string(text) + "!!!";
+std::string notANumber(std::string_view key, std::string_view text) {
+    return "НЕВЕРНОЕ ЧИСЛО: " + std::string(key) + "=" + std::string(text) + "!!!";
 }
 
-// "12.5;16;20": numbers with a point between semicolons; empty items are skipped. The order is
-// kept, so that machineError refuses a list out of order, a likely typo.
+// "12.5;16;20": numbers with a point between semicolons. The order is kept, so that
+// machineError refuses a list out of order, a likely typo.
 std::optional<std::vector<double>> speedList(std::string_view text) {
     std::vector<double> speeds;
-    while (!text.empty()) {
-        const auto separator = text.find(';');
-        const std::string_view item = text.substr(0, separator);
-        text =
-            separator == std::string_view::npos ? std::string_view() : text.substr(separator + 1);
-        if (item.empty()) {
-            continue;
-        }
+    for (const std::string_view item : speedListItems(text)) {
         const auto speed = plainNumber(item);
         if (!speed) {
             return std::nullopt;
@@ -66,24 +46,24 @@ std::optional<std::vector<double>> speedList(std::string_view text) {
 MachineArguments machineOfKeys(const MachineKeys& keys) {
     Machine machine;
     bool any = false;
-    const auto given = [&keys](MachineKey key) {
-        const auto& text = keys.texts[static_cast<std::size_t>(key)];
+    const auto given = [&keys](std::string_view key) {
+        const auto& text = keys.texts[*machineKeyIndex(key)];
         return text && !text->empty() ? text : std::nullopt;
     };
-    for (const auto& [key, field] : numberFields) {
+    for (const auto& [key, field] : machineNumberFields) {
         if (const auto text = given(key)) {
             const auto number = plainNumber(*text);
             if (!number) {
-                return refused(notANumber(static_cast<std::size_t>(key), *text));
+                return refused(notANumber(key, *text));
             }
             machine.*field = *number;
             any = true;
         }
     }
-    if (const auto text = given(MachineKey::speeds)) {
+    if (const auto text = given(machineSpeedsName)) {
         auto speeds = speedList(*text);
         if (!speeds) {
-            return refused(notANumber(static_cast<std::size_t>(MachineKey::speeds), *text));
+            return refused(notANumber(machineSpeedsName, *text));
         }
         machine.speeds = std::move(*speeds);
         any = any || !machine.speeds.empty();

@@ -101,15 +101,6 @@ std::string unvariedReason(const Operation& operation, Key key) {
     return {};
 }
 
-// The point's inputs as the calculation saw them, for the diameter of the passport speed.
-CalcInputs pointInputs(const Calculation& calc, CalcInputs inputs, Key key, double x) {
-    inputs[key] = x;
-    if (calc.deriveInputs) {
-        calc.deriveInputs(inputs);
-    }
-    return inputs;
-}
-
 } // namespace
 
 int runSweep(std::span<const std::string_view> arguments) {
@@ -194,8 +185,7 @@ int runSweep(std::span<const std::string_view> arguments) {
             appendShortestNumber(text, point.x);
             appendRawResults(text, message.empty() ? results : RowResults{});
             if (check) {
-                appendMachineJson(text, *machine, *check, results,
-                                  pointInputs(calc, outcome.inputs, range->key, point.x)[Key::D]);
+                appendMachineJson(text, *machine, *check, results, point.inputs[Key::D]);
             }
             if (!message.empty()) {
                 text += ", \"error\": ";

@@ -64,12 +64,8 @@ std::size_t axisIndex(Axis axis) {
     return static_cast<std::size_t>(axis);
 }
 
-QString fromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString fixed(double value, int decimals) {
-    return fromStd(fixedText(value, decimals, userDecimalSeparator()));
+    return QString::fromStdString(fixedText(value, decimals, userDecimalSeparator()));
 }
 
 // The input's letter as the handbook writes it.
@@ -80,7 +76,7 @@ QString symbol(Key key) {
     case Key::passes:
         return QStringLiteral("i");
     default:
-        return fromStd(keyNames[static_cast<std::size_t>(key)]);
+        return QString::fromStdString(std::string(keyNames[static_cast<std::size_t>(key)]));
     }
 }
 
@@ -338,8 +334,8 @@ void GRAFIK::resetRange() {
     const QSignalBlocker fromBlocker(from_);
     const QSignalBlocker toBlocker(to_);
     const char separator = userDecimalSeparator();
-    from_->setText(fromStd(plainText(x > 0 ? x / 2 : 0, separator)));
-    to_->setText(fromStd(plainText(x > 0 ? 2 * x : 1, separator)));
+    from_->setText(QString::fromStdString(plainText(x > 0 ? x / 2 : 0, separator)));
+    to_->setText(QString::fromStdString(plainText(x > 0 ? 2 * x : 1, separator)));
     inputAxis_->setTitleText(vary_->currentText());
 }
 
@@ -376,7 +372,7 @@ void GRAFIK::redraw() {
     const std::optional<double> to = machineNumber(toText.toStdString());
     // A range being typed is not drawn until it is one; the chart keeps the last one till then.
     if (!from || !to) {
-        notes_->setText(fromStd(
+        notes_->setText(QString::fromStdString(
             notANumberMessage(from ? "ДО" : "ОТ", (from ? toText : fromText).toStdString())));
         return;
     }

@@ -152,19 +152,29 @@ std::optional<double> machineNumber(std::string_view text) {
     return value;
 }
 
-SpeedList parseSpeedList(std::string_view text) {
-    SpeedList out;
+std::vector<std::string_view> speedListItems(std::string_view text) {
+    std::vector<std::string_view> items;
     while (!text.empty()) {
         const auto separator = text.find(';');
-        const std::string_view item = trimmed(text.substr(0, separator));
+        const std::string_view item = text.substr(0, separator);
         text =
             separator == std::string_view::npos ? std::string_view() : text.substr(separator + 1);
-        if (item.empty()) {
-            continue;
+        if (!item.empty()) {
+            items.push_back(item);
+        }
+    }
+    return items;
+}
+
+SpeedList parseSpeedList(std::string_view text) {
+    SpeedList out;
+    for (const std::string_view item : speedListItems(text)) {
+        if (trimmed(item).empty()) {
+            continue; // "40; 50; " typed with a space after the last separator
         }
         const std::optional<double> speed = machineNumber(item);
         if (!speed) {
-            out.badItem = std::string(item);
+            out.badItem = std::string(trimmed(item));
             return out;
         }
         out.speeds.push_back(*speed);

@@ -21,6 +21,26 @@ struct Machine {
     bool operator==(const Machine&) const = default;
 };
 
+// A machine's number fields by the names the library file and the command line's keys give
+// them; the passport's speed list is `machineSpeedsName`.
+struct MachineNumberField {
+    std::string_view name;
+    std::optional<double> Machine::*field;
+};
+inline constexpr std::array<MachineNumberField, 6> machineNumberFields{{
+    {"power", &Machine::power},
+    {"efficiency", &Machine::efficiency},
+    {"nmin", &Machine::speedMin},
+    {"nmax", &Machine::speedMax},
+    {"torque-max", &Machine::torqueMax},
+    {"force-max", &Machine::forceMax},
+}};
+inline constexpr std::string_view machineSpeedsName = "speeds";
+
+// The items of a speed list typed as "12,5; 16; 20", split at ";" and kept as typed, spaces
+// included; empty items (a trailing ";") are skipped.
+std::vector<std::string_view> speedListItems(std::string_view text);
+
 // The power the spindle delivers, Nдв·η, kW; nothing without both.
 std::optional<double> spindlePower(const Machine& machine);
 

@@ -7,32 +7,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 namespace {
 
 using nlohmann::json;
 
-// The file's keys, the same as the command line's machine keys.
+// The file's keys: the machine's name, and its fields by the names the command line gives them.
 constexpr const char* nameKey = "name";
-constexpr const char* powerKey = "power";
-constexpr const char* efficiencyKey = "efficiency";
-constexpr const char* speedsKey = "speeds";
-constexpr const char* speedMinKey = "nmin";
-constexpr const char* speedMaxKey = "nmax";
-constexpr const char* torqueKey = "torque-max";
-constexpr const char* forceKey = "force-max";
-
-const std::array<std::pair<const char*, std::optional<double> Machine::*>, 6> numberFields{{
-    {powerKey, &Machine::power},
-    {efficiencyKey, &Machine::efficiency},
-    {speedMinKey, &Machine::speedMin},
-    {speedMaxKey, &Machine::speedMax},
-    {torqueKey, &Machine::torqueMax},
-    {forceKey, &Machine::forceMax},
-}};
 
 std::string withoutExclamations(std::string message) {
     while (!message.empty() && message.back() == '!') {
@@ -52,15 +34,15 @@ std::string readMachine(const json& entry, Machine& machine) {
         }
         machine.name = name->get<std::string>();
     }
-    for (const auto& [key, field] : numberFields) {
+    for (const auto& [key, field] : machineNumberFields) {
         if (const auto value = entry.find(key); value != entry.end()) {
             if (!value->is_number()) {
-                return std::string("ПОЛЕ \"") + key + "\" НЕ ЧИСЛО";
+                return "ПОЛЕ \"" + std::string(key) + "\" НЕ ЧИСЛО";
             }
             machine.*field = value->get<double>();
         }
     }
-    if (const auto speeds = entry.find(speedsKey); speeds != entry.end()) {
+    if (const auto speeds = entry.find(machineSpeedsName); speeds != entry.end()) {
         if (!speeds->is_array()) {
             return "ЧАСТОТЫ ВРАЩЕНИЯ НЕ СПИСОК";
         }
@@ -126,13 +108,13 @@ std::string libraryJson(const std::vector<Machine>& machines) {
     json list = json::array();
     for (const Machine& machine : machines) {
         json entry = {{nameKey, machine.name}};
-        for (const auto& [key, field] : numberFields) {
+        for (const auto& [key, field] : machineNumberFields) {
             if (machine.*field) {
                 entry[key] = *(machine.*field);
             }
         }
         if (!machine.speeds.empty()) {
-            entry[speedsKey] = machine.speeds;
+            entry[machineSpeedsName] = machine.speeds;
         }
         list.push_back(std::move(entry));
     }
@@ -168,10 +150,8 @@ LoadedLibrary loadLibrary(const std::filesystem::path& path) {
     if (!std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
         return {};
     }
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    ParsedLibrary parsed = file ? parseLibraryJson(text.str()) : invalid("ФАЙЛ НЕ ЧИТАЕТСЯ");
+    const std::optional<std::string> text = readFileBytes(path);
+    ParsedLibrary parsed = text ? parseLibraryJson(*text) : invalid("ФАЙЛ НЕ ЧИТАЕТСЯ");
     if (parsed.problem.empty()) {
         return {std::move(parsed.machines), {}};
     }

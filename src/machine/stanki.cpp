@@ -17,10 +17,6 @@
 
 namespace {
 
-QString fromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLineEdit* field(const char* name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromUtf8(name));
@@ -161,7 +157,7 @@ void STANKI::listMachines() {
 
 void STANKI::showMachine(int row) {
     const auto number = [this](const std::optional<double>& value) {
-        return value ? fromStd(plainText(*value, decimalSeparator_)) : QString();
+        return value ? QString::fromStdString(plainText(*value, decimalSeparator_)) : QString();
     };
     const Machine machine = row >= 0 && static_cast<std::size_t>(row) < catalog_.machines().size()
                                 ? catalog_.machines()[static_cast<std::size_t>(row)]
@@ -169,7 +165,7 @@ void STANKI::showMachine(int row) {
     name_->setText(QString::fromStdString(machine.name));
     power_->setText(number(machine.power));
     efficiency_->setText(number(machine.efficiency));
-    speeds_->setText(fromStd(speedListText(machine.speeds, decimalSeparator_)));
+    speeds_->setText(QString::fromStdString(speedListText(machine.speeds, decimalSeparator_)));
     speeds_->setCursorPosition(0); // the lowest speeds in sight should the list not fit
     speedMin_->setText(number(machine.speedMin));
     speedMax_->setText(number(machine.speedMax));
@@ -190,8 +186,10 @@ void STANKI::showRangeOfList() {
     }
     const SpeedList parsed = parseSpeedList(speeds_->text().toStdString());
     const bool ends = !parsed.badItem && !parsed.speeds.empty();
-    speedMin_->setText(ends ? fromStd(plainText(parsed.speeds.front(), decimalSeparator_)) : "");
-    speedMax_->setText(ends ? fromStd(plainText(parsed.speeds.back(), decimalSeparator_)) : "");
+    speedMin_->setText(
+        ends ? QString::fromStdString(plainText(parsed.speeds.front(), decimalSeparator_)) : "");
+    speedMax_->setText(
+        ends ? QString::fromStdString(plainText(parsed.speeds.back(), decimalSeparator_)) : "");
 }
 
 void STANKI::updateButtons() {
@@ -208,7 +206,7 @@ bool STANKI::readNumber(QLineEdit* edit, std::string_view field, std::optional<d
     }
     value = machineNumber(text.toStdString());
     if (!value) {
-        dialogs_.message(fromStd(notANumberMessage(field, text.toStdString())));
+        dialogs_.message(QString::fromStdString(notANumberMessage(field, text.toStdString())));
         edit->setFocus();
         return false;
     }
@@ -219,7 +217,7 @@ bool STANKI::refused(const std::string& error) {
     if (error.empty()) {
         return false;
     }
-    dialogs_.message(fromStd(error));
+    dialogs_.message(QString::fromStdString(error));
     return true;
 }
 
@@ -233,7 +231,8 @@ std::optional<Machine> STANKI::typedMachine() {
     if (!speeds_->text().trimmed().isEmpty()) {
         SpeedList list = parseSpeedList(speeds_->text().toStdString());
         if (list.badItem) {
-            dialogs_.message(fromStd(notANumberMessage(machinefield::speeds, *list.badItem)));
+            dialogs_.message(
+                QString::fromStdString(notANumberMessage(machinefield::speeds, *list.badItem)));
             speeds_->setFocus();
             return std::nullopt;
         }
@@ -256,7 +255,8 @@ void STANKI::generateSpeeds() {
     if (!speeds_->text().trimmed().isEmpty()) {
         const SpeedList list = parseSpeedList(speeds_->text().toStdString());
         if (list.badItem) {
-            dialogs_.message(fromStd(notANumberMessage(machinefield::speeds, *list.badItem)));
+            dialogs_.message(
+                QString::fromStdString(notANumberMessage(machinefield::speeds, *list.badItem)));
             speeds_->setFocus();
             return;
         }
@@ -285,7 +285,7 @@ void STANKI::generateSpeeds() {
                              .arg(QString::fromUtf8(series.name)));
         return;
     }
-    speeds_->setText(fromStd(speedListText(speeds, decimalSeparator_)));
+    speeds_->setText(QString::fromStdString(speedListText(speeds, decimalSeparator_)));
     speeds_->setCursorPosition(0);
     speeds_->setFocus();
 }

@@ -24,9 +24,7 @@ RowResults calculated(const Calculation& calculation, const CalcInputs& in, int 
     request.tool = static_cast<int>(in.tool);
     CalcState state;
     state.OperationKind = static_cast<std::int16_t>(kind);
-    struct NoAnswers : CalcAnswers {
-        std::optional<std::string> answer(const Question&) override { return std::nullopt; }
-    } none;
+    Unanswered none;
     const CalcOutcome outcome = runCalculation(calculation, request, state, none);
     EXPECT_EQ(outcome.status, CalcOutcome::Status::Computed) << outcome.message;
     return outcome.row.results;

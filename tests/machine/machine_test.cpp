@@ -1,4 +1,5 @@
 #include "calcframe/calculation.h"
+#include "calcframe/reportfile.h"
 #include "machine/machinecheck.h"
 #include "machine/machinelibrary.h"
 #include "workedexample.h"
@@ -7,7 +8,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
@@ -320,10 +320,7 @@ protected:
     void TearDown() override { std::filesystem::remove_all(folder_); }
 
     static std::string read(const std::filesystem::path& path) {
-        std::ifstream file(path, std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        return text.str();
+        return readFileBytes(path).value_or("(none)");
     }
     void write(const std::string& text) {
         std::filesystem::create_directories(path_.parent_path());
