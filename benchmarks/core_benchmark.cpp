@@ -3,18 +3,18 @@
 // the batch path from CSV text in memory to CSV text, the way `rezhim-cli batch` runs it but
 // without the disk, with and without a machine to check every row against; the time of one
 // search for the largest feed or speed a machine allows; and of one sweep of a chart's points.
-#include "calcframe/sweep.h"
-#include "cli/batchcalculation.h"
-#include "cli/keyarguments.h"
-#include "cli/operations.h"
-#include "holes/holemaking.h"
-#include "machine/machinecheck.h"
-#include "milling/cylindricalmilling.h"
-#include "milling/discmilling.h"
-#include "milling/endmilling.h"
-#include "milling/facemilling.h"
-#include "threads/threadcutting.h"
-#include "turning/turning.h"
+#include "app/cli/batchcalculation.h"
+#include "app/cli/keyarguments.h"
+#include "app/cli/operations.h"
+#include "core/machine/machinecheck.h"
+#include "core/operations/holes/holemaking.h"
+#include "core/operations/milling/cylindricalmilling.h"
+#include "core/operations/milling/discmilling.h"
+#include "core/operations/milling/endmilling.h"
+#include "core/operations/milling/facemilling.h"
+#include "core/operations/threads/threadcutting.h"
+#include "core/operations/turning/turning.h"
+#include "core/plot/sweep.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

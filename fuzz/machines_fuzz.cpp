@@ -1,6 +1,6 @@
 // Any bytes as the machine library file: they are refused with a reason, or give machines that
 // pass the checks and come back the same from the text the program would write of them.
-#include "machine/machinelibrary.h"
+#include "core/machine/machinelibrary.h"
 
 #include <cstdint>
 #include <cstdlib>

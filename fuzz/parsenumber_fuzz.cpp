@@ -1,7 +1,7 @@
 // Any text typed into a numeric box, the row-number box or an input box: reading it never fails,
 // and what it reads formats and reads back consistently.
-#include "calcframe/numberformat.h"
-#include "shell/parsenumber.h"
+#include "core/calc/numberformat.h"
+#include "core/calc/parsenumber.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Any UTF-8 text given to the report encoder: it comes out as windows-1251 that decodes back to
 // the same text, or it is refused; nothing in between.
-#include "calcframe/report.h"
+#include "core/output/report.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -52,7 +52,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build"
 
 if [[ "$mode" == run ]]; then
-    exec "$build/src/rezhim"
+    exec "$build/rezhim"
 fi
 
 # Every source file keeps the project's format.

@@ -1,0 +1,137 @@
+#include "app/cli/batchcalculation.h"
+
+#include "app/cli/chunkwriter.h"
+#include "core/calc/numberformat.h"
+#include "core/output/tablecsv.h"
+
+namespace {
+
+constexpr std::string_view resultColumns = ",n,Pz,Py,Px,M,N,error\n";
+constexpr std::string_view checkedColumns = ",n,Pz,Py,Px,M,N,Nspindle,load,violations,error\n";
+
+// The columns of the input as read, as many as the header has, so that every output row lines up.
+void appendInputColumns(std::string& out, std::span<const std::string_view> record,
+                        std::size_t count) {
+    for (std::size_t column = 0; column < count; ++column) {
+        if (column > 0) {
+            out += ',';
+        }
+        if (column < record.size()) {
+            appendCsvField(out, record[column], ',');
+        }
+    }
+}
+
+// The operation named in a row; most files repeat one name, so the last one found is kept.
+class OperationLookup {
+public:
+    const Operation* find(std::string_view name) {
+        if (last_ == nullptr || last_->name != name) {
+            last_ = findOperation(name);
+        }
+        return last_;
+    }
+
+private:
+    const Operation* last_ = nullptr;
+};
+
+} // namespace
+
+BatchCalculation::BatchCalculation(CsvReader& input, CsvColumns columns, std::string headerLine,
+                                   std::optional<Machine> machine)
+    : input_(&input)
+    , columns_(std::move(columns))
+    , headerLine_(std::move(headerLine))
+    , machine_(std::move(machine)) {}
+
+std::optional<BatchCalculation> BatchCalculation::begin(CsvReader& input, std::string& error,
+                                                        std::optional<Machine> machine) {
+    const CsvReader::Status status = input.next();
+    if (status != CsvReader::Status::Record) {
+        error = status == CsvReader::Status::End ? "В ФАЙЛЕ CSV НЕТ ЗАГОЛОВКА!!!"
+                                                 : readFailureMessage(status, "ЗАГОЛОВКЕ");
+        return std::nullopt;
+    }
+    auto columns = CsvColumns::read(input.fields(), true, error);
+    if (!columns) {
+        return std::nullopt;
+    }
+    std::string headerLine;
+    appendInputColumns(headerLine, input.fields(), columns->count());
+    headerLine += machine ? checkedColumns : resultColumns;
+    return BatchCalculation(input, std::move(*columns), std::move(headerLine), std::move(machine));
+}
+
+BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
+    output.append(headerLine_);
+    ChunkWriter writer(output, machine_ ? &*machine_ : nullptr);
+    ComputedRows* chunk = writer.emptyChunk();
+
+    BatchSummary summary;
+    // The number cells of a refused row stay empty.
+    const std::string_view emptyCells = machine_ ? ",,,,,,,,,," : ",,,,,,,";
+    const auto refuse = [&](std::string_view message) {
+        std::string& text = chunk->text;
+        text += emptyCells;
+        appendCsvField(text, message, ',');
+        text += '\n';
+        chunk->rows.push_back({text.size(), false, {}, nullptr});
+        ++summary.refused;
+    };
+    OperationLookup lookup;
+    KeyTexts texts{};
+    CsvReader::Status status = CsvReader::Status::End;
+    while (!writer.failed() && (status = input_->next()) == CsvReader::Status::Record) {
+        const auto record = input_->fields();
+        ++summary.rows;
+        if (const std::string_view verbatim = input_->verbatimText();
+            !verbatim.empty() && record.size() == columns_.count()) {
+            chunk->text += verbatim;
+        } else {
+            appendInputColumns(chunk->text, record, columns_.count());
+        }
+        const Operation* operation = nullptr;
+        if (record.size() != columns_.count()) {
+            refuse("ЧИСЛО ПОЛЕЙ СТРОКИ НЕ РАВНО ЧИСЛУ СТОЛБЦОВ ЗАГОЛОВКА!!!");
+        } else if (const std::string_view name = columns_.operationText(record); name.empty()) {
+            refuse("ВЫ НЕ ЗАДАЛИ ОПЕРАЦИЮ!!!");
+        } else if ((operation = lookup.find(name)) == nullptr) {
+            refuse("НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + std::string(name) + "!!!");
+        } else {
+            columns_.keyTexts(record, texts);
+            const Outcome outcome = calculate(*operation, texts);
+            if (!outcome.error.empty()) {
+                refuse(outcome.error);
+            } else {
+                chunk->rows.push_back({chunk->text.size(), true, outcome.row.results,
+                                       &calculation(operation->window)});
+                if (outcome.notice != nullptr) {
+                    std::fprintf(notices, "СТРОКА %s: %s\n",
+                                 integerText(static_cast<long long>(summary.rows)).c_str(),
+                                 outcome.notice);
+                }
+            }
+        }
+        if (chunk->full()) {
+            writer.write(chunk);
+            chunk = writer.emptyChunk();
+        }
+    }
+    writer.write(chunk);
+
+    const bool written = writer.finish();
+    summary.crossed = writer.crossedRows();
+    if (!written || !output.flush()) {
+        summary.status = BatchSummary::Status::WriteFailed;
+    } else if (status != CsvReader::Status::End) {
+        summary.status = BatchSummary::Status::BadInput;
+        summary.message = readFailureMessage(
+            status, "СТРОКЕ " + integerText(static_cast<long long>(summary.rows + 1)));
+    } else {
+        summary.status = summary.refused > 0   ? BatchSummary::Status::SomeRefused
+                         : summary.crossed > 0 ? BatchSummary::Status::SomeCrossed
+                                               : BatchSummary::Status::AllComputed;
+    }
+    return summary;
+}

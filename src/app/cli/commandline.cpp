@@ -1,0 +1,68 @@
+#include "app/cli/commandline.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace {
+
+// The flags followed by a value of their own.
+struct ValueFlag {
+    std::string_view name;
+    CommandFlag flag;
+    std::optional<std::string_view> CommandArguments::*value;
+    std::string_view missing; // when the call ends after the flag
+};
+constexpr std::array<ValueFlag, 5> valueFlags{{
+    {"-o", flagOutput, &CommandArguments::output, "НЕ ЗАДАН ФАЙЛ ПОСЛЕ КЛЮЧА "},
+    {"--machine", flagMachine, &CommandArguments::machine, "НЕ ЗАДАНО ИМЯ СТАНКА ПОСЛЕ КЛЮЧА "},
+    {"--machines", flagMachine, &CommandArguments::machines, "НЕ ЗАДАН ФАЙЛ ПОСЛЕ КЛЮЧА "},
+    {"--vary", flagVary, &CommandArguments::vary, "НЕ ЗАДАНО, ЧТО МЕНЯТЬ, ПОСЛЕ КЛЮЧА "},
+    {"--format", flagFormat, &CommandArguments::format, "НЕ ЗАДАН ФОРМАТ ПОСЛЕ КЛЮЧА "},
+}};
+
+} // namespace
+
+int usageError(std::string_view message) {
+    std::fprintf(stderr, "%.*s\nСправка: rezhim-cli --help\n", static_cast<int>(message.size()),
+                 message.data());
+    return exitUsage;
+}
+
+int refusal(std::string_view message) {
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
+    return exitRefused;
+}
+
+CommandArguments splitArguments(std::span<const std::string_view> arguments, unsigned accepted) {
+    CommandArguments result;
+    const auto refuse = [&result](std::string_view text, std::string_view argument) {
+        result.error = std::string(text) + std::string(argument) + "!!!";
+        return result;
+    };
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        // Names, files and key=value pairs never start with "-"; a lone "-" is not a flag either.
+        if (argument.size() < 2 || argument.front() != '-') {
+            result.positional.push_back(argument);
+            continue;
+        }
+        const auto valueFlag =
+            std::find_if(valueFlags.begin(), valueFlags.end(), [&](const ValueFlag& flag) {
+                return flag.name == argument && (accepted & flag.flag) && !(result.*flag.value);
+            });
+        if (argument == "--json" && (accepted & flagJson) && !result.json) {
+            result.json = true;
+        } else if (argument == "--comma" && (accepted & flagComma) && !result.comma) {
+            result.comma = true;
+        } else if (valueFlag != valueFlags.end()) {
+            if (i + 1 == arguments.size()) {
+                return refuse(valueFlag->missing, argument);
+            }
+            result.*valueFlag->value = arguments[++i];
+        } else {
+            return refuse("НЕДОПУСТИМЫЙ КЛЮЧ КОМАНДЫ: ", argument);
+        }
+    }
+    return result;
+}

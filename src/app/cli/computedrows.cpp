@@ -1,0 +1,66 @@
+#include "app/cli/computedrows.h"
+
+#include <string_view>
+
+namespace {
+
+void appendOptionalNumber(OutputBuffer& output, const std::optional<double>& value) {
+    output.append(',');
+    if (value) {
+        output.appendNumber(*value);
+    }
+}
+
+} // namespace
+
+void appendResultCells(OutputBuffer& output, const RowResults& results) {
+    for (const std::optional<double>* value :
+         {&results.n, &results.Pz, &results.Py, &results.Px, &results.M, &results.N}) {
+        appendOptionalNumber(output, *value);
+    }
+}
+
+void appendCheckCells(OutputBuffer& output, const MachineCheck& check) {
+    appendOptionalNumber(output, check.spindlePower);
+    appendOptionalNumber(output, check.load);
+    output.append(',');
+    for (std::size_t i = 0; i < check.violations.size(); ++i) {
+        if (i > 0) {
+            output.append(';');
+        }
+        output.append(limitNames[static_cast<std::size_t>(check.violations[i].limit)]);
+    }
+}
+
+ComputedRows::ComputedRows() {
+    text.reserve(capacity * 128);
+    rows.reserve(capacity);
+}
+
+void ComputedRows::clear() {
+    text.clear();
+    rows.clear();
+}
+
+std::optional<std::size_t> ComputedRows::writeTo(OutputBuffer& output,
+                                                 const Machine* machine) const {
+    std::size_t crossed = 0;
+    std::size_t textStart = 0;
+    for (const Row& row : rows) {
+        output.append(std::string_view(text).substr(textStart, row.textEnd - textStart));
+        textStart = row.textEnd;
+        if (row.computed) {
+            appendResultCells(output, row.results);
+            if (machine != nullptr) {
+                const MachineCheck check = checkMachine(*machine, *row.calculation, row.results);
+                appendCheckCells(output, check);
+                crossed += check.violations.empty() ? 0 : 1;
+            }
+            output.append(",\n"); // and no error
+        }
+        if (!output.flushIfFull()) {
+            return std::nullopt;
+        }
+    }
+    return crossed;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/cli/outputbuffer.h"
+#include "core/calc/calculation.h"
+#include "core/calc/resultrow.h"
+#include "core/machine/machine.h"
+#include "core/machine/machinecheck.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A chunk of batch rows computed but not yet written out. The calculating thread fills it: each
+// row's text as far as it is known (the input columns, or the whole line of a refused row) and
+// the raw results of a computed row; the writing thread turns the results into text and checks
+// them against the batch's machine, if any. Chunks are reused, so a row costs no allocation.
+struct ComputedRows {
+    static constexpr std::size_t capacity = 4096;
+
+    struct Row {
+        std::size_t textEnd = 0; // where the row's text ends in `text`
+        bool computed = false;   // false: the text is the whole line
+        RowResults results;
+        const Calculation* calculation = nullptr; // of a computed row, for the machine check
+    };
+    std::string text;
+    std::vector<Row> rows;
+
+    ComputedRows();
+    void clear();
+    bool full() const { return rows.size() == capacity; }
+    // Writes the rows as CSV lines: their text, then for a computed row n,Pz,Py,Px,M,N as
+    // shortest round-trip numbers, with a machine the row checked against it as
+    // Nspindle,load,violations, and an empty error column. The number of rows beyond a limit of
+    // the machine; nothing once a write has failed.
+    std::optional<std::size_t> writeTo(OutputBuffer& output, const Machine* machine) const;
+};
+
+// The cells a computed row ends with, each after a comma, as batch and sweep write them:
+// n,Pz,Py,Px,M,N as shortest round-trip numbers (empty where the tool has none), and of a row
+// checked against a machine Nspindle,load,violations (the crossed limits joined by ";", which a
+// CSV field never has to be quoted for).
+void appendResultCells(OutputBuffer& output, const RowResults& results);
+void appendCheckCells(OutputBuffer& output, const MachineCheck& check);

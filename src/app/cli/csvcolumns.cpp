@@ -1,0 +1,49 @@
+#include "app/cli/csvcolumns.h"
+
+std::optional<CsvColumns> CsvColumns::read(std::span<const std::string_view> header,
+                                           bool withOperation, std::string& error) {
+    CsvColumns columns;
+    std::optional<std::size_t> operationColumn;
+    for (std::size_t column = 0; column < header.size(); ++column) {
+        const std::string_view name = header[column];
+        const auto key = keyFromName(name);
+        const bool isOperation = withOperation && name == operationName;
+        if (!key && !isOperation) {
+            error = "НЕИЗВЕСТНЫЙ СТОЛБЕЦ В ЗАГОЛОВКЕ CSV: " + std::string(name) + "!!!";
+            return std::nullopt;
+        }
+        for (std::size_t earlier = 0; earlier < column; ++earlier) {
+            if (header[earlier] == name) {
+                error = "СТОЛБЕЦ ПОВТОРЯЕТСЯ В ЗАГОЛОВКЕ CSV: " + std::string(name) + "!!!";
+                return std::nullopt;
+            }
+        }
+        if (key) {
+            columns.keyColumns_.push_back({column, *key});
+        } else {
+            operationColumn = column;
+        }
+    }
+    if (withOperation) {
+        if (!operationColumn) {
+            error = "В ЗАГОЛОВКЕ CSV НЕТ СТОЛБЦА operation!!!";
+            return std::nullopt;
+        }
+        columns.operationColumn_ = *operationColumn;
+    }
+    columns.count_ = header.size();
+    return columns;
+}
+
+void CsvColumns::keyTexts(std::span<const std::string_view> record, KeyTexts& texts) const {
+    texts = {};
+    for (const KeyColumn& entry : keyColumns_) {
+        if (entry.column < record.size()) {
+            texts[static_cast<std::size_t>(entry.key)] = record[entry.column];
+        }
+    }
+}
+
+std::string_view CsvColumns::operationText(std::span<const std::string_view> record) const {
+    return operationColumn_ < record.size() ? record[operationColumn_] : std::string_view();
+}

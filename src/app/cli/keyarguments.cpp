@@ -1,0 +1,28 @@
+#include "app/cli/keyarguments.h"
+
+KeyArguments readKeyArguments(std::span<const std::string_view> arguments) {
+    KeyArguments result;
+    std::array<bool, keyCount> given{};
+    for (const std::string_view argument : arguments) {
+        const std::size_t equals = argument.find('=');
+        if (equals == std::string_view::npos) {
+            result.error =
+                "ПАРАМЕТР БЕЗ ЗНАЧЕНИЯ (НУЖНО КЛЮЧ=ЗНАЧЕНИЕ): " + std::string(argument) + "!!!";
+            return result;
+        }
+        const std::string_view name = argument.substr(0, equals);
+        const auto key = keyFromName(name);
+        if (!key) {
+            result.error = "НЕИЗВЕСТНЫЙ ПАРАМЕТР: " + std::string(name) + "!!!";
+            return result;
+        }
+        const auto slot = static_cast<std::size_t>(*key);
+        if (given[slot]) {
+            result.error = "ПАРАМЕТР ЗАДАН ДВАЖДЫ: " + std::string(name) + "!!!";
+            return result;
+        }
+        given[slot] = true;
+        result.texts[slot] = argument.substr(equals + 1);
+    }
+    return result;
+}

@@ -1,0 +1,85 @@
+#include "app/cli/commandline.h"
+#include "app/cli/commands.h"
+#include "app/cli/json.h"
+#include "app/cli/machinearguments.h"
+#include "app/cli/numbertext.h"
+#include "core/machine/machinecheck.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string limitJson(const Operation& operation, std::string_view varied,
+                      const LargestValue& largest) {
+    std::string out = "{\"operation\": ";
+    appendJsonString(out, operation.name);
+    out += ", \"vary\": ";
+    appendJsonString(out, varied);
+    out += ", \"value\": ";
+    if (largest.value) {
+        appendShortestNumber(out, *largest.value);
+    } else {
+        out += "null";
+    }
+    out += ", \"bound\": ";
+    if (largest.bound) {
+        appendJsonString(out, limitNames[static_cast<std::size_t>(*largest.bound)]);
+    } else {
+        out += "null";
+    }
+    out += "}\n";
+    return out;
+}
+
+} // namespace
+
+int runLimit(std::span<const std::string_view> arguments) {
+    const CommandArguments command = splitArguments(arguments, flagJson | flagMachine | flagVary);
+    if (!command.error.empty()) {
+        return usageError(command.error);
+    }
+    if (!command.vary) {
+        return usageError("НЕ ЗАДАНО, ЧТО ПОДБИРАТЬ: --vary s ИЛИ --vary v!!!");
+    }
+    if (*command.vary != "s" && *command.vary != "v") {
+        return usageError("ПОДБИРАЕТСЯ ПОДАЧА ИЛИ СКОРОСТЬ: --vary s ИЛИ --vary v, А НЕ " +
+                          std::string(*command.vary) + "!!!");
+    }
+    const Key varied = *command.vary == "s" ? Key::s : Key::v;
+    int code = exitComputed;
+    const std::optional<OperationCall> call = readOperationCall(command, code);
+    if (!call) {
+        return code;
+    }
+    if (!call->machine) {
+        return usageError("НЕ ЗАДАН СТАНОК: НУЖНЫ ЕГО КЛЮЧИ (power=, efficiency=, speeds=, "
+                          "nmin=, nmax=, torque-max=, force-max=) ИЛИ --machine ИМЯ!!!");
+    }
+    const Calculation& calc = calculation(call->operation->window);
+    if (varied == Key::s && !calc.feedIsChosen) {
+        return usageError("ПРИ НАРЕЗАНИИ РЕЗЬБЫ ПОДАЧА — ЭТО ШАГ РЕЗЬБЫ, ЕЁ НЕ ПОДБИРАЮТ "
+                          "ПО СТАНКУ (--vary v)!!!");
+    }
+
+    // The largest value is sought from the inputs the row is computed with, as calc computes it.
+    const Outcome outcome = calculate(*call->operation, call->texts);
+    if (!outcome.error.empty()) {
+        return refusal(outcome.error);
+    }
+    if (outcome.notice != nullptr) {
+        std::fprintf(stderr, "%s\n", outcome.notice);
+    }
+    const LargestValue largest = largestValue(calc, outcome.inputs, *call->machine, varied);
+    // No value of the input keeps the limit: every row with it would be beyond the machine.
+    const bool noValue = !largest.value && largest.bound;
+    if (command.json) {
+        const std::string text = limitJson(*call->operation, *command.vary, largest);
+        std::fwrite(text.data(), 1, text.size(), stdout);
+    } else {
+        // The windows' wording: the value rounded down as it is typed into the box.
+        const std::string text =
+            reportLargest(largest, calc.window.layout, varied, '.').text + "\n";
+        std::fwrite(text.data(), 1, text.size(), noValue ? stderr : stdout);
+    }
+    return noValue ? exitCrossed : exitComputed;
+}

@@ -1,0 +1,171 @@
+#include "app/cli/machinearguments.h"
+
+#include "app/cli/keyarguments.h"
+#include "app/cli/numbertext.h"
+#include "core/machine/machinelibrary.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <utility>
+
+namespace {
+
+std::optional<std::size_t> machineKeyIndex(std::string_view name) {
+    const auto found = std::find(machineKeyNames.begin(), machineKeyNames.end(), name);
+    if (found == machineKeyNames.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(found - machineKeyNames.begin());
+}
+
+MachineArguments refused(std::string message, ExitCode code = exitRefused) {
+    MachineArguments out;
+    out.error = std::move(message);
+    out.code = code;
+    return out;
+}
+
+std::string notANumber(std::string_view key, std::string_view text) {
+    return "НЕВЕРНОЕ ЧИСЛО: " + std::string(key) + "=" + std::string(text) + "!!!";
+}
+
+// "12.5;16;20": numbers with a point between semicolons. The order is kept, so that
+// machineError refuses a list out of order, a likely typo.
+std::optional<std::vector<double>> speedList(std::string_view text) {
+    std::vector<double> speeds;
+    for (const std::string_view item : speedListItems(text)) {
+        const auto speed = plainNumber(item);
+        if (!speed) {
+            return std::nullopt;
+        }
+        speeds.push_back(*speed);
+    }
+    return speeds;
+}
+
+MachineArguments machineOfKeys(const MachineKeys& keys) {
+    Machine machine;
+    bool any = false;
+    const auto given = [&keys](std::string_view key) {
+        const auto& text = keys.texts[*machineKeyIndex(key)];
+        return text && !text->empty() ? text : std::nullopt;
+    };
+    for (const auto& [key, field] : machineNumberFields) {
+        if (const auto text = given(key)) {
+            const auto number = plainNumber(*text);
+            if (!number) {
+                return refused(notANumber(key, *text));
+            }
+            machine.*field = *number;
+            any = true;
+        }
+    }
+    if (const auto text = given(machineSpeedsName)) {
+        auto speeds = speedList(*text);
+        if (!speeds) {
+            return refused(notANumber(machineSpeedsName, *text));
+        }
+        machine.speeds = std::move(*speeds);
+        any = any || !machine.speeds.empty();
+    }
+    MachineArguments out;
+    if (any) {
+        out.machine = std::move(machine);
+    }
+    return out;
+}
+
+MachineArguments machineOfLibrary(std::string_view name,
+                                  const std::optional<std::string_view>& file) {
+    const std::filesystem::path path = file ? std::filesystem::path(*file) : defaultLibraryPath();
+    // A library file named on purpose must be there; the user's own may not exist yet.
+    std::error_code ignored;
+    if (file && !std::filesystem::exists(path, ignored)) {
+        return refused("НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ: " + path.string() + "!!!", exitUsage);
+    }
+    LoadedLibrary library = loadLibrary(path);
+    if (!library.problem.empty()) {
+        return refused(std::move(library.problem));
+    }
+    const auto found =
+        std::find_if(library.machines.begin(), library.machines.end(),
+                     [name](const Machine& machine) { return machine.name == name; });
+    if (found == library.machines.end()) {
+        return refused("В ФАЙЛЕ СТАНКОВ " + path.string() + " НЕТ СТАНКА «" + std::string(name) +
+                       "»!!!");
+    }
+    MachineArguments out;
+    out.machine = std::move(*found);
+    return out;
+}
+
+} // namespace
+
+MachineKeys takeMachineKeys(std::span<const std::string_view> arguments) {
+    MachineKeys out;
+    for (const std::string_view argument : arguments) {
+        const auto equals = argument.find('=');
+        const auto key = equals == std::string_view::npos
+                             ? std::nullopt
+                             : machineKeyIndex(argument.substr(0, equals));
+        if (!key) {
+            out.others.push_back(argument);
+        } else if (out.texts[*key]) {
+            out.error = "ПАРАМЕТР ЗАДАН ДВАЖДЫ: " + std::string(machineKeyNames[*key]) + "!!!";
+            return out;
+        } else {
+            out.texts[*key] = argument.substr(equals + 1);
+        }
+    }
+    return out;
+}
+
+MachineArguments resolveMachine(const MachineKeys& keys, const CommandArguments& command) {
+    const bool anyKey = std::any_of(keys.texts.begin(), keys.texts.end(),
+                                    [](const auto& text) { return text.has_value(); });
+    if (command.machine && anyKey) {
+        return refused("ЗАДАЙТЕ СТАНОК ЛИБО КЛЮЧАМИ, ЛИБО --machine!!!", exitUsage);
+    }
+    if (command.machines && !command.machine) {
+        return refused("КЛЮЧ --machines НУЖЕН ТОЛЬКО ВМЕСТЕ С --machine ИМЯ!!!", exitUsage);
+    }
+    MachineArguments out = command.machine ? machineOfLibrary(*command.machine, command.machines)
+                                           : machineOfKeys(keys);
+    if (out.machine) {
+        if (std::string error = machineError(*out.machine, MachineUse::Limits); !error.empty()) {
+            return refused(std::move(error));
+        }
+    }
+    return out;
+}
+
+std::optional<OperationCall> readOperationCall(const CommandArguments& command, int& exitCode) {
+    const auto fail = [&exitCode](int code) {
+        exitCode = code;
+        return std::nullopt;
+    };
+    if (command.positional.empty()) {
+        return fail(usageError("НЕ ЗАДАНА ОПЕРАЦИЯ!!!"));
+    }
+    OperationCall call;
+    const std::string_view name = command.positional.front();
+    call.operation = findOperation(name);
+    if (call.operation == nullptr) {
+        return fail(usageError("НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + std::string(name) + "!!!"));
+    }
+    const MachineKeys machineKeys = takeMachineKeys(std::span(command.positional).subspan(1));
+    if (!machineKeys.error.empty()) {
+        return fail(usageError(machineKeys.error));
+    }
+    const KeyArguments keys = readKeyArguments(machineKeys.others);
+    if (!keys.error.empty()) {
+        return fail(usageError(keys.error));
+    }
+    call.texts = keys.texts;
+    MachineArguments machine = resolveMachine(machineKeys, command);
+    if (!machine.error.empty()) {
+        return fail(machine.code == exitUsage ? usageError(machine.error) : refusal(machine.error));
+    }
+    call.machine = std::move(machine.machine);
+    return call;
+}

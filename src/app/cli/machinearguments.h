@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/cli/commandline.h"
+#include "app/cli/operations.h"
+#include "core/machine/machine.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The machine a calculation is checked against, as the command line gives it: its data as
+// key=value arguments named as the fields of the library file, or a machine of the library by
+// name (--machine NAME, from --machines FILE or the user's library file).
+inline constexpr std::array<std::string_view, 7> machineKeyNames{
+    "power", "efficiency", "speeds", "nmin", "nmax", "torque-max", "force-max"};
+
+// A command's key=value arguments parted into the machine's keys and the rest.
+struct MachineKeys {
+    std::array<std::optional<std::string_view>, machineKeyNames.size()> texts{};
+    std::vector<std::string_view> others; // in their order
+    std::string error;                    // a machine key given twice
+};
+MachineKeys takeMachineKeys(std::span<const std::string_view> arguments);
+
+struct MachineArguments {
+    std::optional<Machine> machine; // none when the call names no machine
+    std::string error;
+    ExitCode code = exitComputed; // with an error: exitUsage for a wrong call, else exitRefused
+};
+// The machine of the keys (an empty value leaves its key out) or of --machine. A number that is
+// not one, data the limits cannot use (machineError), a name not in the library and a damaged
+// library file are refusals; keys together with --machine, or --machines alone, a wrong call.
+MachineArguments resolveMachine(const MachineKeys& keys, const CommandArguments& command);
+
+// OPERATION key=value ... of calc and limit, the machine's keys among the calculation's.
+struct OperationCall {
+    const Operation* operation = nullptr;
+    KeyTexts texts{};
+    std::optional<Machine> machine;
+};
+// The call; or nothing, with the exit code, once what is wrong is said on stderr.
+std::optional<OperationCall> readOperationCall(const CommandArguments& command, int& exitCode);

@@ -1,0 +1,43 @@
+#include "app/cli/commandline.h"
+#include "app/cli/commands.h"
+
+#include <clocale>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+// The calculations of the windows for scripts and batches, without Qt. It runs in the user's
+// locale, as the windows do; numbers never go through it, so they are read and written with a
+// point (or with a comma on request) whatever the environment says.
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "");
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    if (arguments.empty()) {
+        return usageError("НЕ ЗАДАНА КОМАНДА!!!");
+    }
+    const std::string_view command = arguments.front();
+    const auto rest = std::span(arguments).subspan(1);
+    int code = exitComputed;
+    if (command == "--help") {
+        const std::string text = helpText();
+        std::fwrite(text.data(), 1, text.size(), stdout);
+    } else if (command == "--version") {
+        std::printf("rezhim-cli %s\n", REZHIM_VERSION);
+    } else if (command == "calc") {
+        code = runCalc(rest);
+    } else if (command == "batch") {
+        code = runBatch(rest);
+    } else if (command == "limit") {
+        code = runLimit(rest);
+    } else if (command == "report") {
+        code = runReport(rest);
+    } else if (command == "sweep") {
+        code = runSweep(rest);
+    } else {
+        return usageError("НЕИЗВЕСТНАЯ КОМАНДА: " + std::string(command) + "!!!");
+    }
+    if (std::fflush(stdout) != 0) {
+        return usageError("НЕ УДАЁТСЯ ЗАПИСАТЬ В СТАНДАРТНЫЙ ВЫВОД!!!");
+    }
+    return code;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/calc/resultrow.h"
+#include "core/machine/machine.h"
+#include "core/machine/machinecheck.h"
+
+#include <optional>
+#include <string>
+
+// The pieces of JSON calc and sweep write alike, so that a sweep's point reads as calc's row.
+
+// The number in shortest round-trip form, or null where there is none.
+void appendNumberOrNull(std::string& out, const std::optional<double>& value);
+
+// `, "n": …, "Pz": …, "Py": …, "Px": …, "M": …, "N": …`: the raw results, null where the tool
+// has none (its cell stays blank).
+void appendRawResults(std::string& out, const RowResults& results);
+
+// `, "machine": {…}`: the row against the machine: its spindle power and load, the limits
+// crossed, and the passport speed the spindle would really run at with the cutting speed that
+// gives on the diameter D.
+void appendMachineJson(std::string& out, const Machine& machine, const MachineCheck& check,
+                       const RowResults& results, double diameter);

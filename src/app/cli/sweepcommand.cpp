@@ -1,0 +1,223 @@
+#include "app/cli/commandline.h"
+#include "app/cli/commands.h"
+#include "app/cli/computedrows.h"
+#include "app/cli/json.h"
+#include "app/cli/machinearguments.h"
+#include "app/cli/numbertext.h"
+#include "app/cli/outputbuffer.h"
+#include "app/cli/resultjson.h"
+#include "core/calc/numberformat.h"
+#include "core/machine/machinecheck.h"
+#include "core/output/tablecsv.h"
+#include "core/plot/sweep.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int fewestPoints = 2;
+constexpr int mostPoints = 100000;
+
+// --vary KEY=FROM:TO:COUNT.
+struct Range {
+    Key key{};
+    std::string_view name;
+    double from = 0;
+    double to = 0;
+    int count = 0;
+};
+
+// The range, or nothing with what is wrong in `error`.
+std::optional<Range> readRange(std::string_view text, std::string& error) {
+    const auto equals = text.find('=');
+    const auto firstColon = text.find(':', equals);
+    const auto secondColon = firstColon == std::string_view::npos ? std::string_view::npos
+                                                                  : text.find(':', firstColon + 1);
+    if (equals == std::string_view::npos || secondColon == std::string_view::npos) {
+        error = "НУЖНО --vary КЛЮЧ=ОТ:ДО:ЧИСЛО_ТОЧЕК, А НЕ " + std::string(text) + "!!!";
+        return std::nullopt;
+    }
+    Range range;
+    range.name = text.substr(0, equals);
+    const auto key = keyFromName(range.name);
+    if (!key) {
+        error = "НЕИЗВЕСТНЫЙ ПАРАМЕТР: " + std::string(range.name) + "!!!";
+        return std::nullopt;
+    }
+    range.key = *key;
+    const std::string_view fromText = text.substr(equals + 1, firstColon - equals - 1);
+    const std::string_view toText = text.substr(firstColon + 1, secondColon - firstColon - 1);
+    const std::string_view countText = text.substr(secondColon + 1);
+    const auto from = plainNumber(fromText);
+    const auto to = plainNumber(toText);
+    if (!from || !to) {
+        error = "НЕВЕРНОЕ ЧИСЛО: " + std::string(from ? toText : fromText) + " В --vary!!!";
+        return std::nullopt;
+    }
+    // Every point lies between the ends, but their difference must be finite to get there.
+    if (!std::isfinite(*to - *from)) {
+        error = "СЛИШКОМ ШИРОКИЙ ДИАПАЗОН: " + std::string(text) + "!!!";
+        return std::nullopt;
+    }
+    range.from = *from;
+    range.to = *to;
+    const auto [end, problem] =
+        std::from_chars(countText.data(), countText.data() + countText.size(), range.count);
+    if (problem != std::errc() || end != countText.data() + countText.size() ||
+        range.count < fewestPoints || range.count > mostPoints) {
+        error = "ЧИСЛО ТОЧЕК — ЦЕЛОЕ ОТ " + integerText(fewestPoints) + " ДО " +
+                integerText(mostPoints) + ", А НЕ " + std::string(countText) + "!!!";
+        return std::nullopt;
+    }
+    return range;
+}
+
+// Why the operation's window cannot vary the key: it has no box for it (the materials and the
+// milling scheme are choices, not numbers), or the box is overwritten by an input derived from
+// the others (a drill cuts half its diameter deep), so that every point would be the same.
+std::string unvariedReason(const Operation& operation, Key key) {
+    const Calculation& calc = calculation(operation.window);
+    const std::string name(keyNames[static_cast<std::size_t>(key)]);
+    if (std::none_of(calc.window.boxes.begin(), calc.window.boxes.end(),
+                     [key](const NumericBox& box) { return box.key == key; })) {
+        return "У ОПЕРАЦИИ " + std::string(operation.name) + " НЕТ ЧИСЛОВОГО ПАРАМЕТРА " + name +
+               "!!!";
+    }
+    if (calc.deriveInputs) {
+        CalcInputs probe;
+        probe.kind = operation.kind;
+        probe[key] = 1;
+        calc.deriveInputs(probe);
+        if (probe[key] != 1) {
+            return "У ОПЕРАЦИИ " + std::string(operation.name) + " ПАРАМЕТР " + name +
+                   " СЛЕДУЕТ ИЗ ДРУГИХ!!!";
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+int runSweep(std::span<const std::string_view> arguments) {
+    const CommandArguments command = splitArguments(arguments, flagJson | flagMachine | flagVary);
+    if (!command.error.empty()) {
+        return usageError(command.error);
+    }
+    if (!command.vary) {
+        return usageError("НЕ ЗАДАНО, ЧТО МЕНЯТЬ: --vary КЛЮЧ=ОТ:ДО:ЧИСЛО_ТОЧЕК!!!");
+    }
+    std::string error;
+    const std::optional<Range> range = readRange(*command.vary, error);
+    if (!range) {
+        return usageError(error);
+    }
+    // A key the operation cannot vary is a wrong call, said before any refusal of the keys.
+    if (!command.positional.empty()) {
+        if (const Operation* operation = findOperation(command.positional.front())) {
+            if (const std::string reason = unvariedReason(*operation, range->key);
+                !reason.empty()) {
+                return usageError(reason);
+            }
+        }
+    }
+    int code = exitComputed;
+    std::optional<OperationCall> call = readOperationCall(command, code);
+    if (!call) {
+        return code;
+    }
+
+    // The keys are read and checked as calc checks them. The varied key need not be given: it is
+    // then checked at the larger end of the range, since a range often starts at zero, which
+    // a required box refuses.
+    const std::size_t slot = static_cast<std::size_t>(range->key);
+    std::string endText;
+    if (call->texts[slot].empty()) {
+        appendShortestNumber(endText, std::max(range->from, range->to));
+        call->texts[slot] = endText;
+    }
+    const Outcome outcome = calculate(*call->operation, call->texts);
+    if (!outcome.error.empty()) {
+        return refusal(outcome.error);
+    }
+
+    const Calculation& calc = calculation(call->operation->window);
+    const std::vector<SweepPoint> points =
+        sweepPoints(calc, outcome.inputs, range->key, range->from, range->to, range->count);
+    const Machine* machine = call->machine ? &*call->machine : nullptr;
+
+    OutputBuffer output(stdout);
+    if (!command.json) {
+        output.append(range->name);
+        output.append(machine ? ",n,Pz,Py,Px,M,N,Nspindle,load,violations,error\n"
+                              : ",n,Pz,Py,Px,M,N,error\n");
+    }
+    bool refused = false;
+    bool crossed = false;
+    std::vector<const char*> notices; // each once, in the order met
+    std::string text;
+    for (const SweepPoint& point : points) {
+        const RowResults& results = point.computed.row;
+        const std::string& message = point.refusal;
+        std::optional<MachineCheck> check;
+        if (!message.empty()) {
+            refused = true;
+        } else {
+            if (results.notice &&
+                std::find(notices.begin(), notices.end(), results.notice) == notices.end()) {
+                notices.push_back(results.notice);
+            }
+            if (machine) {
+                check = checkMachine(*machine, calc, results);
+                crossed = crossed || !check->violations.empty();
+            }
+        }
+        text.clear();
+        if (command.json) {
+            // A refused point has no results, and so no check against the machine.
+            text += '{';
+            appendJsonString(text, range->name);
+            text += ": ";
+            appendShortestNumber(text, point.x);
+            appendRawResults(text, message.empty() ? results : RowResults{});
+            if (check) {
+                appendMachineJson(text, *machine, *check, results, point.inputs[Key::D]);
+            }
+            if (!message.empty()) {
+                text += ", \"error\": ";
+                appendJsonString(text, message);
+            }
+            text += "}\n";
+            output.append(text);
+        } else {
+            // As batch: a refused point keeps its number cells empty and says why in the last.
+            output.appendNumber(point.x);
+            if (!message.empty()) {
+                output.append(machine ? ",,,,,,,,,," : ",,,,,,,");
+                appendCsvField(text, message, ',');
+                text += '\n';
+                output.append(text);
+            } else {
+                appendResultCells(output, results);
+                if (check) {
+                    appendCheckCells(output, *check);
+                }
+                output.append(",\n");
+            }
+        }
+        if (!output.flushIfFull()) {
+            break;
+        }
+    }
+    if (!output.flush()) {
+        return usageError("НЕ УДАЁТСЯ ЗАПИСАТЬ В СТАНДАРТНЫЙ ВЫВОД!!!");
+    }
+    for (const char* notice : notices) {
+        std::fprintf(stderr, "%s\n", notice);
+    }
+    return refused ? exitRefused : crossed ? exitCrossed : exitComputed;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/calc/materials.h"
+#include "core/calc/resultrow.h"
+#include "core/calc/windowdefinition.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+// What one calculation reads: the materials, the window's further choice (the end-milling
+// scheme, the threading tool) or else the sub-operation the main menu chose last, and the value
+// of each box by its key (0 for a key the window has no box for).
+struct CalcInputs {
+    ToolMaterial tool = ToolMaterial::HighSpeedSteel;
+    WorkMaterial work = WorkMaterial::Steel;
+    int kind = 0;
+    std::array<double, keyCount> values{};
+
+    double operator[](Key key) const { return values[static_cast<std::size_t>(key)]; }
+    double& operator[](Key key) { return values[static_cast<std::size_t>(key)]; }
+};
+
+// A row's results with what the window keeps of the calculation: the work-material correction
+// factor and the force coefficients the tables gave (none where the handbook has no data).
+struct Computed {
+    RowResults row;
+    double Kmp = 0;
+    std::vector<double> coefficients;
+};
+
+// A value asked for once the choices are made, when its box is empty and the further choice is
+// `forChoice` (only a thread cutter works in passes).
+struct FollowUpQuestion {
+    Key key;
+    int forChoice;
+    const char* prompt;
+};
+
+// One operation as both front ends know it: its window's declaration (the boxes with their keys,
+// codes, messages and questions), the inputs derived from the others, and its formulas.
+struct Calculation {
+    WindowDefinition window{};
+    // Run on the values just read, before anything is checked (a drill cuts half its diameter).
+    void (*deriveInputs)(CalcInputs& inputs) = nullptr;
+    const FollowUpQuestion* followUp = nullptr;
+    // The further choice is the sub-operation that titles the report (the threading tool).
+    bool choiceIsOperationKind = false;
+    Computed (*compute)(const CalcInputs& inputs) = nullptr;
+    // The force a machine's feed drive takes: the axial force of milling and turning, the thrust
+    // of a drill (its Pz cell); none for threading, whose feed is the thread's pitch.
+    std::optional<Result> feedForce = Result::Px;
+    // False where the feed is not chosen but given: a thread's pitch.
+    bool feedIsChosen = true;
+};
+
+// The calculation of window `number`, 1 to 7.
+const Calculation& calculation(int number);

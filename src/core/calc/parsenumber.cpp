@@ -1,0 +1,137 @@
+#include "core/calc/parsenumber.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+double toDouble(const std::string& number) {
+    if (number.empty()) {
+        return 0;
+    }
+    double value = 0;
+    const char* first = number.data();
+    if (*first == '+') {
+        ++first;
+    }
+    const auto [end, error] = std::from_chars(first, number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Beyond a double: a huge magnitude keeps its sign, so the calculation refuses it as an
+        // overflow; a tiny one is zero.
+        const bool negative = number.front() == '-';
+        const double magnitude =
+            number.find("e-") != std::string::npos ? 0.0 : std::numeric_limits<double>::infinity();
+        return negative ? -magnitude : magnitude;
+    }
+    return error == std::errc() && end == number.data() + number.size() ? value : 0;
+}
+
+// Collects the characters of one number: [sign] digits [decimal digits] [exponent], skipping
+// blanks. Returns the text that was read, with the decimal mark as a point.
+class NumberScanner {
+public:
+    NumberScanner(std::string_view text, char decimalMark)
+        : text_(text)
+        , mark_(decimalMark) {}
+
+    std::string scan() {
+        std::string number;
+        if (const char c = peek(); c == '+' || c == '-') {
+            number += c;
+            advance();
+        }
+        const std::size_t digitsBefore = appendDigits(number);
+        std::size_t digitsAfter = 0;
+        if (peek() == mark_) {
+            advance();
+            std::string fraction = ".";
+            digitsAfter = appendDigits(fraction);
+            number += fraction;
+        }
+        if (digitsBefore + digitsAfter == 0) {
+            return {};
+        }
+        if (const char e = peek(); e == 'e' || e == 'E') {
+            const std::size_t mark = pos_;
+            std::string exponent = "e";
+            advance();
+            if (const char c = peek(); c == '+' || c == '-') {
+                exponent += c;
+                advance();
+            }
+            if (appendDigits(exponent) > 0) {
+                number += exponent;
+            } else {
+                pos_ = mark;
+            }
+        }
+        return number;
+    }
+
+    bool atEnd() {
+        skipBlanks();
+        return pos_ == text_.size();
+    }
+
+private:
+    void skipBlanks() {
+        while (pos_ < text_.size() && isBlank(text_[pos_])) {
+            ++pos_;
+        }
+    }
+    char peek() {
+        skipBlanks();
+        return pos_ < text_.size() ? text_[pos_] : '\0';
+    }
+    void advance() { ++pos_; }
+    std::size_t appendDigits(std::string& out) {
+        std::size_t count = 0;
+        while (isDigit(peek())) {
+            out += text_[pos_++];
+            ++count;
+        }
+        return count;
+    }
+
+    std::string_view text_;
+    char mark_;
+    std::size_t pos_ = 0;
+};
+
+} // namespace
+
+double leadingNumber(std::string_view text) {
+    return toDouble(NumberScanner(text, '.').scan());
+}
+
+double ParseNumber(std::string_view text) {
+    const auto lastSeparator = text.find_last_of(".,");
+    if (lastSeparator == std::string_view::npos || text[lastSeparator] == '.') {
+        return leadingNumber(text);
+    }
+    // Comma notation: the whole text has to be the number, so "12,5 мм" or "1,2,3" have no
+    // value and the window reports the box as not entered.
+    NumberScanner scanner(text, ',');
+    const std::string number = scanner.scan();
+    return scanner.atEnd() ? toDouble(number) : 0;
+}
+
+std::optional<int> leadingInteger(std::string_view text) {
+    // nearbyint rounds in the default mode, to nearest with halves to even.
+    const double rounded = std::nearbyint(leadingNumber(text));
+    if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
+          rounded <= std::numeric_limits<std::int16_t>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<int>(rounded);
+}

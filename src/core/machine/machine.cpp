@@ -1,0 +1,211 @@
+#include "core/machine/machine.h"
+
+#include "core/calc/numberformat.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// The R20 series of GOST 8032 in one decade, in hundredths, as the standard rounds them.
+constexpr std::array<int, 20> r20Hundredths{100, 112, 125, 140, 160, 180, 200, 224, 250, 280,
+                                            315, 355, 400, 450, 500, 560, 630, 710, 800, 900};
+
+double r20Number(int index) {
+    const int decade = index >= 0 ? index / 20 : -((-index + 19) / 20);
+    // One correctly rounded division, so 11,2 is the double nearest 11,2.
+    const double hundredths = r20Hundredths[static_cast<std::size_t>(index - decade * 20)];
+    return decade >= 0 ? hundredths * std::pow(10.0, decade) / 100
+                       : hundredths / (100 * std::pow(10.0, -decade));
+}
+
+std::string mustBePositive(std::string_view field) {
+    return std::string(field) + " ДОЛЖНА БЫТЬ БОЛЬШЕ НУЛЯ!!!";
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string speedsError(const Machine& machine, MachineUse use) {
+    const bool list = !machine.speeds.empty();
+    const bool range = machine.speedMin || machine.speedMax;
+    if (list && range) {
+        return "ЗАДАЙТЕ ЛИБО СПИСОК ЧАСТОТ ВРАЩЕНИЯ, ЛИБО ИХ ДИАПАЗОН!!!";
+    }
+    if (list) {
+        if (std::any_of(machine.speeds.begin(), machine.speeds.end(),
+                        [](double n) { return !(n > 0); })) {
+            return "ЧАСТОТЫ ВРАЩЕНИЯ ДОЛЖНЫ БЫТЬ БОЛЬШЕ НУЛЯ!!!";
+        }
+        if (std::adjacent_find(machine.speeds.begin(), machine.speeds.end(),
+                               std::greater_equal<>()) != machine.speeds.end()) {
+            return "ЧАСТОТЫ ВРАЩЕНИЯ ПОВТОРЯЮТСЯ ИЛИ НЕ ИДУТ ПО ВОЗРАСТАНИЮ!!!";
+        }
+        return {};
+    }
+    if (!range) {
+        return use == MachineUse::Library ? "НЕ ЗАДАНЫ ЧАСТОТЫ ВРАЩЕНИЯ ШПИНДЕЛЯ!!!" : "";
+    }
+    if (!machine.speedMin || !machine.speedMax) {
+        return "ЗАДАЙТЕ И НАИМЕНЬШУЮ, И НАИБОЛЬШУЮ ЧАСТОТУ!!!";
+    }
+    if (!(*machine.speedMin > 0)) {
+        return mustBePositive(machinefield::speedMin);
+    }
+    if (!(*machine.speedMax > 0)) {
+        return mustBePositive(machinefield::speedMax);
+    }
+    if (!(*machine.speedMin < *machine.speedMax)) {
+        return "НАИМЕНЬШАЯ ЧАСТОТА ДОЛЖНА БЫТЬ МЕНЬШЕ НАИБОЛЬШЕЙ!!!";
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<double> spindlePower(const Machine& machine) {
+    if (!machine.power || !machine.efficiency) {
+        return std::nullopt;
+    }
+    return *machine.power * *machine.efficiency;
+}
+
+std::optional<SpeedRange> speedRange(const Machine& machine) {
+    if (!machine.speeds.empty()) {
+        return SpeedRange{machine.speeds.front(), machine.speeds.back()};
+    }
+    if (machine.speedMin && machine.speedMax) {
+        return SpeedRange{*machine.speedMin, *machine.speedMax};
+    }
+    return std::nullopt;
+}
+
+std::optional<double> passportSpeed(const Machine& machine, double n) {
+    // A speed just written from a passport speed comes back a rounding error below it.
+    const double wanted = n * (1 + 1e-9);
+    const auto above = std::upper_bound(machine.speeds.begin(), machine.speeds.end(), wanted);
+    if (above == machine.speeds.begin()) {
+        return std::nullopt;
+    }
+    return *std::prev(above);
+}
+
+std::optional<double> runningSpeed(const Machine& machine, double n) {
+    if (!machine.speeds.empty()) {
+        return passportSpeed(machine, n);
+    }
+    const std::optional<SpeedRange> range = speedRange(machine);
+    if (!range || n < range->low) {
+        return std::nullopt;
+    }
+    return std::min(n, range->high);
+}
+
+std::string machineError(const Machine& machine, MachineUse use) {
+    const bool library = use == MachineUse::Library;
+    if (library && trimmed(machine.name).empty()) {
+        return "НЕ ЗАДАНО ИМЯ СТАНКА!!!";
+    }
+    if (machine.power && !(*machine.power > 0)) {
+        return mustBePositive(machinefield::power);
+    }
+    if (machine.efficiency && !(*machine.efficiency > 0 && *machine.efficiency <= 1)) {
+        return "КПД ДОЛЖЕН БЫТЬ БОЛЬШЕ НУЛЯ И НЕ БОЛЬШЕ 1!!!";
+    }
+    if ((library || machine.efficiency) && !machine.power) {
+        return "НЕ ЗАДАНА МОЩНОСТЬ ДВИГАТЕЛЯ!!!";
+    }
+    if ((library || machine.power) && !machine.efficiency) {
+        return "НЕ ЗАДАН КПД ПРИВОДА!!!";
+    }
+    if (std::string speeds = speedsError(machine, use); !speeds.empty()) {
+        return speeds;
+    }
+    if (machine.torqueMax && !(*machine.torqueMax > 0)) {
+        return "НАИБОЛЬШИЙ МОМЕНТ ДОЛЖЕН БЫТЬ БОЛЬШЕ НУЛЯ!!!";
+    }
+    if (machine.forceMax && !(*machine.forceMax > 0)) {
+        return mustBePositive(machinefield::forceMax);
+    }
+    return {};
+}
+
+std::string notANumberMessage(std::string_view field, std::string_view text) {
+    return "НЕВЕРНОЕ ЧИСЛО В ПОЛЕ «" + std::string(field) + "»: " + std::string(text) + "!!!";
+}
+
+std::optional<double> machineNumber(std::string_view text) {
+    std::string digits(trimmed(text));
+    std::replace(digits.begin(), digits.end(), ',', '.');
+    double value = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value);
+    if (digits.empty() || error != std::errc() || stop != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::vector<std::string_view> speedListItems(std::string_view text) {
+    std::vector<std::string_view> items;
+    while (!text.empty()) {
+        const auto separator = text.find(';');
+        const std::string_view item = text.substr(0, separator);
+        text =
+            separator == std::string_view::npos ? std::string_view() : text.substr(separator + 1);
+        if (!item.empty()) {
+            items.push_back(item);
+        }
+    }
+    return items;
+}
+
+SpeedList parseSpeedList(std::string_view text) {
+    SpeedList out;
+    for (const std::string_view item : speedListItems(text)) {
+        if (trimmed(item).empty()) {
+            continue; // "40; 50; " typed with a space after the last separator
+        }
+        const std::optional<double> speed = machineNumber(item);
+        if (!speed) {
+            out.badItem = std::string(trimmed(item));
+            return out;
+        }
+        out.speeds.push_back(*speed);
+    }
+    std::sort(out.speeds.begin(), out.speeds.end());
+    return out;
+}
+
+std::string speedListText(const std::vector<double>& speeds, char decimalSeparator) {
+    std::string out;
+    for (const double speed : speeds) {
+        if (!out.empty()) {
+            out += "; ";
+        }
+        out += plainText(speed, decimalSeparator);
+    }
+    return out;
+}
+
+std::vector<double> seriesSpeeds(const SpeedSeries& series, double nmin, double nmax) {
+    std::vector<double> out;
+    if (!(nmin > 0 && nmin < nmax && std::isfinite(nmax))) {
+        return out;
+    }
+    // R20 numbers are 10^(i/20) rounded, so the index nearest nmin is 20·lg nmin rounded.
+    const int first = static_cast<int>(std::lround(20 * std::log10(nmin)));
+    for (int index = first;; index += series.step) {
+        const double speed = r20Number(index);
+        if (speed > nmax * (1 + 1e-9)) {
+            return out;
+        }
+        out.push_back(speed);
+    }
+}

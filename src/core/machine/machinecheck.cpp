@@ -1,0 +1,402 @@
+#include "core/machine/machinecheck.h"
+
+#include "core/calc/numberformat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr std::array<std::string_view, 4> limitCaptions{
+    "МОЩНОСТЬ НА ШПИНДЕЛЕ", "НАИБОЛЬШИЙ МОМЕНТ СТАНКА", "ДИАПАЗОН ЧАСТОТ ВРАЩЕНИЯ СТАНКА",
+    "НАИБОЛЬШАЯ СИЛА ПОДАЧИ СТАНКА"};
+
+// The crossed limits in the table's "превышено" column.
+constexpr std::array<std::string_view, 4> limitWords{"мощность", "момент", "частота",
+                                                     "сила подачи"};
+
+// What each limit holds down, as the messages name it.
+constexpr std::array<std::string_view, 4> limitedQuantities{"МОЩНОСТЬ РЕЗАНИЯ", "КРУТЯЩИЙ МОМЕНТ",
+                                                            "ЧАСТОТА ВРАЩЕНИЯ", "СИЛА ПОДАЧИ"};
+
+std::string_view quantityOf(Limit limit) {
+    return limitedQuantities[static_cast<std::size_t>(limit)];
+}
+
+// The largest value of a limited result, or for the speed the highest and lowest.
+struct Bound {
+    Limit limit;
+    Result result;
+    double allowed;
+    bool isMinimum = false; // the result must not fall below `allowed`
+};
+
+std::vector<Bound> machineBounds(const Machine& machine, const Calculation& calculation) {
+    std::vector<Bound> bounds;
+    bounds.reserve(5);
+    if (const auto power = spindlePower(machine)) {
+        bounds.push_back({Limit::power, Result::N, *power});
+    }
+    if (machine.torqueMax) {
+        bounds.push_back({Limit::torque, Result::M, *machine.torqueMax});
+    }
+    if (const auto range = speedRange(machine)) {
+        bounds.push_back({Limit::speed, Result::n, range->high});
+        bounds.push_back({Limit::speed, Result::n, range->low, true});
+    }
+    if (const auto force = limitedResult(calculation, Limit::force); force && machine.forceMax) {
+        bounds.push_back({Limit::force, *force, *machine.forceMax});
+    }
+    return bounds;
+}
+
+bool keeps(const Bound& bound, double value) {
+    return bound.isMinimum ? value >= bound.allowed : value <= bound.allowed;
+}
+
+std::string violationLine(const Violation& violation, char separator) {
+    const auto fixed = [separator](double value, int decimals) {
+        return fixedText(value, decimals, separator);
+    };
+    switch (violation.limit) {
+    case Limit::power:
+        return "МОЩНОСТЬ РЕЗАНИЯ " + fixed(violation.value, 2) +
+               " кВт БОЛЬШЕ МОЩНОСТИ НА ШПИНДЕЛЕ " + fixed(violation.allowed, 2) + " кВт!!!";
+    case Limit::torque:
+        return "КРУТЯЩИЙ МОМЕНТ " + fixed(violation.value, 2) +
+               " Н·м БОЛЬШЕ НАИБОЛЬШЕГО МОМЕНТА СТАНКА " + fixed(violation.allowed, 2) + " Н·м!!!";
+    case Limit::speed:
+        return "ЧАСТОТА ВРАЩЕНИЯ " + fixed(violation.value, 1) + " об/мин " +
+               (violation.value > violation.allowed ? "БОЛЬШЕ НАИБОЛЬШЕЙ" : "МЕНЬШЕ НАИМЕНЬШЕЙ") +
+               " ЧАСТОТЫ СТАНКА " + plainText(violation.allowed, separator) + " об/мин!!!";
+    case Limit::force:
+        return "СИЛА ПОДАЧИ " + fixed(violation.value, 1) +
+               " Н БОЛЬШЕ НАИБОЛЬШЕЙ СИЛЫ ПОДАЧИ СТАНКА " + fixed(violation.allowed, 1) + " Н!!!";
+    }
+    return {};
+}
+
+// The results of the calculation as functions of the varied input.
+class ResultsAlong {
+public:
+    ResultsAlong(const Calculation& calculation, const CalcInputs& inputs, Key varied)
+        : calculation_(calculation)
+        , inputs_(inputs)
+        , varied_(varied) {}
+
+    RowResults at(double x) {
+        inputs_[varied_] = x;
+        return calculation_.compute(inputs_).row;
+    }
+
+private:
+    const Calculation& calculation_;
+    CalcInputs inputs_;
+    Key varied_;
+};
+
+std::optional<double> finiteValue(const RowResults& results, Result result) {
+    const std::optional<double> value = resultValue(results, result);
+    return value && std::isfinite(*value) ? value : std::nullopt;
+}
+
+// The results at x0 and on either side of it, x0 / 2 and 2·x0: enough to tell a power law and
+// its exponent, computed once for every limit.
+struct Probes {
+    double x0;
+    RowResults at, up, down;
+};
+
+// Where a bound stops holding.
+class BoundSolver {
+public:
+    BoundSolver(ResultsAlong& results, const Probes& probes, const Bound& bound)
+        : results_(results)
+        , probes_(probes)
+        , bound_(bound) {}
+
+    LimitReach solve() {
+        const auto q0 = finiteValue(probes_.at, bound_.result);
+        if (!q0) {
+            return reach(LimitReach::Kind::NoData);
+        }
+        const auto up = finiteValue(probes_.up, bound_.result);
+        const auto down = finiteValue(probes_.down, bound_.result);
+        if (up && down && *up == *q0 && *down == *q0) {
+            return reach(keeps(bound_, *q0) ? LimitReach::Kind::Always : LimitReach::Kind::Never);
+        }
+        if (up && down && *q0 > 0 && *up > 0 && *down > 0 && bound_.allowed > 0) {
+            const double exponent = std::log2(*up / *q0);
+            if (std::abs(exponent - std::log2(*q0 / *down)) <= 1e-9 && exponent != 0) {
+                return closedForm(*q0, exponent);
+            }
+        }
+        return bisected(up && *up > *q0);
+    }
+
+private:
+    LimitReach reach(LimitReach::Kind kind, double value = 0) const {
+        return {bound_.limit, kind, value};
+    }
+
+    bool holdsAt(double x) {
+        const auto q = finiteValue(results_.at(x), bound_.result);
+        return q && keeps(bound_, *q);
+    }
+
+    // The last value that keeps the bound between `kept` (keeps it) and `crossed` (does not),
+    // halving the gap down to the last bit.
+    double boundary(double kept, double crossed) {
+        for (;;) {
+            const double middle = kept + (crossed - kept) / 2;
+            if (middle == kept || middle == crossed) {
+                return kept;
+            }
+            (holdsAt(middle) ? kept : crossed) = middle;
+        }
+    }
+
+    // q = q0·(x/x0)^e reaches the bound at x0·(allowed/q0)^(1/e). Rounding leaves the value some
+    // bits off: steps growing from one bit find the side that keeps the bound, and halving the
+    // last step finds its last bit.
+    LimitReach closedForm(double q0, double exponent) {
+        const double x = probes_.x0 * std::pow(bound_.allowed / q0, 1 / exponent);
+        // Above the crossing the bound is kept when the result falls with x (a lower end).
+        const bool keptAbove = (exponent < 0) != bound_.isMinimum;
+        const double inward = keptAbove ? 1 : -1;
+        const auto kind = keptAbove ? LimitReach::Kind::Lower : LimitReach::Kind::Upper;
+        if (holdsAt(x)) {
+            return reach(kind, x);
+        }
+        double crossed = x;
+        double step = std::abs(std::nextafter(x, 0.0) - x);
+        double kept = x + inward * step;
+        while (!holdsAt(kept)) {
+            crossed = kept;
+            step *= 2;
+            kept = x + inward * step;
+        }
+        return reach(kind, boundary(kept, crossed));
+    }
+
+    // A monotone law that is not a power: bracket the crossing by doubling, then halve it.
+    LimitReach bisected(bool rising) {
+        const bool keptAbove = rising == bound_.isMinimum;
+        const double outward = keptAbove ? 0.5 : 2;
+        double kept = probes_.x0;
+        double crossed = probes_.x0;
+        if (holdsAt(kept)) {
+            for (int step = 0; holdsAt(crossed); ++step) {
+                if (step == 1100) {
+                    return reach(LimitReach::Kind::Always);
+                }
+                kept = crossed;
+                crossed *= outward;
+            }
+        } else {
+            for (int step = 0; !holdsAt(kept); ++step) {
+                if (step == 1100) {
+                    return reach(LimitReach::Kind::Never);
+                }
+                crossed = kept;
+                kept /= outward;
+            }
+        }
+        while (std::abs(crossed - kept) > 1e-9 * kept) {
+            const double middle = (kept + crossed) / 2;
+            (holdsAt(middle) ? kept : crossed) = middle;
+        }
+        return reach(keptAbove ? LimitReach::Kind::Lower : LimitReach::Kind::Upper, kept);
+    }
+
+    ResultsAlong& results_;
+    const Probes& probes_;
+    const Bound& bound_;
+};
+
+} // namespace
+
+std::optional<Result> limitedResult(const Calculation& calculation, Limit limit) {
+    switch (limit) {
+    case Limit::power:
+        return Result::N;
+    case Limit::torque:
+        return Result::M;
+    case Limit::speed:
+        return Result::n;
+    case Limit::force:
+        return calculation.feedForce;
+    }
+    return std::nullopt;
+}
+
+MachineCheck checkMachine(const Machine& machine, const Calculation& calculation,
+                          const RowResults& results) {
+    MachineCheck check;
+    check.spindlePower = spindlePower(machine);
+    if (check.spindlePower && results.N) {
+        check.load = *results.N / *check.spindlePower;
+    }
+    for (const Bound& bound : machineBounds(machine, calculation)) {
+        const std::optional<double> value = resultValue(results, bound.result);
+        if (value && !keeps(bound, *value)) {
+            check.violations.push_back({bound.limit, *value, bound.allowed});
+        }
+    }
+    return check;
+}
+
+std::string violationsMessage(const std::vector<Violation>& violations, char decimalSeparator) {
+    std::string out;
+    for (const Violation& violation : violations) {
+        if (!out.empty()) {
+            out += '\n';
+        }
+        out += violationLine(violation, decimalSeparator);
+    }
+    return out;
+}
+
+std::string loadLine(const Machine& machine, const MachineCheck& check, const RowResults& results,
+                     char decimalSeparator) {
+    std::string out = "Станок " + machine.name + ": ";
+    if (!check.spindlePower) {
+        return out + "мощность на шпинделе не задана";
+    }
+    out += "на шпинделе " + fixedText(*check.spindlePower, 2, decimalSeparator) + " кВт, ";
+    if (!results.N || !check.load) {
+        return out + "мощность резания не рассчитана";
+    }
+    return out + "резание " + fixedText(*results.N, 2, decimalSeparator) + " кВт — " +
+           fixedText(*check.load * 100, 0, decimalSeparator) + " %";
+}
+
+LargestValue largestValue(const Calculation& calculation, const CalcInputs& inputs,
+                          const Machine& machine, Key varied) {
+    LargestValue out;
+    ResultsAlong results(calculation, inputs, varied);
+    const double x0 = inputs[varied];
+    const Probes probes{x0, results.at(x0), results.at(2 * x0), results.at(x0 / 2)};
+    std::optional<double> lowest;
+    std::optional<Limit> lowestBound;
+    for (const Bound& bound : machineBounds(machine, calculation)) {
+        const LimitReach reach = BoundSolver(results, probes, bound).solve();
+        out.reaches.push_back(reach);
+        switch (reach.kind) {
+        case LimitReach::Kind::Upper:
+            if (!out.value || reach.value < *out.value) {
+                out.value = reach.value;
+                out.bound = reach.limit;
+            }
+            break;
+        case LimitReach::Kind::Lower:
+            if (!lowest || reach.value > *lowest) {
+                lowest = reach.value;
+                lowestBound = reach.limit;
+            }
+            break;
+        case LimitReach::Kind::Never:
+        case LimitReach::Kind::Always:
+        case LimitReach::Kind::NoData:
+            break;
+        }
+    }
+    const auto never = std::find_if(out.reaches.begin(), out.reaches.end(), [](const auto& reach) {
+        return reach.kind == LimitReach::Kind::Never;
+    });
+    if (never != out.reaches.end()) {
+        out.value.reset();
+        out.bound = never->limit;
+    } else if (out.value && lowest && *lowest > *out.value) {
+        // The limits leave no value between them.
+        out.value.reset();
+        out.bound = lowestBound;
+    }
+    return out;
+}
+
+double roundedDown(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    double rounded = std::floor(value * scale) / scale;
+    // value·scale may round up to the next whole number.
+    if (rounded > value) {
+        rounded = (std::floor(value * scale) - 1) / scale;
+    }
+    return rounded;
+}
+
+int enteredDecimals(Key varied) {
+    return varied == Key::s ? feedDecimals : speedDecimals;
+}
+
+std::string_view limitCaption(Limit limit) {
+    return limitCaptions[static_cast<std::size_t>(limit)];
+}
+
+std::string inputUnit(GridLayout layout, Key varied) {
+    if (varied != Key::s) {
+        return "м/мин";
+    }
+    const std::string feed = headings(layout)[3]; // "s, мм/зуб"
+    return feed.substr(feed.find(", ") + 2);
+}
+
+LargestValueReport reportLargest(const LargestValue& largest, GridLayout layout, Key varied,
+                                 char decimalSeparator) {
+    const bool feed = varied == Key::s;
+    const std::string input = feed ? "ПОДАЧА" : "СКОРОСТЬ РЕЗАНИЯ";
+    const std::string ofInput = feed ? "ПОДАЧИ" : "СКОРОСТИ РЕЗАНИЯ";
+    LargestValueReport out;
+    if (largest.value) {
+        out.entered = roundedDown(*largest.value, enteredDecimals(varied));
+        out.text = "НАИБОЛЬШАЯ " + input + " " + plainText(*out.entered, decimalSeparator) + " " +
+                   inputUnit(layout, varied) + ", ЕЁ ОГРАНИЧИВАЕТ " +
+                   std::string(limitCaption(*largest.bound)) + ".";
+    } else if (largest.bound) {
+        out.text = "НИ ПРИ КАКОЙ " + std::string(feed ? "ПОДАЧЕ" : "СКОРОСТИ РЕЗАНИЯ") +
+                   " НЕ СОБЛЮДАЕТСЯ ОГРАНИЧЕНИЕ: " + std::string(limitCaption(*largest.bound)) +
+                   "!!!";
+    } else {
+        out.text = input + " НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ СТАНКА.";
+    }
+    std::optional<Limit> noted; // the speed has two ends, told of once
+    for (const LimitReach& reach : largest.reaches) {
+        const std::string quantity(quantityOf(reach.limit));
+        if (reach.limit == noted) {
+            continue;
+        }
+        if (reach.kind == LimitReach::Kind::Always || reach.kind == LimitReach::Kind::Never) {
+            out.text += "\n" + quantity + " НЕ ЗАВИСИТ ОТ " + ofInput + ".";
+            noted = reach.limit;
+        } else if (reach.kind == LimitReach::Kind::NoData) {
+            out.text += "\nНЕТ ДАННЫХ СПРАВОЧНИКА: " + quantity + ".";
+            noted = reach.limit;
+        }
+    }
+    return out;
+}
+
+void addMachineColumns(std::vector<std::vector<std::string>>& rows,
+                       const std::vector<RowResults>& results, const Machine& machine,
+                       const Calculation& calculation, char decimalSeparator) {
+    const auto optionalFixed = [decimalSeparator](const std::optional<double>& value,
+                                                  int decimals) {
+        return value ? fixedText(*value, decimals, decimalSeparator) : std::string();
+    };
+    rows.front().insert(rows.front().end(), {"N шп, кВт", "загрузка, %", "превышено"});
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const MachineCheck check = checkMachine(machine, calculation, results[i]);
+        std::string crossed;
+        for (const Violation& violation : check.violations) {
+            const std::string_view word = limitWords[static_cast<std::size_t>(violation.limit)];
+            if (crossed.find(word) == std::string::npos) {
+                crossed += (crossed.empty() ? "" : ", ") + std::string(word);
+            }
+        }
+        std::vector<std::string>& row = rows[i + 1];
+        row.push_back(optionalFixed(check.spindlePower, 2));
+        row.push_back(
+            optionalFixed(check.load ? std::optional(*check.load * 100) : std::nullopt, 0));
+        row.push_back(crossed);
+    }
+}

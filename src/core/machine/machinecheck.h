@@ -1,0 +1,98 @@
+#pragma once
+
+#include "core/calc/calculation.h"
+#include "core/machine/machine.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What a machine limits: the power at the spindle, its torque, its speeds and the feed force.
+enum class Limit { power, torque, speed, force };
+inline constexpr std::array<std::string_view, 4> limitNames{"power", "torque", "speed", "force"};
+
+// The result a limit holds down in this calculation; none for the feed force of threading.
+std::optional<Result> limitedResult(const Calculation& calculation, Limit limit);
+
+// A crossed limit: the row's value and the machine's (for the speed, the end of its range the
+// row's speed lies beyond).
+struct Violation {
+    Limit limit;
+    double value;
+    double allowed;
+};
+
+// A row checked against a machine. A limit the machine has no data for, or a result the handbook
+// has none for, is not checked.
+struct MachineCheck {
+    std::optional<double> spindlePower; // Nдв·η, kW
+    std::optional<double> load;         // N / Nдв·η
+    std::vector<Violation> violations;  // in the order of Limit
+};
+MachineCheck checkMachine(const Machine& machine, const Calculation& calculation,
+                          const RowResults& results);
+
+// "МОЩНОСТЬ РЕЗАНИЯ 8,20 кВт БОЛЬШЕ МОЩНОСТИ НА ШПИНДЕЛЕ 6,00 кВт!!!", one line for each limit.
+std::string violationsMessage(const std::vector<Violation>& violations, char decimalSeparator);
+
+// "Станок 6Р12: на шпинделе 6,00 кВт, резание 2,81 кВт — 47 %".
+std::string loadLine(const Machine& machine, const MachineCheck& check, const RowResults& results,
+                     char decimalSeparator);
+
+// How a limit restricts the varied input, all other inputs as they are.
+struct LimitReach {
+    enum class Kind {
+        Upper,  // kept up to `value`
+        Lower,  // kept from `value` on
+        Always, // kept whatever the input: it does not depend on it
+        Never,  // crossed whatever the input: it does not depend on it
+        NoData, // the handbook gives no value for the result it limits
+    };
+    Limit limit;
+    Kind kind;
+    double value = 0;
+};
+
+struct LargestValue {
+    // The largest value of the input at which every limit holds; nothing when no limit bounds it
+    // (then `bound` is empty too) or when no value keeps `bound`.
+    std::optional<double> value;
+    std::optional<Limit> bound;
+    std::vector<LimitReach> reaches; // every limit the machine has data for
+};
+
+// The largest feed (Key::s) or cutting speed (Key::v) the machine allows for these inputs. The
+// handbook's laws are powers of s and v, solved in closed form; a law that is not is bisected to
+// 1e-9 relative. The result keeps every limit even in its last bit.
+LargestValue largestValue(const Calculation& calculation, const CalcInputs& inputs,
+                          const Machine& machine, Key varied);
+
+// The largest value as it can be typed into the box: rounded down to 0,001 mm for a feed and to
+// 0,1 m/min for a speed, never up, so that it still keeps the limit.
+inline constexpr int feedDecimals = 3;
+inline constexpr int speedDecimals = 1;
+double roundedDown(double value, int decimals);
+int enteredDecimals(Key varied);
+
+// The text of `limit` in messages: "МОЩНОСТЬ НА ШПИНДЕЛЕ".
+std::string_view limitCaption(Limit limit);
+
+// The unit of the feed or the speed box: "мм/зуб", "мм/об", "м/мин".
+std::string inputUnit(GridLayout layout, Key varied);
+
+// What the user is told of a largest value: the value as it can be typed (when there is one), the
+// limit that sets it, and each limit that does not depend on the input or has no handbook data.
+struct LargestValueReport {
+    std::optional<double> entered;
+    std::string text;
+};
+LargestValueReport reportLargest(const LargestValue& largest, GridLayout layout, Key varied,
+                                 char decimalSeparator);
+
+// The table's rows (headings first, then one per entry of `results`) with the machine's three
+// columns added: "N шп, кВт", "загрузка, %" and "превышено" (the crossed limits).
+void addMachineColumns(std::vector<std::vector<std::string>>& rows,
+                       const std::vector<RowResults>& results, const Machine& machine,
+                       const Calculation& calculation, char decimalSeparator);

@@ -1,0 +1,6 @@
+#include "core/operations/milling/discmilling.h"
+
+MillingResult discMilling(ToolMaterial tool, WorkMaterial work, const MillingInputs& in,
+                          double helixAngle) {
+    return millingResult(discMillingTable, {0.4, 0.2, true}, tool, work, in, helixAngle);
+}

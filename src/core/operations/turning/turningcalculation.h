@@ -1,0 +1,7 @@
+#pragma once
+
+#include "core/calc/calculation.h"
+
+// Turning: longitudinal, facing, grooving and parting, boring, by the sub-operation the main
+// menu chose last.
+Calculation turningCalculation();

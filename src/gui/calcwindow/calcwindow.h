@@ -1,0 +1,139 @@
+#pragma once
+
+#include "core/calc/calculation.h"
+#include "core/calc/resultstable.h"
+#include "gui/export/exportfiles.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class MachineCatalog;
+class MachineChoice;
+struct Machine;
+class GRAFIK;
+class ResultsGrid;
+class UserDialogs;
+struct CalcOutcome;
+struct CalcRequest;
+
+// The reference windows a calculation window's "СПРАВКА" opens.
+enum class Reference { WorkMaterials, MetricThreads };
+
+// The frame shared by the seven calculation windows, built from the operation's declaration:
+// material and tool options, the numeric boxes, the row-number box, the results grid and the
+// menu. "РАСЧЁТ" reads the boxes and options, answers the calculation's questions with input
+// boxes, and shows its refusals, its row and its notice.
+class CalcWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    CalcWindow(const Calculation& calculation, CalcState& state, UserDialogs& dialogs,
+               QWidget* parent = nullptr);
+
+    const WindowDefinition& definition() const { return calculation_.window; }
+    ResultsGrid* grid() const { return grid_; }
+    int RowCount() const { return table_.RowCount(); }
+    int ErrorCode() const { return errorCode_; }
+
+    // What the last calculation in this window took from the tables: the work-material
+    // correction factor and the force coefficients (none where the handbook has no data).
+    double Kmp = 0;
+    std::vector<double> ForceCoefficients;
+
+    // The machines its machine choice offers; without them it offers none.
+    void useMachines(MachineCatalog& catalog);
+
+    // The row-number box, set by the main menu when it opens the window.
+    void setRowNumberText(const QString& text);
+
+public slots:
+    // "РАСЧЁТ" of every window.
+    void MAKE_Click();
+    // "СОХРАНИТЬ": the report of the results table into the working file in the current folder.
+    void SAVE_Click();
+    // "СКОРОСТЬ ПО ПАСПОРТУ": the cutting speed at the passport speed just below the one typed.
+    void PASSPORT_Click();
+    // "НАИБОЛЬШАЯ ПОДАЧА", "НАИБОЛЬШАЯ СКОРОСТЬ": the largest value the chosen machine allows,
+    // offered for the box.
+    void LIMIT_S_Click();
+    void LIMIT_V_Click();
+    // "ЭКСПОРТ": the results table as CSV or PDF, or printed.
+    void EXPORT_CSV_Click();
+    void EXPORT_PDF_Click();
+    void PRINT_Click();
+    // "ГРАФИК": the results against one input, in a chart window that follows this one.
+    void GRAPH_Click();
+
+signals:
+    // The working file now holds these report bytes; the save dialog takes it from here.
+    void reportWritten(const QString& workingFile, const QByteArray& bytes);
+    // "СПРАВКА" asks for a reference window.
+    void referenceRequested(Reference which);
+
+protected:
+    // What a window keeps of the inputs its formulas ran on, besides Kmp and the coefficients.
+    virtual void keep(const CalcInputs&) {}
+
+private:
+    void buildControls();
+    void buildMenu();
+    void setTabOrder();
+    void workMaterialSelected(WorkMaterial work);
+    void EXIT_Click();
+
+    CalcRequest request() const;
+    void showAnswers(const CalcRequest& request);
+    void refuse(const CalcOutcome& outcome);
+    void writeRow(const CalcOutcome& outcome);
+    // Marks the row's cells that cross a limit of the chosen machine; the message naming them,
+    // or an empty one.
+    QString checkRow(const CalcOutcome& outcome);
+    void showMachineLine();
+    // The inputs "РАСЧЁТ" would compute with, its questions asked and its refusals shown, for
+    // the chosen machine; nothing when there is no machine or no inputs.
+    std::optional<CalcInputs> machineInputs(const Machine*& machine);
+    // The inputs as "РАСЧЁТ" reads them: asking its questions and showing its refusals, or
+    // without a word (then a missing choice or value gives nothing).
+    enum class Asking { Questions, Nothing };
+    std::optional<CalcInputs> readInputs(Asking asking);
+    // The chart follows the boxes, the options and the machine without asking anything.
+    void updateGraph();
+    void offerLargest(Key varied);
+    // The filled rows under their headings, with the machine's columns when one is chosen.
+    std::vector<std::vector<std::string>> exportRows() const;
+    TableDocument exportDocument() const;
+    QString exportName() const;
+    std::size_t boxIndex(const std::string& name) const;
+    std::size_t boxIndexOf(Key key) const;
+
+    std::vector<std::string> screenOrder() const;
+    QLineEdit* strengthBox() const;
+    QLineEdit* box(const std::string& name) const;
+    char decimalSeparator() const;
+
+    const Calculation& calculation_;
+    CalcState& state_;
+    UserDialogs& dialogs_;
+    ResultsTable table_;
+
+    std::vector<QLineEdit*> boxes_; // as in the declaration's boxes
+    QLineEdit* rowNumberBox_ = nullptr;
+    QLabel* strengthLabel_ = nullptr;
+    QButtonGroup* workOptions_ = nullptr;
+    QButtonGroup* toolOptions_ = nullptr;
+    QButtonGroup* choiceOptions_ = nullptr;
+    ResultsGrid* grid_ = nullptr;
+
+    ExportFiles export_;
+    MachineChoice* machineChoice_ = nullptr;
+    QPointer<GRAFIK> graph_;
+    QLabel* machineLine_ = nullptr;
+    std::optional<RowResults> lastResults_; // of the row computed last, for the machine line
+    int errorCode_ = 0;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "gui/calcwindow/millingwindow.h"
+
+// End milling: "ФРЕЗЕРОВАНИЕ КОНЦЕВЫМИ ФРЕЗАМИ", as a face or a cylindrical mill.
+class VELTA_03 : public MillingWindow {
+    Q_OBJECT
+public:
+    VELTA_03(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+};

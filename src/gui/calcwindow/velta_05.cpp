@@ -1,0 +1,6 @@
+#include "gui/calcwindow/velta_05.h"
+
+#include "core/calc/calculation.h"
+
+VELTA_05::VELTA_05(CalcState& state, UserDialogs& dialogs, QWidget* parent)
+    : CalcWindow(calculation(5), state, dialogs, parent) {}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/calc/calcstate.h"
+
+#include <QDialog>
+#include <filesystem>
+#include <string>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class UserDialogs;
+
+// "ФАЙЛ": where the report written to the working file goes. The user picks a volume, a folder
+// and a name; "СОХРАНИТЬ" moves the report there, asking before it replaces a file.
+class FILE_0 : public QDialog {
+    Q_OBJECT
+public:
+    FILE_0(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    // The report that "СОХРАНИТЬ" moves: the working file and the bytes just written to it.
+    void setReport(const std::filesystem::path& workingFile, const std::string& bytes);
+
+    // The folder shown, as the user would reach it through the volume and folder lists.
+    void setFolder(const QString& folder);
+
+private:
+    void Drive1_Change();
+    void Dir1_Change(const QString& folder);
+    void File1_Click(QListWidgetItem* item);
+    void Command1_Click();
+
+    void listFolders();
+    void listFiles();
+
+    CalcState& state_;
+    UserDialogs& dialogs_;
+    QComboBox* drives_ = nullptr;
+    QListWidget* folders_ = nullptr;
+    QListWidget* files_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    std::filesystem::path workingFile_;
+    std::string reportBytes_;
+};

@@ -1,0 +1,340 @@
+#include "gui/machine/stanki.h"
+
+#include "core/calc/numberformat.h"
+#include "gui/common/userdialogs.h"
+#include "gui/common/userlocale.h"
+#include "gui/machine/machinecatalog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit* field(const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromUtf8(name));
+    return edit;
+}
+
+QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
+    auto* result = new QPushButton(caption, parent);
+    result->setObjectName(QString::fromUtf8(name));
+    return result;
+}
+
+} // namespace
+
+STANKI::STANKI(MachineCatalog& catalog, UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent)
+    , catalog_(catalog)
+    , dialogs_(dialogs) {
+    setObjectName(QStringLiteral("STANKI"));
+    setWindowTitle(QStringLiteral("Станки"));
+    setModal(false);
+    // Numbers are shown in the user's format, a comma on a Russian desktop; either is read back.
+    decimalSeparator_ = userDecimalSeparator();
+
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("MachineList"));
+    list_->setMinimumWidth(180);
+    name_ = field("MachineName", this);
+    power_ = field("MachinePower", this);
+    efficiency_ = field("MachineEfficiency", this);
+    speeds_ = field("MachineSpeeds", this);
+    // Wide enough for the 18 speeds of a usual gearbox to be read at once.
+    speeds_->setMinimumWidth(speeds_->fontMetrics().horizontalAdvance(
+        QStringLiteral("31,5; 40; 50; 63; 80; 100; 125; 160; 200; 250; 315; 400; 500; 630; "
+                       "800; 1000; 1250; 1600") +
+        QStringLiteral("00")));
+    speeds_->setToolTip(QStringLiteral("Все частоты вращения шпинделя из паспорта станка"));
+    speedMin_ = field("MachineSpeedMin", this);
+    speedMax_ = field("MachineSpeedMax", this);
+    for (QLineEdit* end : {speedMin_, speedMax_}) {
+        // Greyed while the list is filled: they then only show its ends and are not saved.
+        end->setToolTip(QStringLiteral("Бесступенчатое регулирование: диапазон берётся, "
+                                       "когда список частот пуст"));
+    }
+    ratio_ = new QComboBox(this);
+    ratio_->setObjectName(QStringLiteral("MachineRatio"));
+    for (const SpeedSeries& series : speedSeries) {
+        ratio_->addItem(QStringLiteral("%1 φ = %2")
+                            .arg(QString::fromUtf8(series.name),
+                                 QString::fromUtf8(series.ratio)
+                                     .replace(QLatin1Char(','), QChar(decimalSeparator_))));
+    }
+    // φ = 1,26 is the ratio most gearboxes of general-purpose machines follow.
+    ratio_->setCurrentIndex(1);
+    auto* generate = button("MachineGenerate", QStringLiteral("ЗАПОЛНИТЬ СПИСОК"), this);
+    generate->setToolTip(QStringLiteral("Частоты ряда от наименьшей до наибольшей; затем "
+                                        "исправьте список по паспорту станка"));
+    torque_ = field("MachineTorque", this);
+    force_ = field("MachineForce", this);
+
+    auto* add = button("MachineAdd", QStringLiteral("ДОБАВИТЬ"), this);
+    save_ = button("MachineSave", QStringLiteral("СОХРАНИТЬ"), this);
+    delete_ = button("MachineDelete", QStringLiteral("УДАЛИТЬ"), this);
+    auto* close = button("MachineClose", QStringLiteral("ЗАКРЫТЬ"), this);
+    // Enter in a field adds: it never overwrites a machine, and a repeated name is refused.
+    add->setDefault(true);
+
+    auto* range = new QHBoxLayout;
+    range->addWidget(speedMin_, 1);
+    range->addWidget(new QLabel(QStringLiteral("до"), this));
+    range->addWidget(speedMax_, 1);
+    range->addWidget(new QLabel(QStringLiteral("об/мин"), this));
+    auto* series = new QHBoxLayout;
+    series->addWidget(ratio_, 1);
+    series->addWidget(generate);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Имя станка"), name_);
+    form->addRow(QStringLiteral("Мощность двигателя, кВт"), power_);
+    form->addRow(QStringLiteral("КПД привода"), efficiency_);
+    // The list takes the whole width under its label.
+    auto* speedsLabel = new QLabel(QStringLiteral("Частоты по паспорту, об/мин (через ;)"), this);
+    speedsLabel->setBuddy(speeds_);
+    form->addRow(speedsLabel);
+    form->addRow(speeds_);
+    form->addRow(QStringLiteral("или от"), range);
+    form->addRow(QStringLiteral("Ряд"), series);
+    form->addRow(QStringLiteral("Наибольший момент, Н·м"), torque_);
+    form->addRow(QStringLiteral("Наибольшая сила подачи, Н"), force_);
+    form->addRow(new QLabel(QStringLiteral("Момент и сила подачи не обязательны."), this));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(list_);
+    top->addLayout(form, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(save_);
+    buttons->addWidget(delete_);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        showMachine(row);
+        updateButtons();
+    });
+    connect(speeds_, &QLineEdit::textChanged, this, &STANKI::showRangeOfList);
+    connect(generate, &QPushButton::clicked, this, &STANKI::generateSpeeds);
+    connect(add, &QPushButton::clicked, this, &STANKI::addMachine);
+    connect(save_, &QPushButton::clicked, this, &STANKI::saveMachine);
+    connect(delete_, &QPushButton::clicked, this, &STANKI::deleteMachine);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(&catalog_, &MachineCatalog::changed, this, &STANKI::listMachines);
+
+    listMachines();
+    name_->setFocus();
+}
+
+void STANKI::listMachines() {
+    // The list mirrors the catalog's order, so a row is the catalog's index. The fields are left
+    // as they are: a rebuilt list selects the same machine, or the one just added or renamed.
+    const QString keep =
+        selecting_.isEmpty() && list_->currentItem() ? list_->currentItem()->text() : selecting_;
+    const QSignalBlocker quiet(list_);
+    list_->clear();
+    int row = -1;
+    for (const Machine& machine : catalog_.machines()) {
+        const QString name = QString::fromStdString(machine.name);
+        if (name == keep) {
+            row = list_->count();
+        }
+        list_->addItem(name);
+    }
+    list_->setCurrentRow(row);
+    updateButtons();
+}
+
+void STANKI::showMachine(int row) {
+    const auto number = [this](const std::optional<double>& value) {
+        return value ? QString::fromStdString(plainText(*value, decimalSeparator_)) : QString();
+    };
+    const Machine machine = row >= 0 && static_cast<std::size_t>(row) < catalog_.machines().size()
+                                ? catalog_.machines()[static_cast<std::size_t>(row)]
+                                : Machine{};
+    name_->setText(QString::fromStdString(machine.name));
+    power_->setText(number(machine.power));
+    efficiency_->setText(number(machine.efficiency));
+    speeds_->setText(QString::fromStdString(speedListText(machine.speeds, decimalSeparator_)));
+    speeds_->setCursorPosition(0); // the lowest speeds in sight should the list not fit
+    speedMin_->setText(number(machine.speedMin));
+    speedMax_->setText(number(machine.speedMax));
+    showRangeOfList();
+    torque_->setText(number(machine.torqueMax));
+    force_->setText(number(machine.forceMax));
+}
+
+void STANKI::showRangeOfList() {
+    // A machine has either the passport's list or a stepless range, never both: while the list
+    // holds text the range fields are out of use and show the list's ends, or nothing while the
+    // list does not read.
+    const bool list = !speeds_->text().trimmed().isEmpty();
+    speedMin_->setEnabled(!list);
+    speedMax_->setEnabled(!list);
+    if (!list) {
+        return;
+    }
+    const SpeedList parsed = parseSpeedList(speeds_->text().toStdString());
+    const bool ends = !parsed.badItem && !parsed.speeds.empty();
+    speedMin_->setText(
+        ends ? QString::fromStdString(plainText(parsed.speeds.front(), decimalSeparator_)) : "");
+    speedMax_->setText(
+        ends ? QString::fromStdString(plainText(parsed.speeds.back(), decimalSeparator_)) : "");
+}
+
+void STANKI::updateButtons() {
+    const bool selected = list_->currentRow() >= 0;
+    save_->setEnabled(selected);
+    delete_->setEnabled(selected);
+}
+
+bool STANKI::readNumber(QLineEdit* edit, std::string_view field, std::optional<double>& value) {
+    const QString text = edit->text().trimmed();
+    value.reset();
+    if (text.isEmpty()) {
+        return true;
+    }
+    value = machineNumber(text.toStdString());
+    if (!value) {
+        dialogs_.message(QString::fromStdString(notANumberMessage(field, text.toStdString())));
+        edit->setFocus();
+        return false;
+    }
+    return true;
+}
+
+bool STANKI::refused(const std::string& error) {
+    if (error.empty()) {
+        return false;
+    }
+    dialogs_.message(QString::fromStdString(error));
+    return true;
+}
+
+std::optional<Machine> STANKI::typedMachine() {
+    Machine machine;
+    machine.name = name_->text().trimmed().toStdString();
+    if (!readNumber(power_, machinefield::power, machine.power) ||
+        !readNumber(efficiency_, machinefield::efficiency, machine.efficiency)) {
+        return std::nullopt;
+    }
+    if (!speeds_->text().trimmed().isEmpty()) {
+        SpeedList list = parseSpeedList(speeds_->text().toStdString());
+        if (list.badItem) {
+            dialogs_.message(
+                QString::fromStdString(notANumberMessage(machinefield::speeds, *list.badItem)));
+            speeds_->setFocus();
+            return std::nullopt;
+        }
+        machine.speeds = std::move(list.speeds);
+    } else if (!readNumber(speedMin_, machinefield::speedMin, machine.speedMin) ||
+               !readNumber(speedMax_, machinefield::speedMax, machine.speedMax)) {
+        return std::nullopt;
+    }
+    if (!readNumber(torque_, machinefield::torqueMax, machine.torqueMax) ||
+        !readNumber(force_, machinefield::forceMax, machine.forceMax)) {
+        return std::nullopt;
+    }
+    return machine;
+}
+
+void STANKI::generateSpeeds() {
+    // The range typed, or the ends of the list shown: another ratio then replaces the list over
+    // the same speeds.
+    Machine range;
+    if (!speeds_->text().trimmed().isEmpty()) {
+        const SpeedList list = parseSpeedList(speeds_->text().toStdString());
+        if (list.badItem) {
+            dialogs_.message(
+                QString::fromStdString(notANumberMessage(machinefield::speeds, *list.badItem)));
+            speeds_->setFocus();
+            return;
+        }
+        if (!list.speeds.empty()) {
+            range.speedMin = list.speeds.front();
+            range.speedMax = list.speeds.back();
+        }
+    } else if (!readNumber(speedMin_, machinefield::speedMin, range.speedMin) ||
+               !readNumber(speedMax_, machinefield::speedMax, range.speedMax)) {
+        return;
+    }
+    if (!range.speedMin || !range.speedMax) {
+        dialogs_.message(QStringLiteral("ДЛЯ РЯДА ЗАДАЙТЕ НАИМЕНЬШУЮ И НАИБОЛЬШУЮ ЧАСТОТУ!!!"));
+        (range.speedMin ? speedMax_ : speedMin_)->setFocus();
+        return;
+    }
+    if (refused(machineError(range, MachineUse::Limits))) {
+        return;
+    }
+    const SpeedSeries& series = speedSeries.at(static_cast<std::size_t>(ratio_->currentIndex()));
+    const std::vector<double> speeds = seriesSpeeds(series, *range.speedMin, *range.speedMax);
+    if (speeds.empty()) {
+        // Ends closer together than one step of the series.
+        dialogs_.message(QStringLiteral("МЕЖДУ НАИМЕНЬШЕЙ И НАИБОЛЬШЕЙ ЧАСТОТОЙ НЕТ ЧИСЕЛ РЯДА "
+                                        "%1!!!")
+                             .arg(QString::fromUtf8(series.name)));
+        return;
+    }
+    speeds_->setText(QString::fromStdString(speedListText(speeds, decimalSeparator_)));
+    speeds_->setCursorPosition(0);
+    speeds_->setFocus();
+}
+
+void STANKI::addMachine() {
+    const std::optional<Machine> machine = typedMachine();
+    if (!machine) {
+        return;
+    }
+    selecting_ = QString::fromStdString(machine->name);
+    const std::string error = catalog_.add(*machine);
+    selecting_.clear();
+    if (refused(error)) {
+        return;
+    }
+    // What was saved, as the list will show it again: sorted speeds, the user's decimal format.
+    showMachine(list_->currentRow());
+}
+
+void STANKI::saveMachine() {
+    const int row = list_->currentRow();
+    if (row < 0) {
+        return;
+    }
+    const std::optional<Machine> machine = typedMachine();
+    if (!machine) {
+        return;
+    }
+    selecting_ = QString::fromStdString(machine->name);
+    const std::string error = catalog_.replace(static_cast<std::size_t>(row), *machine);
+    selecting_.clear();
+    if (refused(error)) {
+        return;
+    }
+    showMachine(list_->currentRow());
+}
+
+void STANKI::deleteMachine() {
+    const int row = list_->currentRow();
+    if (row < 0) {
+        return;
+    }
+    const std::size_t index = static_cast<std::size_t>(row);
+    const QString name = QString::fromStdString(catalog_.machines().at(index).name);
+    if (!dialogs_.confirm(QStringLiteral("Удалить станок %1?").arg(name))) {
+        return;
+    }
+    if (refused(catalog_.remove(index))) {
+        return;
+    }
+    showMachine(-1);
+}

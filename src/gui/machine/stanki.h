@@ -1,0 +1,62 @@
+#pragma once
+
+#include "core/machine/machine.h"
+
+#include <QDialog>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class MachineCatalog;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class UserDialogs;
+
+// "Станки": the user's machine library, listed beside the passport data of the machine selected.
+// "ДОБАВИТЬ" takes the fields as a new machine, "СОХРАНИТЬ" puts them in place of the selected
+// one, "УДАЛИТЬ" removes it after a question; every change is written to the library file by the
+// catalog, which refuses bad data with a message naming the field.
+class STANKI : public QDialog {
+    Q_OBJECT
+public:
+    STANKI(MachineCatalog& catalog, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+private:
+    void listMachines();
+    void showMachine(int row);
+    void showRangeOfList();
+    void updateButtons();
+    void generateSpeeds();
+    void addMachine();
+    void saveMachine();
+    void deleteMachine();
+
+    // The machine the fields describe, or nothing once a field that is not a number is reported.
+    std::optional<Machine> typedMachine();
+    // Reads a field's number into `value`, none for an empty field; false once text that is not a
+    // number has been reported.
+    bool readNumber(QLineEdit* edit, std::string_view field, std::optional<double>& value);
+    // Shows a refusal; false when there was none.
+    bool refused(const std::string& error);
+
+    MachineCatalog& catalog_;
+    UserDialogs& dialogs_;
+    char decimalSeparator_ = '.';
+    // The machine the list keeps selected when the catalog changes under an add or a save.
+    QString selecting_;
+
+    QListWidget* list_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QLineEdit* power_ = nullptr;
+    QLineEdit* efficiency_ = nullptr;
+    QLineEdit* speeds_ = nullptr;
+    QLineEdit* speedMin_ = nullptr;
+    QLineEdit* speedMax_ = nullptr;
+    QLineEdit* torque_ = nullptr;
+    QLineEdit* force_ = nullptr;
+    QComboBox* ratio_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QPushButton* delete_ = nullptr;
+};

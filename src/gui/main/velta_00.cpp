@@ -1,0 +1,250 @@
+#include "gui/main/velta_00.h"
+
+#include "gui/calcwindow/velta_01.h"
+#include "gui/calcwindow/velta_02.h"
+#include "gui/calcwindow/velta_03.h"
+#include "gui/calcwindow/velta_04.h"
+#include "gui/calcwindow/velta_05.h"
+#include "gui/calcwindow/velta_06.h"
+#include "gui/calcwindow/velta_07.h"
+#include "gui/common/mnemonics.h"
+#include "gui/common/userdialogs.h"
+#include "gui/export/file_0.h"
+#include "gui/machine/machinecatalog.h"
+#include "gui/machine/stanki.h"
+#include "gui/main/picturearea.h"
+#include "gui/main/titul_.h"
+#include "gui/reference/help_m.h"
+#include "gui/reference/help_r.h"
+
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTimer>
+
+// One item of the operation menu: the sub-operation it selects (0 leaves it as it is), the
+// window it opens, and whether it hides the turning window's "СКОРОСТЬ" item (the speed service
+// does not apply to facing, grooving and parting).
+struct OperationItem {
+    const char* control;
+    const char* caption;
+    std::int16_t operationKind;
+    int window;
+    bool hidesSpeedItem = false;
+};
+
+namespace {
+
+struct Submenu {
+    const char* control;
+    const char* caption;
+    std::vector<OperationItem> items;
+};
+
+const std::vector<Submenu> operationMenu{
+    {"MAKE_0001",
+     "ФРЕЗЕРОВАНИЕ",
+     {{"MAKE_0011", "ТОРЦОВЫМИ ФРЕЗАМИ", 0, 1},
+      {"MAKE_0012", "КОНЦЕВЫМИ ФРЕЗАМИ", 0, 3},
+      {"MAKE_0013", "ЦИЛИНДРИЧЕСКИМИ ФРЕЗАМИ", 0, 2},
+      {"MAKE_0014", "ДИСКОВЫМИ ФРЕЗАМИ", 0, 4}}},
+    {"MAKE_0002",
+     "ТОЧЕНИЕ",
+     {{"MAKE_0021", "ПРОДОЛЬНОЕ", 1, 5},
+      {"MAKE_0022", "ПОДРЕЗКА ТОРЦА", 2, 5, true},
+      {"MAKE_0023", "ПРОТОЧКА КАНАВОК И ОТРЕЗКА", 3, 5, true},
+      {"MAKE_0024", "РАСТАЧИВАНИЕ", 4, 5}}},
+    // Items straight on the operation menu have no submenu control.
+    {nullptr,
+     nullptr,
+     {{"MAKE_0003", "СВЕРЛЕНИЕ", 1, 6},
+      {"MAKE_0004", "РАССВЕРЛИВАНИЕ", 2, 6},
+      {"MAKE_0005", "ЗЕНКЕРОВАНИЕ", 3, 6},
+      {"MAKE0005", "РАЗВЁРТЫВАНИЕ", 4, 6},
+      {"MAKE_0007", "НАРЕЗАНИЕ РЕЗЬБЫ", 0, 7}}},
+};
+
+using WindowFactory = CalcWindow* (*)(CalcState&, UserDialogs&);
+template <typename Window> CalcWindow* make(CalcState& state, UserDialogs& dialogs) {
+    return new Window(state, dialogs);
+}
+const std::array<WindowFactory, 7> windowFactories{make<VELTA_01>, make<VELTA_02>, make<VELTA_03>,
+                                                   make<VELTA_04>, make<VELTA_05>, make<VELTA_06>,
+                                                   make<VELTA_07>};
+
+QAction* namedAction(QAction* action, const char* name) {
+    action->setObjectName(QString::fromUtf8(name));
+    return action;
+}
+
+} // namespace
+
+VELTA_00::VELTA_00(UserDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent)
+    , dialogs_(dialogs) {
+    setObjectName(QStringLiteral("VELTA_00"));
+    setWindowTitle(QStringLiteral("Расчёт режимов резания"));
+    area_ = new PictureArea(QStringLiteral(":/gui/main/machining.svg"), this);
+    setCentralWidget(area_);
+    connect(area_, &QMdiArea::subWindowActivated, this, &VELTA_00::subWindowActivated);
+    machines_ = new MachineCatalog(defaultLibraryPath(), this);
+    if (!machines_->loadProblem().empty()) {
+        // Said once the main window is up, not before anything is on the screen.
+        QTimer::singleShot(0, this, [this] {
+            dialogs_.message(QString::fromStdString(machines_->loadProblem()));
+        });
+    }
+    createMenus();
+    resize(1024, 700);
+}
+
+VELTA_00::~VELTA_00() {
+    // The area outlives this part of the window while its sub-windows close: it must not report
+    // them to a main window that is already gone.
+    area_->disconnect(this);
+}
+
+void VELTA_00::createMenus() {
+    QMenu* operations = menuBar()->addMenu(QStringLiteral("ВЫБОР ОПЕРАЦИИ"));
+    operations->setObjectName(QStringLiteral("MAKE_00"));
+    namedAction(operations->menuAction(), "MAKE_00");
+    for (const Submenu& submenu : operationMenu) {
+        QMenu* menu = operations;
+        if (submenu.control) {
+            menu = operations->addMenu(QString::fromUtf8(submenu.caption));
+            menu->setObjectName(QString::fromUtf8(submenu.control));
+            namedAction(menu->menuAction(), submenu.control);
+        }
+        for (const OperationItem& item : submenu.items) {
+            QAction* action =
+                namedAction(menu->addAction(QString::fromUtf8(item.caption)), item.control);
+            connect(action, &QAction::triggered, this, [this, &item] { openOperation(item); });
+        }
+    }
+    connect(namedAction(menuBar()->addAction(QStringLiteral("СТАНКИ")), "MACHINES_00"),
+            &QAction::triggered, this, &VELTA_00::showMachines);
+    connect(namedAction(menuBar()->addAction(QStringLiteral("О ПРОГРАММЕ")), "TITUL1"),
+            &QAction::triggered, this, &VELTA_00::showAbout);
+    connect(namedAction(menuBar()->addAction(QStringLiteral("ВЫХОД")), "EXIT_00"),
+            &QAction::triggered, this, &VELTA_00::EXIT_00_Click);
+    assignMnemonics(menuBar());
+}
+
+void VELTA_00::EXIT_00_Click() {
+    // The program ends here, whatever other top-level window (a dialog, a box) is still open.
+    close();
+    QApplication::quit();
+}
+
+void VELTA_00::openOperation(const OperationItem& item) {
+    if (item.operationKind != 0) {
+        state_.OperationKind = item.operationKind;
+    }
+    state_.ResultRow = 1;
+    state_.NextRow = 1;
+    CalcWindow* window = loadWindow(item.window);
+    window->setRowNumberText(QString::number(state_.ResultRow));
+    if (item.hidesSpeedItem) {
+        // Hidden until the turning window is loaded afresh.
+        if (auto* speed = window->findChild<QAction*>(QStringLiteral("VELTA0"))) {
+            speed->setVisible(false);
+        }
+    }
+    bringForward(window);
+}
+
+CalcWindow* VELTA_00::loadWindow(int number) {
+    QPointer<CalcWindow>& window = windows_[static_cast<std::size_t>(number - 1)];
+    if (!window) {
+        window = windowFactories[static_cast<std::size_t>(number - 1)](state_, dialogs_);
+        window->useMachines(*machines_);
+        connect(window, &CalcWindow::reportWritten, this, &VELTA_00::showSaveDialog);
+        connect(window, &CalcWindow::referenceRequested, this, &VELTA_00::showReference);
+        addToArea(window)->resize(980, 560);
+    }
+    return window;
+}
+
+void VELTA_00::showSaveDialog(const QString& workingFile, const QByteArray& bytes) {
+    // One dialog for all windows: a second report while it is open replaces what it will move.
+    if (!saveDialog_) {
+        saveDialog_ = new FILE_0(state_, dialogs_, this);
+        saveDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    saveDialog_->setReport(workingFile.toStdString(), bytes.toStdString());
+    saveDialog_->show();
+    saveDialog_->raise();
+    saveDialog_->activateWindow();
+}
+
+void VELTA_00::bringForward(QWidget* window) {
+    auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    frame->show();
+    area_->setActiveSubWindow(frame);
+}
+
+QMdiSubWindow* VELTA_00::addToArea(QMainWindow* window) {
+    // The window's menu shares the keyboard with the main menu: its letters are others.
+    assignMnemonics(window->menuBar(), mnemonicsOf(menuBar()));
+    QMdiSubWindow* frame = area_->addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    return frame;
+}
+
+void VELTA_00::subWindowActivated(QMdiSubWindow* active) {
+    // Only the active window's menu answers its Alt letters, as if it stood in the main menu bar.
+    for (QMdiSubWindow* frame : area_->subWindowList()) {
+        if (auto* window = qobject_cast<QMainWindow*>(frame->widget())) {
+            window->menuBar()->setEnabled(frame == active);
+        }
+    }
+}
+
+void VELTA_00::showReference(Reference which) {
+    QPointer<ReferenceWindow>& window = references_[static_cast<std::size_t>(which)];
+    if (!window) {
+        if (which == Reference::WorkMaterials) {
+            window = new HELP_M;
+        } else {
+            window = new HELP_R;
+        }
+        addToArea(window)->adjustSize();
+    }
+    bringForward(window);
+}
+
+void VELTA_00::showAbout() {
+    if (!aboutBox_) {
+        aboutBox_ = new TITUL_(this);
+        aboutBox_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    aboutBox_->show();
+    aboutBox_->raise();
+}
+
+void VELTA_00::showMachines() {
+    // One library editor, beside the calculation windows: they follow the catalog it changes.
+    if (!machinesDialog_) {
+        machinesDialog_ = new STANKI(*machines_, dialogs_, this);
+        machinesDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    machinesDialog_->show();
+    machinesDialog_->raise();
+    machinesDialog_->activateWindow();
+}
+
+FILE_0* VELTA_00::saveDialog() const {
+    return saveDialog_;
+}
+
+ReferenceWindow* VELTA_00::referenceWindow(Reference which) const {
+    return references_[static_cast<std::size_t>(which)];
+}
+
+TITUL_* VELTA_00::aboutBox() const {
+    return aboutBox_;
+}
+
+CalcWindow* VELTA_00::calcWindow(int number) const {
+    return windows_[static_cast<std::size_t>(number - 1)];
+}

@@ -1,7 +1,0 @@
-#pragma once
-
-#include "calcframe/calculation.h"
-
-// Hole-making: drilling, enlarging, core drilling, reaming, by the sub-operation the main menu
-// chose last.
-Calculation holeMakingCalculation();

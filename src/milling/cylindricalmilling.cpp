@@ -1,6 +1,0 @@
-#include "milling/cylindricalmilling.h"
-
-MillingResult cylindricalMilling(ToolMaterial tool, WorkMaterial work, const MillingInputs& in,
-                                 double helixAngle) {
-    return millingResult(cylindricalMillingTable, {0.5, 0.3, true}, tool, work, in, helixAngle);
-}

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "calcframe/calculation.h"
-
-// Face, cylindrical, end and disc milling, each with its window.
-Calculation faceMillingCalculation();
-Calculation cylindricalMillingCalculation();
-Calculation endMillingCalculation();
-Calculation discMillingCalculation();

@@ -1,6 +1,0 @@
-#include "milling/velta_01.h"
-
-#include "calcframe/calculation.h"
-
-VELTA_01::VELTA_01(CalcState& state, UserDialogs& dialogs, QWidget* parent)
-    : MillingWindow(calculation(1), state, dialogs, parent) {}

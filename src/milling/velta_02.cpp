@@ -1,6 +1,0 @@
-#include "milling/velta_02.h"
-
-#include "calcframe/calculation.h"
-
-VELTA_02::VELTA_02(CalcState& state, UserDialogs& dialogs, QWidget* parent)
-    : MillingWindow(calculation(2), state, dialogs, parent) {}

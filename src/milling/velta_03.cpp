@@ -1,6 +1,0 @@
-#include "milling/velta_03.h"
-
-#include "calcframe/calculation.h"
-
-VELTA_03::VELTA_03(CalcState& state, UserDialogs& dialogs, QWidget* parent)
-    : MillingWindow(calculation(3), state, dialogs, parent) {}

@@ -1,7 +1,0 @@
-#pragma once
-
-#include "calcframe/calculation.h"
-
-// Thread cutting with a cutter, a tap or a die; the tool chosen is the sub-operation that titles
-// the report.
-Calculation threadCuttingCalculation();

@@ -1,6 +1,0 @@
-#include "threads/velta_07.h"
-
-#include "calcframe/calculation.h"
-
-VELTA_07::VELTA_07(CalcState& state, UserDialogs& dialogs, QWidget* parent)
-    : CalcWindow(calculation(7), state, dialogs, parent) {}

@@ -1,7 +1,0 @@
-#pragma once
-
-#include "calcframe/calculation.h"
-
-// Turning: longitudinal, facing, grooving and parting, boring, by the sub-operation the main
-// menu chose last.
-Calculation turningCalculation();

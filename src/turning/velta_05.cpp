@@ -1,6 +1,0 @@
-#include "turning/velta_05.h"
-
-#include "calcframe/calculation.h"
-
-VELTA_05::VELTA_05(CalcState& state, UserDialogs& dialogs, QWidget* parent)
-    : CalcWindow(calculation(5), state, dialogs, parent) {}

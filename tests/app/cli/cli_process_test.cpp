@@ -1,0 +1,854 @@
+// Runs the built rezhim-cli as a process and checks its stdout, stderr and exit code apart.
+#include "app/cli/operations.h"
+#include "core/output/report.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <langinfo.h>
+#include <locale.h>
+#include <optional>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ProcessResult {
+    int code = -1; // -1 when the program did not exit normally
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> words(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+const char* const lcAll = std::getenv("LC_ALL");
+const std::string userLocale = lcAll != nullptr && *lcAll != 0 ? lcAll : "C";
+
+// A folder of its own for each test, so that CTest may run them side by side.
+class Cli : public testing::Test {
+protected:
+    Cli()
+        : folder(fs::temp_directory_path() /
+                 ("rezhim-cli-" + std::to_string(getpid()) + "-" +
+                  testing::UnitTest::GetInstance()->current_test_info()->name())) {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    ~Cli() override { fs::remove_all(folder); }
+
+    // CTest runs these tests under each locale the program is checked in; the program runs in
+    // the same one. A locale that was never generated would quietly be C.
+    void SetUp() override {
+        locale_t checked = newlocale(LC_ALL_MASK, userLocale.c_str(), locale_t{});
+        ASSERT_NE(checked, locale_t{}) << "the locale " << userLocale
+                                       << " is not generated on this machine; "
+                                          "bash tools/bootstrap.sh test generates it (locale-gen)";
+        const std::string point = nl_langinfo_l(RADIXCHAR, checked);
+        freelocale(checked);
+        if (const char* expected = std::getenv("REZHIM_EXPECTED_DECIMAL_POINT")) {
+            ASSERT_EQ(point, expected) << userLocale;
+        }
+    }
+
+    // rezhim-cli with `arguments` ("{}" stands for the folder) under the locale `locale`.
+    ProcessResult run(const std::string& arguments, const std::string& locale = userLocale) const {
+        std::vector<std::string> argv{REZHIM_CLI};
+        for (std::string word : words(arguments)) {
+            if (const auto at = word.find("{}"); at != std::string::npos) {
+                word.replace(at, 2, folder.string());
+            }
+            argv.push_back(word);
+        }
+        const std::vector<std::string> env{"LC_ALL=" + locale, "LANG=" + locale};
+        const auto pointers = [](const std::vector<std::string>& texts) {
+            std::vector<char*> list;
+            for (const std::string& text : texts) {
+                list.push_back(const_cast<char*>(text.c_str()));
+            }
+            list.push_back(nullptr);
+            return list;
+        };
+        const fs::path out = folder / "stdout", err = folder / "stderr";
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        pid_t pid = 0;
+        ProcessResult result;
+        int status = 0;
+        if (posix_spawn(&pid, REZHIM_CLI, &actions, nullptr, pointers(argv).data(),
+                        pointers(env).data()) == 0 &&
+            waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+            result.code = WEXITSTATUS(status);
+        }
+        posix_spawn_file_actions_destroy(&actions);
+        result.out = readFile(out);
+        result.err = readFile(err);
+        return result;
+    }
+
+    fs::path folder;
+};
+
+std::string shortest(double value) {
+    char digits[32];
+    return {digits, std::to_chars(digits, digits + 32, value).ptr};
+}
+
+// The raw results n, Pz, Py, Px, M, N of a calculation, worked by hand from the handbook formulas
+// (n = 1000 v / (3.14 D), M = Pz D / 2000, N = Pz v / (1020 · 60) or M n / 9750); nullopt where
+// the program gives no number.
+using RawResults = std::array<std::optional<double>, 6>;
+const char* const rawNames[] = {"n", "Pz", "Py", "Px", "M", "N"};
+
+// A raw result as the program writes it must be the shortest text that reads back as its double,
+// within 1e-9 of the hand-worked value; `none` where there is no result.
+void expectRawNumber(const std::string& text, const std::optional<double>& expected,
+                     const std::string& none, const char* name) {
+    if (!expected) {
+        EXPECT_EQ(text, none) << name;
+        return;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    ASSERT_TRUE(error == std::errc() && end == text.data() + text.size())
+        << name << " is not a number: \"" << text << "\"";
+    EXPECT_NEAR(value, *expected, 1e-9 * std::abs(*expected)) << name;
+    EXPECT_EQ(text, shortest(value)) << name;
+}
+
+// The texts of n, Pz, Py, Px, M, N in a result object, which must open with the operation and
+// these six in this order; fewer texts where it does not.
+std::vector<std::string> jsonRawTexts(const std::string& json, const std::string& operation) {
+    std::size_t at = 0;
+    const auto take = [&](const std::string& text) {
+        const bool found = json.compare(at, text.size(), text) == 0;
+        at += text.size();
+        return found;
+    };
+    std::vector<std::string> texts;
+    if (!take("{\"operation\": \"" + operation + "\"")) {
+        return texts;
+    }
+    for (const char* name : rawNames) {
+        if (!take(std::string(", \"") + name + "\": ")) {
+            return texts;
+        }
+        const auto end = json.find_first_of(",}", at);
+        texts.push_back(json.substr(at, end - at));
+        at = end;
+    }
+    return texts;
+}
+
+std::vector<std::string> jsonCells(const std::string& json) {
+    std::vector<std::string> cells;
+    for (auto at = json.find("\"cells\": [") + 10; json[at] == '"';) {
+        const auto end = json.find('"', at + 1);
+        cells.push_back(json.substr(at + 1, end - at - 1));
+        at = end + (json[end + 1] == ',' ? 3 : 1);
+    }
+    return cells;
+}
+
+struct Example {
+    std::string arguments;
+    RawResults raw;
+    std::vector<std::string> lastCells; // the last cells of the row; "*" is not checked
+};
+
+const std::string faceMilling =
+    "face-milling tool=carbide work=steel H=750 D=100 z=10 B=50 t=2 s=0.1 v=100";
+const std::string threadCutter =
+    "thread-cutter tool=hss work=steel H=750 D=20 t=1 s=2.5 v=20 passes=6";
+const std::string drilling = "drilling tool=hss work=steel H=750 D=20 s=0.3 v=25";
+
+const std::vector<Example> examples{
+    // Pz = 10 · 825 · 2 · 0.1^0.75 · 50^1.1 · 10 / (100^1.3 · n^0.2), Py 0.4 Pz, Px 0.5 Pz
+    {faceMilling,
+     {318.47133757961785, 1720.8256806497302, 688.3302722598921, 860.4128403248651,
+      86.04128403248652, 2.8118066677283173},
+     {"1", "ТC", "сталь", "0.1", "100", "2", "100", "50", "10", "1720.8", "688.3", "860.4",
+      "86.041", "2.812", "318"}},
+    // Pz = 10 · 68.2 · 3^0.86 · 0.1^0.72 · 50 · 8 / 80^0.86, Py 0.5 Pz, Px 0.3 Pz tan 30° (π 3.14)
+    {"cylindrical-milling tool=hss work=steel H=750 D=80 z=8 B=50 t=3 s=0.1 v=30 angle=30",
+     {119.42675159235668, 3086.819650160051, 1543.4098250800255, 534.325148041301,
+      123.47278600640203, 1.5131468873333582},
+     {"3086.8", "1543.4", "534.3", "123.473", "1.513", "119"}},
+    // Pz = 10 · 68.2 · 5^0.86 · 0.05^0.72 · 10 · 4 / 20^0.86, Py 0.3 Pz, Px 0.5 Pz
+    {"end-milling tool=hss work=steel H=750 D=20 z=4 B=10 t=5 s=0.05 v=25 scheme=face",
+     {398.0891719745223, 957.9242697064603, 287.3772809119381, 478.96213485323017,
+      9.579242697064602, 0.3913089337036194},
+     {"957.9", "287.4", "479.0", "9.579", "0.391", "398"}},
+    // Pz = 10 · 68.2 · 5^0.86 · 0.05^0.72 · 10 · 20 / 100^0.86, Py 0.4 Pz, no angle: Px 0
+    {"disc-milling tool=hss work=steel H=750 D=100 z=20 B=10 t=5 s=0.05 v=30",
+     {95.54140127388536, 1200.0158357846092, 480.0063343138437, 0.0, 60.00079178923046,
+      0.5882430567571614},
+     {"1200.0", "480.0", "0.0", "60.001", "0.588", "96"}},
+    // Pz = 10 · 300 · 2 · 0.2^0.75 · 100^-0.15, Py = 10 · 243 · 2^0.9 · 0.2^0.6 · 100^-0.3,
+    // Px = 10 · 339 · 2 · 0.2^0.5 · 100^-0.4
+    {"turning tool=carbide work=steel H=750 D=50 t=2 s=0.2 v=100",
+     {636.9426751592357, 899.3396627618121, 433.66189884760183, 480.5567609309122,
+      22.483491569045302, 1.469509252878778},
+     {"899.3", "*", "*", "22", "1.470", "636.94"}},
+    // Pz = 10 · 408 · 2^0.72 · 0.2^0.8, no Py or Px
+    {"grooving tool=carbide work=steel H=750 D=50 t=2 s=0.2 v=100",
+     {636.9426751592357, 1854.4953832733245, 0.0, 0.0, 46.36238458183311, 3.030221214498896},
+     {"1854.5", "0.0", "0.0", "*", "*", "*"}},
+    // P0 = 10 · 68 · 20 · 0.3^0.7, M = 10 · 0.0345 · 20² · 0.3^0.8
+    {"drilling tool=hss work=steel H=750 D=20 s=0.3 v=25",
+     {398.0891719745223, 5854.958035399105, 0.0, 0.0, 52.67154895273083, 2.150561365046988},
+     {"10", "20", "5855.0", "*", "*", "52.672", "2.151", "398"}},
+    // P0 = 10 · 67 · 1.5^1.2 · 0.6^0.65 · Kmp, M = 10 · 0.09 · 20 · 1.5^0.9 · 0.6^0.8 · Kmp,
+    // Kmp = (600 / 750)^0.3
+    {"core-drilling tool=hss work=steel H=600 D=20 t=1.5 s=0.6 v=20",
+     {318.47133757961785, 731.3236572032308, 0.0, 0.0, 16.113973112708866, 0.5263424175309118},
+     {"731.3", "*", "*", "16.114", "0.526", "318"}},
+    // Pz = 10 · 148 · 2.5^1.7 / 6^0.71
+    {threadCutter,
+     {318.47133757961785, 1969.1207214232372, 0.0, 0.0, 19.691207214232374, 0.6435035037330842},
+     {"1969.1", "*", "*", "19.691", "0.644", "318"}},
+    // M = 10 · 0.027 · 20^1.4 · 2.5^1.5, no force
+    {"thread-tap tool=hss work=steel H=750 D=20 t=1 s=2.5 v=10",
+     {159.23566878980893, 0.0, 0.0, 0.0, 70.74826128915464, 1.1554509438045835},
+     {"0.0", "*", "*", "70.748", "1.155", "159"}},
+};
+
+const RawResults& handWorked(const std::string& arguments) {
+    return std::find_if(examples.begin(), examples.end(),
+                        [&](const Example& example) { return example.arguments == arguments; })
+        ->raw;
+}
+
+TEST_F(Cli, WorkedExamplesGiveTheWindowsCellsAndRawResultsInAnyLocale) {
+    for (const Example& example : examples) {
+        SCOPED_TRACE(example.arguments);
+        const ProcessResult result = run("calc " + example.arguments + " --json");
+        EXPECT_EQ(result.code, 0);
+        EXPECT_EQ(result.err, "");
+        const std::vector<std::string> cells = jsonCells(result.out);
+        ASSERT_GE(cells.size(), example.lastCells.size());
+        const auto offset = cells.size() - example.lastCells.size();
+        for (std::size_t i = 0; i < example.lastCells.size(); ++i) {
+            if (example.lastCells[i] != "*") {
+                EXPECT_EQ(cells[offset + i], example.lastCells[i]) << "cell " << offset + i;
+            }
+        }
+        // The numbers are the raw doubles.
+        const std::vector<std::string> raw = jsonRawTexts(result.out, words(example.arguments)[0]);
+        ASSERT_EQ(raw.size(), example.raw.size()) << result.out;
+        for (std::size_t i = 0; i < raw.size(); ++i) {
+            expectRawNumber(raw[i], example.raw[i], "null", rawNames[i]);
+        }
+        for (const char* locale : {"C.UTF-8", "ru_RU.UTF-8"}) {
+            EXPECT_EQ(run("calc " + example.arguments + " --json", locale).out, result.out);
+        }
+    }
+}
+
+TEST_F(Cli, DepthCommaAndColumnsForReading) {
+    const ProcessResult json = run("calc " + faceMilling + " --json --comma");
+    EXPECT_NE(json.out.find("\"t\": 2, \"cells\": [\"1\""), std::string::npos);
+    EXPECT_NE(json.out.find("\"Pz\": 1720.8"), std::string::npos); // raw numbers keep the point
+    const std::vector<std::string> cells = jsonCells(json.out);
+    EXPECT_EQ(std::vector(cells.begin() + 9, cells.end()),
+              (std::vector<std::string>{"1720,8", "688,3", "860,4", "86,041", "2,812", "318"}));
+    EXPECT_NE(run("calc drilling tool=hss work=steel H=750 D=20 s=0.3 v=25 --json")
+                  .out.find("\"t\": 10, "),
+              std::string::npos);
+
+    // Each cell starts where its heading starts, counted in characters.
+    const ProcessResult table = run("calc " + faceMilling + " --comma");
+    const auto lineEnd = table.out.find('\n');
+    const std::string headingLine = table.out.substr(0, lineEnd);
+    const std::string cellLine = table.out.substr(lineEnd + 1);
+    const auto column = [](const std::string& line, const std::string& text) {
+        const std::string before = line.substr(0, line.find(text));
+        return std::count_if(before.begin(), before.end(),
+                             [](char c) { return (c & 0xC0) != 0x80; });
+    };
+    EXPECT_EQ(column(headingLine, "Pz, H"), column(cellLine, "1720,8"));
+    EXPECT_EQ(column(headingLine, "n, об/мин"), column(cellLine, "318\n"));
+    EXPECT_EQ(column(headingLine, "заг-ка"), column(cellLine, "сталь"));
+    EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 2);
+}
+
+TEST_F(Cli, ReamingWithoutForceDataLeavesNullsAndWarns) {
+    const ProcessResult result =
+        run("calc reaming tool=hss work=steel H=600 D=20 t=0.1 s=0.6 v=10 --json");
+    EXPECT_EQ(result.code, 0);
+    EXPECT_NE(result.out.find("\"Pz\": null, \"Py\": 0, \"Px\": 0, \"M\": null, \"N\": null"),
+              std::string::npos);
+    const std::vector<std::string> cells = jsonCells(result.out);
+    ASSERT_EQ(cells.size(), 13u);
+    EXPECT_EQ(cells[7] + cells[10] + cells[11], "");
+    EXPECT_EQ(cells[12], "159");
+    EXPECT_EQ(result.err, "НЕТ ДАННЫХ ДЛЯ РАСЧЁТА УСИЛИЙ ПРИ РАЗВЁРТЫВАНИИ ЭТИМ ИНСТРУМЕНТОМ!!!\n");
+}
+
+TEST_F(Cli, BadInputIsRefusedWithoutANumber) {
+    writeFile(folder / "header.csv", "operation,H,depth\nturning,1,2\n");
+    writeFile(folder / "good.csv", "operation,H\nturning,1\n");
+    writeFile(folder / "twice.csv", "operation,H,H\nturning,1,2\n");
+    const std::string turning = "calc turning tool=carbide work=steel D=50 t=2 s=0.2 ";
+    const std::string limitTurning = "limit turning tool=carbide work=steel D=50 t=2 s=0.2 ";
+    const std::string sweepTurning = "sweep turning tool=carbide work=steel D=50 t=2 s=0.2 ";
+    const std::vector<std::tuple<std::string, int, std::string>> cases{
+        {turning + "H=750", 1, "ВЫ НЕ ЗАДАЛИ СКОРОСТЬ РЕЗАНИЯ!!!"},
+        {turning + "H=0 v=100", 1, "ВЫ НЕ ЗАДАЛИ ХАРАКТЕРИСТИКУ МАТЕРИАЛА!!!"},
+        {turning + "H=750 v=-100", 1, "ЗНАЧЕНИЕ НЕ МОЖЕТ БЫТЬ ОТРИЦАТЕЛЬНЫМ!!!"},
+        {turning + "H=7,5 v=100", 1, "НЕВЕРНОЕ ЧИСЛО: H=7,5!!!"},
+        {turning + "H=abc v=100", 1, "НЕВЕРНОЕ ЧИСЛО: H=abc!!!"},
+        {"calc turning tool=wood work=steel H=750 D=50 t=2 s=0.2 v=100", 1,
+         "НЕИЗВЕСТНЫЙ МАТЕРИАЛ ИНСТРУМЕНТА: wood!!!"},
+        {"calc turning tool=hss work=glass H=750 D=50 t=2 s=0.2 v=100", 1,
+         "НЕИЗВЕСТНЫЙ ОБРАБАТЫВАЕМЫЙ МАТЕРИАЛ: glass!!!"},
+        {"calc face-milling tool=carbide work=steel H=750 D=100 z=10 B=1e300 t=2 s=0.1 v=100", 1,
+         "ОШИБКА ВЫЧИСЛЕНИЯ: ПРОВЕРЬТЕ ИСХОДНЫЕ ДАННЫЕ!!!"},
+        {"calc thread-cutter tool=hss work=steel H=750 D=20 t=1 s=2.5 v=20", 1,
+         "ВЫ НЕ ЗАДАЛИ ЧИСЛО ПРОХОДОВ РЕЗЦА!!!"},
+        {"calc cylindrical-milling tool=hss work=steel H=750 D=80 z=8 B=50 t=3 s=0.1 v=30 angle=0",
+         1, "ВЫ НЕ ЗАДАЛИ УГОЛ НАКЛОНА ЗУБЬЕВ ФРЕЗЫ!!!"},
+        {turning + "H=750 foo=1", 2, "НЕИЗВЕСТНЫЙ ПАРАМЕТР: foo!!!"},
+        {turning + "H=750 H=750", 2, "ПАРАМЕТР ЗАДАН ДВАЖДЫ: H!!!"},
+        {turning + "H", 2, "ПАРАМЕТР БЕЗ ЗНАЧЕНИЯ (НУЖНО КЛЮЧ=ЗНАЧЕНИЕ): H!!!"},
+        {"calc foo H=1", 2, "НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: foo!!!"},
+        {"calc", 2, "НЕ ЗАДАНА ОПЕРАЦИЯ!!!"},
+        {turning + "--csv", 2, "НЕДОПУСТИМЫЙ КЛЮЧ КОМАНДЫ: --csv!!!"},
+        {"", 2, "НЕ ЗАДАНА КОМАНДА!!!"},
+        {"compute turning", 2, "НЕИЗВЕСТНАЯ КОМАНДА: compute!!!"},
+        {"batch", 2, "НУЖНО: rezhim-cli batch"},
+        {"batch {}/missing.csv", 2, "НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ: "},
+        {"batch {}/header.csv", 2, "НЕИЗВЕСТНЫЙ СТОЛБЕЦ В ЗАГОЛОВКЕ CSV: depth!!!"},
+        {"batch {}/twice.csv", 2, "СТОЛБЕЦ ПОВТОРЯЕТСЯ В ЗАГОЛОВКЕ CSV: H!!!"},
+        {"batch {}/good.csv -o {}/no/such/folder.csv", 2, "НЕ УДАЁТСЯ ЗАПИСАТЬ ФАЙЛ: "},
+        {"batch {}/good.csv -o /dev/full", 2, "НЕ УДАЁТСЯ ЗАПИСАТЬ ФАЙЛ: /dev/full!!!"},
+        // A machine's data is checked as the windows check it (a speed list out of order is a
+        // typo, not sorted); a wrong call stays a wrong call.
+        {turning + "H=750 v=100 power=7.5", 1, "НЕ ЗАДАН КПД ПРИВОДА!!!"},
+        {turning + "H=750 v=100 power=7.5 efficiency=0,8", 1, "НЕВЕРНОЕ ЧИСЛО: efficiency=0,8!!!"},
+        {turning + "H=750 v=100 speeds=12.5;1,6", 1, "НЕВЕРНОЕ ЧИСЛО: speeds=12.5;1,6!!!"},
+        {turning + "H=750 v=100 speeds=160;125", 1,
+         "ЧАСТОТЫ ВРАЩЕНИЯ ПОВТОРЯЮТСЯ ИЛИ НЕ ИДУТ ПО ВОЗРАСТАНИЮ!!!"},
+        {turning + "H=750 v=100 power=1 power=2", 2, "ПАРАМЕТР ЗАДАН ДВАЖДЫ: power!!!"},
+        {turning + "H=750 v=100 torque-max=50 --machine 6Р12", 2,
+         "ЗАДАЙТЕ СТАНОК ЛИБО КЛЮЧАМИ, ЛИБО --machine!!!"},
+        {turning + "H=750 v=100 --machine 6Р12 --machines {}/missing.json", 2,
+         "НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ: "},
+        {limitTurning + "H=750 v=100 --vary s", 2, "НЕ ЗАДАН СТАНОК"},
+        {limitTurning + "H=750 v=100 torque-max=50", 2, "НЕ ЗАДАНО, ЧТО ПОДБИРАТЬ"},
+        {limitTurning + "H=750 v=100 torque-max=50 --vary n", 2, "ПОДБИРАЕТСЯ ПОДАЧА ИЛИ СКОРОСТЬ"},
+        {"limit " + threadCutter + " torque-max=50 --vary s", 2,
+         "ПРИ НАРЕЗАНИИ РЕЗЬБЫ ПОДАЧА — ЭТО ШАГ РЕЗЬБЫ"},
+        {limitTurning + "H=-750 v=100 torque-max=50 --vary v", 1,
+         "ЗНАЧЕНИЕ НЕ МОЖЕТ БЫТЬ ОТРИЦАТЕЛЬНЫМ!!!"},
+        {"batch {}/good.csv H=750", 2, "ПОСЛЕ ФАЙЛА ЗАДАЮТСЯ ТОЛЬКО КЛЮЧИ СТАНКА: H=750!!!"},
+        {"batch {}/good.csv efficiency=0.8", 1, "НЕ ЗАДАНА МОЩНОСТЬ ДВИГАТЕЛЯ!!!"},
+        {"report turning {}/good.csv", 2, "НУЖНО: rezhim-cli report"},
+        {"report turning {}/good.csv -o {}/r.txt", 2, "НЕИЗВЕСТНЫЙ СТОЛБЕЦ В ЗАГОЛОВКЕ CSV"},
+        {"report turning {}/good.csv -o {}/r.txt --format pdf", 2, "НЕИЗВЕСТНЫЙ ФОРМАТ: pdf"},
+        // The saved report has no machine columns: a machine there would be silently dropped.
+        {"report turning {}/good.csv -o {}/r.txt torque-max=50", 2,
+         "СТАНОК ЗАДАЁТСЯ ТОЛЬКО С --format csv"},
+        {sweepTurning + "H=750", 2, "НЕ ЗАДАНО, ЧТО МЕНЯТЬ"},
+        {sweepTurning + "H=750 --vary v=1:2", 2, "НУЖНО --vary КЛЮЧ=ОТ:ДО:ЧИСЛО_ТОЧЕК"},
+        {sweepTurning + "H=750 --vary q=1:2:3", 2, "НЕИЗВЕСТНЫЙ ПАРАМЕТР: q!!!"},
+        {sweepTurning + "H=750 --vary v=1:2,5:3", 2, "НЕВЕРНОЕ ЧИСЛО: 2,5 В --vary!!!"},
+        {sweepTurning + "H=750 --vary v=1:2:1", 2, "ЧИСЛО ТОЧЕК — ЦЕЛОЕ ОТ 2 ДО 100000"},
+        {sweepTurning + "H=750 --vary v=1:2:100001", 2, "ЧИСЛО ТОЧЕК — ЦЕЛОЕ ОТ 2 ДО 100000"},
+        {sweepTurning + "H=750 --vary z=1:2:3", 2,
+         "У ОПЕРАЦИИ turning НЕТ ЧИСЛОВОГО ПАРАМЕТРА z!!!"},
+        {sweepTurning + "H=750 --vary work=1:2:3", 2, "У ОПЕРАЦИИ turning НЕТ ЧИСЛОВОГО"},
+        // Every point would be the same: the drill's depth is half its diameter.
+        {"sweep " + drilling + " --vary t=1:2:3", 2, "У ОПЕРАЦИИ drilling ПАРАМЕТР t СЛЕДУЕТ"},
+        // The other keys are refused as calc refuses them, before any point.
+        {sweepTurning + "H=-750 --vary v=50:100:3", 1, "ЗНАЧЕНИЕ НЕ МОЖЕТ БЫТЬ ОТРИЦАТЕЛЬНЫМ!!!"},
+    };
+    for (const auto& [arguments, code, message] : cases) {
+        const ProcessResult result = run(arguments);
+        EXPECT_EQ(result.code, code) << arguments;
+        EXPECT_EQ(result.out, "") << arguments;
+        EXPECT_EQ(result.err.find(message), 0u) << arguments << "\n" << result.err;
+    }
+}
+
+// The batch's output line by line: a computed row is its columns, the six raw results as worked
+// by hand and an empty error column; any other line is as given.
+struct BatchLine {
+    std::string in;
+    std::string out;
+    std::optional<RawResults> raw = std::nullopt; // none for a heading or a refused row
+};
+void expectBatchOutput(const std::string& output, const std::vector<BatchLine>& lines) {
+    std::vector<std::string> written;
+    for (std::size_t at = 0, end = 0; at < output.size(); at = end + 1) {
+        end = output.find('\n', at);
+        if (end == std::string::npos) {
+            ADD_FAILURE() << "the output does not end in a line break: " << output;
+            end = output.size();
+        }
+        written.push_back(output.substr(at, end - at));
+    }
+    ASSERT_EQ(written.size(), lines.size()) << output;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        SCOPED_TRACE(lines[i].out);
+        if (!lines[i].raw) {
+            EXPECT_EQ(written[i], lines[i].out);
+            continue;
+        }
+        const std::string columns = lines[i].out + ",";
+        ASSERT_EQ(written[i].substr(0, columns.size()), columns) << written[i];
+        std::vector<std::string> fields{""};
+        for (const char c : written[i].substr(columns.size())) {
+            if (c == ',') {
+                fields.emplace_back();
+            } else {
+                fields.back() += c;
+            }
+        }
+        ASSERT_EQ(fields.size(), 7u) << written[i];
+        for (std::size_t k = 0; k < 6; ++k) {
+            expectRawNumber(fields[k], (*lines[i].raw)[k], "", rawNames[k]);
+        }
+        EXPECT_EQ(fields[6], "") << "error column";
+    }
+}
+
+TEST_F(Cli, BatchMixesOperationsAndGivesRefusalsInTheErrorColumn) {
+    const std::string milled = "face-milling,carbide,steel,750,100,10,50,2,0.1,100,";
+    const std::string threaded = "thread-cutter,hss,steel,750,20,,,1,2.5,20,6";
+    const std::string reamed = "reaming,hss,steel,600,20,,,0.1,0.6,10,";
+    const std::string refused = ",,,,,,,";
+    // Reaming with a high-speed-steel reamer: the speed, no force data, and Py and Px of 0.
+    const RawResults reaming{159.23566878980893, std::nullopt, 0.0, 0.0,
+                             std::nullopt,       std::nullopt};
+    // Each input line (CR LF or LF, quoted or not) and what the batch writes for it: the columns
+    // re-quoted only where needed; a refused row keeps its number cells empty and says why.
+    const std::vector<BatchLine> lines{
+        {"\xEF\xBB\xBFoperation,tool,work,H,D,z,B,t,s,v,passes\r\n",
+         "operation,tool,work,H,D,z,B,t,s,v,passes,n,Pz,Py,Px,M,N,error"},
+        {milled + "\r\n", milled, handWorked(faceMilling)},
+        {"\"thread-cutter\",hss,steel,\"750\",20,,,1,2.5,20,6\r\n", threaded,
+         handWorked(threadCutter)},
+        {"thread-cutter,hss,steel,750,20,,,1,2.5,20,\n",
+         "thread-cutter,hss,steel,750,20,,,1,2.5,20," + refused +
+             "ВЫ НЕ ЗАДАЛИ ЧИСЛО ПРОХОДОВ РЕЗЦА!!!"},
+        {"\"face,milling\",hss,steel,750,20,,,1,2.5,20,\r\n",
+         "\"face,milling\",hss,steel,750,20,,,1,2.5,20," + refused +
+             "\"НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: face,milling!!!\""},
+        {"turning,carbide,steel,750,50,,,-2,0.2,100,\r\n",
+         "turning,carbide,steel,750,50,,,-2,0.2,100," + refused +
+             "ЗНАЧЕНИЕ НЕ МОЖЕТ БЫТЬ ОТРИЦАТЕЛЬНЫМ!!!"},
+        {reamed + "\r\n", reamed, reaming},
+    };
+    std::string input;
+    for (const BatchLine& line : lines) {
+        input += line.in;
+    }
+    writeFile(folder / "in.csv", input);
+    const ProcessResult toStdout = run("batch {}/in.csv");
+    EXPECT_EQ(toStdout.code, 1);
+    expectBatchOutput(toStdout.out, lines);
+    EXPECT_EQ(toStdout.err, "СТРОКА 6: НЕТ ДАННЫХ ДЛЯ РАСЧЁТА УСИЛИЙ ПРИ РАЗВЁРТЫВАНИИ ЭТИМ "
+                            "ИНСТРУМЕНТОМ!!!\n");
+    const ProcessResult toFile = run("batch {}/in.csv -o {}/out.csv");
+    EXPECT_EQ(toFile.code, 1);
+    EXPECT_EQ(toFile.out, "");
+    EXPECT_EQ(readFile(folder / "out.csv"), toStdout.out);
+    expectBatchOutput(readFile(folder / "out.csv"), lines);
+
+    writeFile(folder / "good.csv",
+              "v,operation,H,D,t,s,tool,work\n100,turning,750,50,2,0.2,hss,steel\n");
+    EXPECT_EQ(run("batch {}/good.csv").code, 0);
+}
+
+// The text of `name`'s value in a JSON object written on one line: a number, null, a string or
+// an array of strings; empty when the object has no such member.
+std::string jsonMember(const std::string& json, const std::string& name) {
+    const std::string key = "\"" + name + "\": ";
+    const auto at = json.find(key);
+    if (at == std::string::npos) {
+        return {};
+    }
+    const auto start = at + key.size();
+    const auto end =
+        json[start] == '[' ? json.find(']', start) + 1 : json.find_first_of(",}", start);
+    return json.substr(start, end - start);
+}
+
+// A number of the output, within `relative` of the hand-worked value (half a unit of its last
+// digit); "null" for none.
+void expectNumber(const std::string& text, std::optional<double> expected, double relative,
+                  const std::string& name) {
+    if (!expected) {
+        EXPECT_EQ(text, "null") << name;
+        return;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    ASSERT_TRUE(error == std::errc() && end == text.data() + text.size())
+        << name << " is not a number: \"" << text << "\"";
+    EXPECT_NEAR(value, *expected, relative * std::abs(*expected)) << name;
+}
+
+const std::string passportSpeeds =
+    "speeds=12.5;16;20;25;31.5;40;50;63;80;100;125;160;200;250;315;400;500;630;800;1000;1250;1600";
+
+TEST_F(Cli, RowCheckedAgainstAMachine) {
+    struct Case {
+        std::string arguments;
+        int code;
+        std::optional<double> spindlePower, load;
+        std::string violations;
+        std::optional<double> passportN, passportV;
+    };
+    const std::vector<Case> cases{
+        // Nдв·η = 7.5 · 0.8; load 2.8118 / 6
+        {faceMilling + " power=7.5 efficiency=0.8", 0, 6.0, 0.46863, "[]", {}, {}},
+        // n = 636.94: the passport speed below is 630, v = 3.14 · 50 · 630 / 1000
+        {"turning tool=carbide work=steel H=750 D=50 t=2 s=0.2 v=100 " + passportSpeeds,
+         0,
+         {},
+         {},
+         "[]",
+         630.0,
+         98.91},
+        // M = 52.672 N·m
+        {drilling + " torque-max=50", 3, {}, {}, "[\"torque\"]", {}, {}},
+        // N 2.81 > 2.5 · 0.8, M 86.04 > 50, n 318 below 400, Px 860.4 > 500, in the order of
+        // the limits
+        {faceMilling + " power=2.5 efficiency=0.8 torque-max=50 speeds=400;800 force-max=500",
+         3,
+         2.0,
+         1.40590,
+         "[\"power\", \"torque\", \"speed\", \"force\"]",
+         {},
+         {}},
+    };
+    for (const Case& example : cases) {
+        SCOPED_TRACE(example.arguments);
+        const ProcessResult result = run("calc " + example.arguments + " --json");
+        EXPECT_EQ(result.code, example.code);
+        EXPECT_EQ(result.err, "");
+        const std::string machine = result.out.substr(result.out.find("\"machine\": {"));
+        expectNumber(jsonMember(machine, "Nspindle"), example.spindlePower, 1e-12, "Nspindle");
+        expectNumber(jsonMember(machine, "load"), example.load, 1.1e-5, "load");
+        EXPECT_EQ(jsonMember(machine, "violations"), example.violations);
+        expectNumber(jsonMember(machine, "n_passport"), example.passportN, 1e-12, "n_passport");
+        expectNumber(jsonMember(machine, "v_passport"), example.passportV, 1e-12, "v_passport");
+    }
+
+    // At the passport's cutting speed: Pz = 899.34 · (100 / 98.91)^0.15, N ∝ v^0.85.
+    const ProcessResult passport =
+        run("calc turning tool=carbide work=steel H=750 D=50 t=2 s=0.2 v=98.91 --json");
+    expectNumber(jsonMember(passport.out, "Pz"), 900.82, 6e-6, "Pz");
+    expectNumber(jsonMember(passport.out, "N"), 1.4559, 3.5e-5, "N");
+
+    // Without --json the row is printed and the crossed limit said on stderr.
+    const ProcessResult plain = run("calc " + drilling + " torque-max=50");
+    EXPECT_EQ(plain.code, 3);
+    EXPECT_NE(plain.out.find("52.672"), std::string::npos);
+    EXPECT_EQ(plain.err,
+              "КРУТЯЩИЙ МОМЕНТ 52.67 Н·м БОЛЬШЕ НАИБОЛЬШЕГО МОМЕНТА СТАНКА 50.00 Н·м!!!\n");
+}
+
+TEST_F(Cli, LargestFeedAndSpeedTheMachineAllows) {
+    struct Case {
+        std::string arguments;
+        int code;
+        std::optional<double> value;
+        std::string bound;
+        std::string text; // stdout, or stderr when no value keeps the limit
+    };
+    const std::string faceMachine = faceMilling + " power=7.5 efficiency=0.8";
+    const std::vector<Case> cases{
+        // N ∝ s^0.75: s = 0.1 · (6 / 2.8118)^(1 / 0.75)
+        {faceMachine + " --vary s", 0, 0.274718, "\"power\"",
+         "НАИБОЛЬШАЯ ПОДАЧА 0.274 мм/зуб, ЕЁ ОГРАНИЧИВАЕТ МОЩНОСТЬ НА ШПИНДЕЛЕ.\n"},
+        // N ∝ Pz·v ∝ v^0.8
+        {faceMachine + " --vary v", 0, 257.904, "\"power\"",
+         "НАИБОЛЬШАЯ СКОРОСТЬ РЕЗАНИЯ 257.9 м/мин, ЕЁ ОГРАНИЧИВАЕТ МОЩНОСТЬ НА ШПИНДЕЛЕ.\n"},
+        // M ∝ s^0.8: s = 0.3 · (50 / 52.672)^(1 / 0.8)
+        {drilling + " torque-max=50 --vary s", 0, 0.281102, "\"torque\"",
+         "НАИБОЛЬШАЯ ПОДАЧА 0.281 мм/об, ЕЁ ОГРАНИЧИВАЕТ НАИБОЛЬШИЙ МОМЕНТ СТАНКА.\n"},
+        // The drill's torque does not depend on v, and 52.672 N·m is too much at every speed.
+        {drilling + " torque-max=50 --vary v",
+         3,
+         {},
+         "\"torque\"",
+         "НИ ПРИ КАКОЙ СКОРОСТИ РЕЗАНИЯ НЕ СОБЛЮДАЕТСЯ ОГРАНИЧЕНИЕ: НАИБОЛЬШИЙ МОМЕНТ СТАНКА!!!\n"
+         "КРУТЯЩИЙ МОМЕНТ НЕ ЗАВИСИТ ОТ СКОРОСТИ РЕЗАНИЯ.\n"},
+        // Nor does its thrust, which the machine takes: nothing bounds the speed.
+        {drilling + " force-max=9000 --vary v",
+         0,
+         {},
+         "null",
+         "СКОРОСТЬ РЕЗАНИЯ НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ СТАНКА.\n"
+         "СИЛА ПОДАЧИ НЕ ЗАВИСИТ ОТ СКОРОСТИ РЕЗАНИЯ.\n"},
+    };
+    for (const Case& example : cases) {
+        SCOPED_TRACE(example.arguments);
+        const ProcessResult json = run("limit " + example.arguments + " --json");
+        EXPECT_EQ(json.code, example.code);
+        EXPECT_EQ(json.err, "");
+        EXPECT_EQ(json.out.find("{\"operation\": \"" + words(example.arguments)[0] +
+                                "\", \"vary\": \"" + example.arguments.back() + "\", "),
+                  0u)
+            << json.out;
+        expectNumber(jsonMember(json.out, "value"), example.value, 2e-6, "value");
+        EXPECT_EQ(jsonMember(json.out, "bound"), example.bound);
+
+        const ProcessResult plain = run("limit " + example.arguments);
+        EXPECT_EQ(plain.code, example.code);
+        EXPECT_EQ(example.code == 3 ? plain.err : plain.out, example.text);
+        EXPECT_EQ(example.code == 3 ? plain.out : plain.err, "");
+    }
+}
+
+TEST_F(Cli, MachineOfTheLibraryAndADamagedLibrary) {
+    writeFile(folder / "machines.json",
+              R"({"machines": [{"name": "6Р12", "power": 7.5, "efficiency": 0.8,
+                  "speeds": [31.5, 40, 50, 63, 80, 100, 125, 160, 200, 250, 315, 400]}]})");
+    const std::string library = " --machines {}/machines.json";
+    const ProcessResult found = run("calc " + faceMilling + " --machine 6Р12 --json" + library);
+    EXPECT_EQ(found.code, 0) << found.err;
+    EXPECT_NE(found.out.find("\"machine\": {\"Nspindle\": 6, \"load\": 0.46863"), std::string::npos)
+        << found.out;
+    EXPECT_NE(found.out.find("\"n_passport\": 315,"), std::string::npos) << found.out;
+    const ProcessResult missing =
+        run("limit " + faceMilling + " --machine 1К62 --vary s" + library);
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err,
+              "В ФАЙЛЕ СТАНКОВ " + (folder / "machines.json").string() + " НЕТ СТАНКА «1К62»!!!\n");
+
+    writeFile(folder / "machines.json", "{\"machines\": [");
+    const ProcessResult damaged = run("calc " + faceMilling + " --machine 6Р12" + library);
+    EXPECT_EQ(damaged.code, 1);
+    EXPECT_EQ(damaged.out, "");
+    EXPECT_EQ(damaged.err.find("ФАЙЛ СТАНКОВ " + (folder / "machines.json").string() + " ИСПОРЧЕН"),
+              0u)
+        << damaged.err;
+    EXPECT_EQ(readFile(folder / "machines.json.damaged"), "{\"machines\": [");
+}
+
+TEST_F(Cli, BatchChecksEveryRowAgainstTheMachine) {
+    const std::string turned = "turning,carbide,steel,750,50,,,2,0.2,100,";
+    const std::string milled = "face-milling,carbide,steel,750,100,10,50,2,0.1,100,";
+    const std::string threaded = "thread-cutter,hss,steel,750,20,,,1,2.5,20,";
+    writeFile(folder / "in.csv",
+              "operation,tool,work,H,D,z,B,t,s,v,passes\n" + turned + "\n" + milled + "\n");
+    // Nдв·η = 2: the turning row loads it to 1.4695 / 2 and keeps every limit; the milling row
+    // takes 2.81 kW and 86.04 N·m.
+    const std::string machine = " power=2.5 efficiency=0.8 torque-max=50";
+    const ProcessResult crossed = run("batch {}/in.csv" + machine);
+    EXPECT_EQ(crossed.code, 3) << crossed.err;
+    const auto lines = [](const std::string& text) {
+        std::vector<std::string> out;
+        for (std::size_t at = 0; at < text.size(); at = text.find('\n', at) + 1) {
+            out.push_back(text.substr(at, text.find('\n', at) - at));
+        }
+        return out;
+    };
+    // What follows the six raw results, which BatchMixesOperations… checks.
+    const auto checked = [](const std::string& line, std::size_t columns) {
+        std::size_t at = 0;
+        for (std::size_t i = 0; i < columns + 6; ++i) {
+            at = line.find(',', at) + 1;
+        }
+        return line.substr(at);
+    };
+    const std::vector<std::string> written = lines(crossed.out);
+    ASSERT_EQ(written.size(), 3u) << crossed.out;
+    EXPECT_EQ(written[0], "operation,tool,work,H,D,z,B,t,s,v,passes,n,Pz,Py,Px,M,N,Nspindle,load,"
+                          "violations,error");
+    EXPECT_EQ(checked(written[1], 11), "2," + shortest(1.469509252878778 / 2) + ",,");
+    EXPECT_EQ(checked(written[2], 11), "2," + shortest(2.8118066677283173 / 2) + ",power;torque,");
+
+    // A refused row outweighs a crossed limit.
+    writeFile(folder / "in.csv",
+              "operation,tool,work,H,D,z,B,t,s,v,passes\n" + milled + "\n" + threaded + "\n");
+    const ProcessResult refused = run("batch {}/in.csv" + machine);
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(lines(refused.out).back(),
+              threaded + ",,,,,,,,,,ВЫ НЕ ЗАДАЛИ ЧИСЛО ПРОХОДОВ РЕЗЦА!!!");
+}
+
+TEST_F(Cli, ReportIsWhatTheWindowSavesByteForByte) {
+    writeFile(folder / "in.csv", "tool,work,H,D,z,B,t,s,v\r\n"
+                                 "carbide,steel,750,100,10,50,2,0.1,100\r\n"
+                                 "carbide,steel,750,100,10,50,2,0.1,100\r\n");
+    const std::string heading = "Фрезерование торцовыми фрезами\r\n"
+                                "номеринстр-тзаг-каs, мм/зубv, м/минt, ммD фр, ммВ фр, ммZ фрPz, "
+                                "HPy, HPx, HM, HмN, кВтn, об/мин\r\n";
+    for (const auto& [flag, rows] : std::vector<std::pair<std::string, std::string>>{
+             {"", "1ТCсталь0.1100210050101720.8688.3860.486.0412.812318\r\n"
+                  "2ТCсталь0.1100210050101720.8688.3860.486.0412.812318\r\n"},
+             {" --comma", "1ТCсталь0,1100210050101720,8688,3860,486,0412,812318\r\n"
+                          "2ТCсталь0,1100210050101720,8688,3860,486,0412,812318\r\n"},
+             {" --format report", "1ТCсталь0.1100210050101720.8688.3860.486.0412.812318\r\n"
+                                  "2ТCсталь0.1100210050101720.8688.3860.486.0412.812318\r\n"}}) {
+        const ProcessResult result = run("report face-milling {}/in.csv -o {}/report.txt" + flag);
+        EXPECT_EQ(result.code, 0) << result.err;
+        EXPECT_EQ(readFile(folder / "report.txt"), toWindows1251(heading + rows).value());
+    }
+
+    writeFile(folder / "bad.csv", "tool,work,H,D,z,B,t,s,v\n"
+                                  "carbide,steel,750,100,10,50,2,0.1,100\n"
+                                  "carbide,steel,750,100,10,50,0,0.1,100\n");
+    const ProcessResult refused = run("report face-milling {}/bad.csv -o {}/bad.txt");
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err, "СТРОКА 2: ВЫ НЕ ЗАДАЛИ ГЛУБИНУ ФРЕЗЕРОВАНИЯ!!!\n");
+    EXPECT_FALSE(fs::exists(folder / "bad.txt"));
+}
+
+TEST_F(Cli, ReportAsCsvIsWhatTheWindowExportsByteForByte) {
+    writeFile(folder / "in.csv", "tool,work,H,D,z,B,t,s,v\n"
+                                 "carbide,steel,750,100,10,50,2,0.1,100\n");
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string commaHeadings = "номер;инстр-т;заг-ка;s, мм/зуб;v, м/мин;t, мм;D фр, мм;"
+                                      "В фр, мм;Z фр;Pz, H;Py, H;Px, H;M, Hм;N, кВт;n, об/мин";
+    const std::string commaRow =
+        "1;ТC;сталь;0,1;100;2;100;50;10;1720,8;688,3;860,4;86,041;2,812;318";
+    const std::vector<std::tuple<std::string, int, std::string>> cases{
+        // ";" between the cells under a decimal comma; no heading holds one.
+        {" --comma", 0, bom + commaHeadings + "\r\n" + commaRow + "\r\n"},
+        // "," between them with points: the headings with a comma in them are quoted.
+        {"", 0,
+         bom +
+             "номер,инстр-т,заг-ка,\"s, мм/зуб\",\"v, м/мин\",\"t, мм\",\"D фр, мм\",\"В фр, мм\","
+             "Z фр,\"Pz, H\",\"Py, H\",\"Px, H\",\"M, Hм\",\"N, кВт\",\"n, об/мин\"\r\n"
+             "1,ТC,сталь,0.1,100,2,100,50,10,1720.8,688.3,860.4,86.041,2.812,318\r\n"},
+        // Nдв·η = 2.5 · 0.8; N 2.812 / 2 = 141 %; M 86.04 > 50 N·m: the row is beyond the machine.
+        {" --comma power=2.5 efficiency=0.8 torque-max=50", 3,
+         bom + commaHeadings + ";N шп, кВт;загрузка, %;превышено\r\n" + commaRow +
+             ";2,00;141;мощность, момент\r\n"},
+    };
+    for (const auto& [flags, code, bytes] : cases) {
+        SCOPED_TRACE(flags);
+        const ProcessResult result =
+            run("report face-milling {}/in.csv -o {}/table.csv --format csv" + flags);
+        EXPECT_EQ(result.code, code) << result.err;
+        EXPECT_EQ(readFile(folder / "table.csv"), bytes);
+    }
+}
+
+// The text in `text` after the first `from` up to the first `to` after it.
+std::string between(const std::string& text, const std::string& from, const std::string& to) {
+    const auto start = text.find(from);
+    if (start == std::string::npos) {
+        return {};
+    }
+    const auto end = text.find(to, start + from.size());
+    return text.substr(start + from.size(),
+                       end == std::string::npos ? end : end - start - from.size());
+}
+
+TEST_F(Cli, SweepPointsAreTheRowsCalcComputesThere) {
+    const std::string machine = " power=7.5 efficiency=0.8 torque-max=100 " + passportSpeeds;
+    // The keys without the varied one, which is checked at the larger end of the range.
+    const std::vector<std::pair<std::string, std::string>> cases{
+        // Feeds such as 0.05 + 0.35 · 3 / 7, no one would type: the sweep's own doubles; M
+        // crosses 100 N·m from s = 0.15 on.
+        {"face-milling tool=carbide work=steel H=750 D=100 z=10 B=50 t=2 v=100", "s=0.05:0.4:8"},
+        // The drill's depth follows its diameter, and at D = 0 calc names the empty depth.
+        {"drilling tool=hss work=steel H=750 s=0.3 v=25", "D=0:40:5"},
+        // Zero passes and zero teeth, which the windows ask for and calc refuses.
+        {"thread-cutter tool=hss work=steel H=750 D=20 t=1 s=2.5 v=20", "passes=0:6:3"},
+        {"disc-milling tool=hss work=steel H=750 D=100 B=10 t=5 s=0.05 v=30", "z=0:20:3"},
+    };
+    for (const auto& [keys, vary] : cases) {
+        SCOPED_TRACE(keys + " --vary " + vary);
+        const std::string key = vary.substr(0, vary.find('='));
+        const ProcessResult sweep = run("sweep " + keys + machine + " --vary " + vary + " --json");
+        EXPECT_EQ(sweep.err, "");
+        std::istringstream lines(sweep.out);
+        int points = 0;
+        int code = 0; // a refused point outweighs a crossed limit, as in batch
+        for (std::string line; std::getline(lines, line); ++points) {
+            const std::string x = between(line, "{\"" + key + "\": ", ",");
+            const ProcessResult calc =
+                run("calc " + keys + " " + key + "=" + x + machine + " --json");
+            SCOPED_TRACE(line + "\n" + calc.out + calc.err);
+            if (calc.code == 1) {
+                code = 1;
+                EXPECT_EQ(line, "{\"" + key + "\": " + x +
+                                    ", \"n\": null, \"Pz\": null, \"Py\": null, \"Px\": null, "
+                                    "\"M\": null, \"N\": null, \"error\": \"" +
+                                    calc.err.substr(0, calc.err.size() - 1) + "\"}");
+                continue;
+            }
+            ASSERT_NE(calc.out, "");
+            code = code == 0 ? calc.code : code;
+            EXPECT_EQ(between(line, ", \"n\": ", ", \"machine\""),
+                      between(calc.out, ", \"n\": ", ", \"t\""));
+            EXPECT_EQ(between(line, "\"machine\": ", "}"), between(calc.out, "\"machine\": ", "}"));
+        }
+        EXPECT_EQ(std::to_string(points), vary.substr(vary.rfind(':') + 1));
+        EXPECT_EQ(sweep.code, code);
+    }
+}
+
+TEST_F(Cli, SweepWritesTheColumnsOfBatch) {
+    const std::string keys = "face-milling tool=carbide work=steel H=750 D=100 z=10 B=50 t=2 v=100";
+    const std::string refused = "0,,,,,,,ВЫ НЕ ЗАДАЛИ ПОДАЧУ!!!";
+    const ProcessResult plain = run("sweep " + keys + " --vary s=0:0.1:2");
+    EXPECT_EQ(plain.code, 1);
+    expectBatchOutput(
+        plain.out,
+        {{"", "s,n,Pz,Py,Px,M,N,error"}, {"", refused}, {"", "0.1", handWorked(faceMilling)}});
+
+    // Nдв·η = 2: the load 2.8118 / 2 crosses the power; the refused point has no check.
+    const ProcessResult checked =
+        run("sweep " + keys + " --vary s=0:0.1:2 power=2.5 efficiency=0.8");
+    EXPECT_EQ(checked.code, 1);
+    std::istringstream lines(checked.out);
+    std::string header, first, second;
+    std::getline(lines, header);
+    std::getline(lines, first);
+    std::getline(lines, second);
+    EXPECT_EQ(header, "s,n,Pz,Py,Px,M,N,Nspindle,load,violations,error");
+    EXPECT_EQ(first, "0,,,,,,,,,,ВЫ НЕ ЗАДАЛИ ПОДАЧУ!!!");
+    EXPECT_TRUE(second.ends_with(",2," + shortest(2.8118066677283173 / 2) + ",power,")) << second;
+    EXPECT_EQ(run("sweep " + keys + " --vary s=0.1:0.2:2 power=2.5 efficiency=0.8").code, 3);
+}
+
+TEST_F(Cli, HelpAndVersion) {
+    const ProcessResult help = run("--help");
+    EXPECT_EQ(help.code, 0);
+    for (const Operation& operation : operations) {
+        EXPECT_NE(help.out.find("  " + std::string(operation.name) + " "), std::string::npos);
+    }
+    for (const char* text : {"tool=hss|carbide|ceramics", "work=steel|cast-iron|aluminium|copper",
+                             "scheme=face|cylindrical", "МПа", "НВ", "м/мин", "градусы",
+                             "Коды завершения", "rezhim-cli limit", "rezhim-cli sweep",
+                             "--format csv", "torque-max=", "--machine ИМЯ", "  3  "}) {
+        EXPECT_NE(help.out.find(text), std::string::npos) << text;
+    }
+    EXPECT_EQ(run("--version").out, std::string("rezhim-cli ") + REZHIM_VERSION + "\n");
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+#include "app/cli/csv.h"
+#include "core/output/tablecsv.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Records = std::vector<std::vector<std::string>>;
+
+struct ReadResult {
+    Records records;
+    CsvReader::Status end;
+    std::vector<std::string> verbatim; // verbatimText of each record
+};
+
+ReadResult readAll(const std::string& text, std::size_t bufferSize) {
+    std::FILE* file = std::tmpfile();
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::rewind(file);
+    CsvReader reader(file, bufferSize);
+    ReadResult result;
+    while ((result.end = reader.next()) == CsvReader::Status::Record) {
+        result.records.emplace_back(reader.fields().begin(), reader.fields().end());
+        result.verbatim.emplace_back(reader.verbatimText());
+    }
+    std::fclose(file);
+    return result;
+}
+
+struct ReadCase {
+    const char* name;
+    std::string text;
+    Records expected;
+    CsvReader::Status end = CsvReader::Status::End;
+};
+
+void PrintTo(const ReadCase& readCase, std::ostream* out) {
+    *out << readCase.name;
+}
+
+class CsvReaderTest : public testing::TestWithParam<ReadCase> {};
+
+// Every case is read through buffers from one byte up, so records and quoted fields cross the
+// buffer's end at every position, and the buffer must grow for a record longer than itself.
+TEST_P(CsvReaderTest, ReadsTheSameRecordsWhateverTheBufferSize) {
+    for (const std::size_t size : {1u, 2u, 3u, 5u, 16u, 1u << 20}) {
+        const ReadResult result = readAll(GetParam().text, size);
+        EXPECT_EQ(result.records, GetParam().expected) << "buffer " << size;
+        EXPECT_EQ(result.end, GetParam().end) << "buffer " << size;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CsvReaderTest,
+    testing::Values(
+        ReadCase{"Lf", "a,b\nc,d\n", {{"a", "b"}, {"c", "d"}}},
+        ReadCase{"CrLfAndNoLastLineEnd", "a,b\r\nc,d", {{"a", "b"}, {"c", "d"}}},
+        ReadCase{
+            "ByteOrderMark", "\xEF\xBB\xBFoperation,H\nx,1\n", {{"operation", "H"}, {"x", "1"}}},
+        ReadCase{"EmptyFieldsKept", "a,,b,\n,\n", {{"a", "", "b", ""}, {"", ""}}},
+        ReadCase{"BlankLinesSkipped", "\na\n\r\n\nb\n", {{"a"}, {"b"}}}, ReadCase{"Empty", "", {}},
+        ReadCase{"QuotedCommaAndQuote", "\"a,b\",\"say \"\"hi\"\"\"\n", {{"a,b", "say \"hi\""}}},
+        ReadCase{"QuotedLineEnds", "\"1\n2\",\"3\r\n4\"\r\nx\n", {{"1\n2", "3\r\n4"}, {"x"}}},
+        ReadCase{"QuotedEmpty", "\"\",a\n\"\"\n", {{"", "a"}, {""}}},
+        ReadCase{"QuoteInsideUnquotedIsText", "a\"b,c\n", {{"a\"b", "c"}}},
+        ReadCase{"TextAfterClosingQuoteKept", "\"ab\"c,d\n", {{"abc", "d"}}},
+        ReadCase{"UnclosedQuote", "a\n\"b,c\nd", {{"a"}}, CsvReader::Status::UnclosedQuote}),
+    [](const auto& test) { return test.param.name; });
+
+TEST(CsvReader, VerbatimTextOnlyWhereWritingTheFieldsBackGivesIt) {
+    const ReadResult result = readAll("a,b\r\n\"a\",b\nx\ry\n", 4);
+    EXPECT_EQ(result.verbatim, (std::vector<std::string>{"a,b", "", ""}));
+}
+
+TEST(CsvField, QuotedOnlyWhenNeededAndReadBackUnchanged) {
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"plain", "plain"},   {"", ""},
+        {"a,b", "\"a,b\""},   {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"1\n2", "\"1\n2\""}, {"x\ry", "\"x\ry\""},
+        {"сталь", "сталь"},   {"\xEF\xBB\xBFx", "\"\xEF\xBB\xBFx\""}};
+    std::string line;
+    std::vector<std::string> fields;
+    for (const auto& [field, written] : cases) {
+        std::string out;
+        appendCsvField(out, field, ',');
+        EXPECT_EQ(out, written);
+        line += (fields.empty() ? "" : ",") + out;
+        fields.push_back(field);
+    }
+    EXPECT_EQ(readAll(line + "\n", 3).records, Records{fields});
+}
+
+} // namespace

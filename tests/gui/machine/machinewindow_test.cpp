@@ -1,0 +1,117 @@
+#include "gui/machine/machinecatalog.h"
+#include "support/testmachines.h"
+#include "support/windowdriver.h"
+
+#include <QComboBox>
+
+namespace {
+
+class MachineInWindowTest : public WindowTest {
+protected:
+    MachineInWindowTest() {
+        Machine drillPress = mill6R12();
+        drillPress.name = "2Н135";
+        drillPress.torqueMax = 50;
+        EXPECT_EQ(main.machines().add(mill6R12()), "");
+        EXPECT_EQ(main.machines().add(drillPress), "");
+    }
+    ~MachineInWindowTest() override {
+        for (std::size_t i = main.machines().machines().size(); i-- > 0;) {
+            main.machines().remove(i);
+        }
+    }
+
+    void chooseMachine(CalcWindow* window, int number, const QString& name) {
+        auto* choice = control<QComboBox>(
+            window, QStringLiteral("MACHINE_0%1").arg(number).toUtf8().constData());
+        choice->setCurrentIndex(choice->findText(name));
+    }
+    QString machineLine(CalcWindow* window, int number) {
+        return control<QLabel>(window,
+                               QStringLiteral("MACHINE_LINE_0%1").arg(number).toUtf8().constData())
+            ->text();
+    }
+    bool marked(CalcWindow* window, int row, int column) {
+        return !window->grid()->item(row - 1, column)->toolTip().isEmpty();
+    }
+};
+
+TEST_F(MachineInWindowTest, FaceMillingUpToTheSpindlePowerAndBack) {
+    CalcWindow* window = open("MAKE_0011", 1);
+    chooseMachine(window, 1, "6Р12");
+    fillFaceMillingExample(window);
+    click(window, "TS_OPT");
+    click(window, "ST_OPT");
+    choose("MAKE_01", window);
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join('\n').toStdString();
+    EXPECT_EQ(machineLine(window, 1),
+              shown("Станок 6Р12: на шпинделе 6,00 кВт, резание 2,81 кВт — 47 %"));
+
+    // Three times the feed needs more than the spindle gives: the row is kept, its N cell marked.
+    type(window, "S_TEXT", "0,3");
+    choose("MAKE_01", window);
+    const QString crossed =
+        shown("МОЩНОСТЬ РЕЗАНИЯ 6,41 кВт БОЛЬШЕ МОЩНОСТИ НА ШПИНДЕЛЕ 6,00 кВт!!!");
+    EXPECT_EQ(dialogs.shown, QStringList{"message: " + crossed});
+    EXPECT_EQ(cell(window, 2, 13), shown("6,410"));
+    EXPECT_TRUE(marked(window, 2, 13));
+    EXPECT_EQ(window->grid()->item(1, 13)->toolTip(), crossed);
+    EXPECT_FALSE(marked(window, 2, 9));
+    EXPECT_FALSE(marked(window, 1, 13));
+
+    // The largest feed goes into the box, rounded down, and its row passes.
+    dialogs.shown.clear();
+    dialogs.confirmWith(true);
+    choose("LIMIT_S_01", window);
+    EXPECT_EQ(dialogs.shown,
+              QStringList{shown("confirm: НАИБОЛЬШАЯ ПОДАЧА 0,274 мм/зуб, ЕЁ ОГРАНИЧИВАЕТ МОЩНОСТЬ "
+                                "НА ШПИНДЕЛЕ.\nЧАСТОТА ВРАЩЕНИЯ НЕ ЗАВИСИТ ОТ ПОДАЧИ.\nВВЕСТИ "
+                                "ЕЁ В ПОЛЕ ПОДАЧИ?")});
+    EXPECT_EQ(control<QLineEdit>(window, "S_TEXT")->text(), shown("0,274"));
+    EXPECT_EQ(window->RowCount(), 4) << "no row is computed by the offer";
+    dialogs.shown.clear();
+    choose("MAKE_01", window);
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join('\n').toStdString();
+    EXPECT_FALSE(marked(window, 3, 13));
+    EXPECT_EQ(machineLine(window, 1),
+              shown("Станок 6Р12: на шпинделе 6,00 кВт, резание 5,99 кВт — 100 %"));
+}
+
+TEST_F(MachineInWindowTest, PassportSpeedAndLimitsThatDoNotDependOnTheInput) {
+    CalcWindow* turning = open("MAKE_0021", 5);
+    chooseMachine(turning, 5, "6Р12");
+    fill(turning, {{"D_TEXT5", "50"},
+                   {"T_TEXT5", "2"},
+                   {"H_TEXT5", "750"},
+                   {"S_TEXT5", "0,2"},
+                   {"V_TEXT5", "100"}});
+    click(turning, "TS_OPT5");
+    click(turning, "ST_OPT5");
+    choose("PASSPORT_05", turning);
+    EXPECT_EQ(control<QLineEdit>(turning, "V_TEXT5")->text(), shown("98,91"));
+    EXPECT_EQ(dialogs.shown,
+              QStringList{shown("message: ЧАСТОТА ВРАЩЕНИЯ ПО ПАСПОРТУ 630 об/мин, СКОРОСТЬ "
+                                "РЕЗАНИЯ 98,91 м/мин")});
+
+    // A drill's torque does not depend on the cutting speed: no speed keeps 52,67 N·m under 50.
+    dialogs.shown.clear();
+    CalcWindow* drilling = open("MAKE_0003", 6);
+    chooseMachine(drilling, 6, "2Н135");
+    fill(drilling, {{"D_TEXT6", "20"}, {"H_TEXT6", "750"}, {"S_TEXT6", "0,3"}, {"V_TEXT6", "25"}});
+    click(drilling, "BR_OPT6");
+    click(drilling, "ST_OPT6");
+    choose("LIMIT_V_06", drilling);
+    EXPECT_EQ(dialogs.shown,
+              QStringList{"message: НИ ПРИ КАКОЙ СКОРОСТИ РЕЗАНИЯ НЕ СОБЛЮДАЕТСЯ ОГРАНИЧЕНИЕ: "
+                          "НАИБОЛЬШИЙ МОМЕНТ СТАНКА!!!\nКРУТЯЩИЙ МОМЕНТ НЕ ЗАВИСИТ ОТ СКОРОСТИ "
+                          "РЕЗАНИЯ."});
+
+    // Without a machine there is nothing to take limits from; threading has no feed to choose.
+    dialogs.shown.clear();
+    CalcWindow* threading = open("MAKE_0007", 7);
+    choose("LIMIT_V_07", threading);
+    EXPECT_EQ(dialogs.shown, QStringList{"message: ВЫ НЕ ВЫБРАЛИ СТАНОК!!!"});
+    EXPECT_EQ(threading->findChild<QAction*>(QStringLiteral("LIMIT_S_07")), nullptr);
+}
+
+} // namespace
