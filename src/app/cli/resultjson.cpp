@@ -2,7 +2,6 @@
 
 #include "app/cli/json.h"
 #include "app/cli/numbertext.h"
-#include "core/calc/cuttingformulas.h"
 
 #include <string_view>
 #include <utility>
@@ -29,14 +28,8 @@ void appendRawResults(std::string& out, const RowResults& results) {
 
 void appendMachineJson(std::string& out, const Machine& machine, const MachineCheck& check,
                        const RowResults& results, double diameter) {
-    std::optional<double> passportN;
-    std::optional<double> passportV;
-    if (results.n) {
-        passportN = passportSpeed(machine, *results.n);
-    }
-    if (passportN) {
-        passportV = cuttingSpeed(*passportN, diameter);
-    }
+    const std::optional<PassportSpeed> passport =
+        results.n ? passportSpeed(machine, *results.n, diameter) : std::nullopt;
     out += ", \"machine\": {\"Nspindle\": ";
     appendNumberOrNull(out, check.spindlePower);
     out += ", \"load\": ";
@@ -49,8 +42,8 @@ void appendMachineJson(std::string& out, const Machine& machine, const MachineCh
         appendJsonString(out, limitNames[static_cast<std::size_t>(check.violations[i].limit)]);
     }
     out += "], \"n_passport\": ";
-    appendNumberOrNull(out, passportN);
+    appendNumberOrNull(out, passport ? std::optional(passport->n) : std::nullopt);
     out += ", \"v_passport\": ";
-    appendNumberOrNull(out, passportV);
+    appendNumberOrNull(out, passport ? std::optional(passport->v) : std::nullopt);
     out += '}';
 }

@@ -1,5 +1,6 @@
 #include "core/machine/machine.h"
 
+#include "core/calc/cuttingformulas.h"
 #include "core/calc/numberformat.h"
 
 #include <algorithm>
@@ -86,7 +87,17 @@ std::optional<SpeedRange> speedRange(const Machine& machine) {
     return std::nullopt;
 }
 
-std::optional<double> passportSpeed(const Machine& machine, double n) {
+namespace {
+
+// The spindle speed itself, before the cutting speed it gives.
+std::optional<double> runningSpeed(const Machine& machine, double n) {
+    if (machine.speeds.empty()) {
+        const std::optional<SpeedRange> range = speedRange(machine);
+        if (!range || n < range->low) {
+            return std::nullopt;
+        }
+        return std::min(n, range->high);
+    }
     // A speed just written from a passport speed comes back a rounding error below it.
     const double wanted = n * (1 + 1e-9);
     const auto above = std::upper_bound(machine.speeds.begin(), machine.speeds.end(), wanted);
@@ -96,15 +107,14 @@ std::optional<double> passportSpeed(const Machine& machine, double n) {
     return *std::prev(above);
 }
 
-std::optional<double> runningSpeed(const Machine& machine, double n) {
-    if (!machine.speeds.empty()) {
-        return passportSpeed(machine, n);
-    }
-    const std::optional<SpeedRange> range = speedRange(machine);
-    if (!range || n < range->low) {
+} // namespace
+
+std::optional<PassportSpeed> passportSpeed(const Machine& machine, double n, double D) {
+    const std::optional<double> running = runningSpeed(machine, n);
+    if (!running) {
         return std::nullopt;
     }
-    return std::min(n, range->high);
+    return PassportSpeed{*running, cuttingSpeed(*running, D)};
 }
 
 std::string machineError(const Machine& machine, MachineUse use) {

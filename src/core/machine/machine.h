@@ -50,13 +50,14 @@ struct SpeedRange {
 // The lowest and highest spindle speed, of the passport's list or of the range.
 std::optional<SpeedRange> speedRange(const Machine& machine);
 
-// The passport speed the spindle actually runs at for a wanted speed n: the nearest one not above
-// it. Nothing without a list, or when every speed of the list is above n.
-std::optional<double> passportSpeed(const Machine& machine, double n);
-
-// The speed the spindle runs at for a wanted speed n: the passport speed not above it, or on a
-// stepless drive n itself, at most the highest. Nothing when the machine cannot turn that slowly.
-std::optional<double> runningSpeed(const Machine& machine, double n);
+// The speed the spindle runs at for a computed speed n and the cutting speed it gives on the
+// diameter D (mm): of a passport list, the nearest speed not above n; of a stepless drive, n
+// itself within nmin–nmax, nmax above it. Nothing when the machine cannot turn as slowly as n.
+struct PassportSpeed {
+    double n; // rev/min
+    double v; // m/min
+};
+std::optional<PassportSpeed> passportSpeed(const Machine& machine, double n, double D);
 
 // Why the machine's data cannot be used, in the program's style, naming the field; empty when it
 // can. A machine of the library needs a name, the motor, the efficiency and its speeds; one given

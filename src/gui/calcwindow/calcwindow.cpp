@@ -1,7 +1,6 @@
 #include "gui/calcwindow/calcwindow.h"
 
 #include "core/calc/calculationflow.h"
-#include "core/calc/cuttingformulas.h"
 #include "core/calc/numberformat.h"
 #include "core/calc/parsenumber.h"
 #include "core/files/reportfile.h"
@@ -458,19 +457,18 @@ void CalcWindow::PASSPORT_Click() {
         return;
     }
     const double n = *calculation_.compute(*inputs).row.n;
-    const std::optional<double> running = runningSpeed(*machine, n);
+    const std::optional<PassportSpeed> passport = passportSpeed(*machine, n, (*inputs)[Key::D]);
     const char separator = decimalSeparator();
-    if (!running) {
+    if (!passport) {
         dialogs_.message(QStringLiteral("У СТАНКА НЕТ ЧАСТОТЫ ВРАЩЕНИЯ НЕ ВЫШЕ %1 об/мин!!!")
                              .arg(QString::fromStdString(fixedText(n, 1, separator))));
         return;
     }
-    const QString v =
-        QString::fromStdString(plainText(cuttingSpeed(*running, (*inputs)[Key::D]), separator));
+    const QString v = QString::fromStdString(plainText(passport->v, separator));
     box(definition().boxes[boxIndexOf(Key::v)].name)->setText(v);
     dialogs_.message(
         QStringLiteral("ЧАСТОТА ВРАЩЕНИЯ ПО ПАСПОРТУ %1 об/мин, СКОРОСТЬ РЕЗАНИЯ %2 м/мин")
-            .arg(QString::fromStdString(plainText(*running, separator)), v));
+            .arg(QString::fromStdString(plainText(passport->n, separator)), v));
 }
 
 void CalcWindow::LIMIT_S_Click() {

@@ -111,17 +111,35 @@ TEST(MachineCheck, PassportSpeedOfTheTurningExample) {
     lathe.speeds = lathePassport;
     const RowResults row = calculation(5).compute(turning).row;
     EXPECT_LT(relative(*row.n, 636.94), 1e-5);
-    EXPECT_EQ(passportSpeed(lathe, *row.n), 630);
+    const std::optional<PassportSpeed> passport = passportSpeed(lathe, *row.n, 50);
+    ASSERT_TRUE(passport);
+    EXPECT_EQ(passport->n, 630);
     const double v = 3.14 * 50 * 630 / 1000;
-    EXPECT_LT(relative(v, 98.91), 1e-12);
+    EXPECT_LT(relative(passport->v, 98.91), 1e-12);
+    EXPECT_EQ(passport->v, v);
     CalcInputs actual = turning;
     actual[Key::v] = v;
     const RowResults atPassport = calculation(5).compute(actual).row;
     EXPECT_LT(relative(*atPassport.Pz, 900.82), 1e-5);
     EXPECT_LT(relative(*atPassport.N, 1.4559), 1e-4);
     // A speed written from a passport speed stays on it; below the lowest there is none.
-    EXPECT_EQ(passportSpeed(lathe, *atPassport.n), 630);
-    EXPECT_EQ(passportSpeed(lathe, 12.4), std::nullopt);
+    EXPECT_EQ(passportSpeed(lathe, *atPassport.n, 50)->n, 630);
+    EXPECT_EQ(passportSpeed(lathe, 12.4, 50), std::nullopt);
+
+    // A stepless drive runs at the computed speed itself, so the cutting speed stays as typed;
+    // above its range it runs at nmax, below it not at all.
+    Machine stepless;
+    stepless.speedMin = 50;
+    stepless.speedMax = 1600;
+    const std::optional<PassportSpeed> itself = passportSpeed(stepless, *row.n, 50);
+    ASSERT_TRUE(itself);
+    EXPECT_EQ(itself->n, *row.n);
+    EXPECT_LT(relative(itself->v, 100), 1e-12);
+    EXPECT_EQ(passportSpeed(stepless, 1600, 50)->n, 1600);
+    EXPECT_EQ(passportSpeed(stepless, 2000, 50)->n, 1600);
+    EXPECT_LT(relative(passportSpeed(stepless, 2000, 50)->v, 3.14 * 50 * 1600 / 1000), 1e-12);
+    EXPECT_EQ(passportSpeed(stepless, 50, 50)->n, 50);
+    EXPECT_EQ(passportSpeed(stepless, 49.9, 50), std::nullopt);
 }
 
 struct LimitCase {

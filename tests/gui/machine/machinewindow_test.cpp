@@ -93,6 +93,25 @@ TEST_F(MachineInWindowTest, PassportSpeedAndLimitsThatDoNotDependOnTheInput) {
               QStringList{shown("message: ЧАСТОТА ВРАЩЕНИЯ ПО ПАСПОРТУ 630 об/мин, СКОРОСТЬ "
                                 "РЕЗАНИЯ 98,91 м/мин")});
 
+    // A stepless drive runs at the computed n = 1000 · 100 / (3,14 · 100) itself: v stays 100.
+    dialogs.shown.clear();
+    Machine stepless = mill6R12();
+    stepless.name = "6Т13";
+    stepless.speeds.clear();
+    stepless.speedMin = 50;
+    stepless.speedMax = 1600;
+    EXPECT_EQ(main.machines().add(stepless), "");
+    CalcWindow* milling = open("MAKE_0011", 1);
+    chooseMachine(milling, 1, "6Т13");
+    fillFaceMillingExample(milling);
+    click(milling, "TS_OPT");
+    click(milling, "ST_OPT");
+    choose("PASSPORT_01", milling);
+    EXPECT_EQ(control<QLineEdit>(milling, "V_TEXT")->text(), "100");
+    EXPECT_EQ(dialogs.shown,
+              QStringList{shown("message: ЧАСТОТА ВРАЩЕНИЯ ПО ПАСПОРТУ 318,471337579618 об/мин, "
+                                "СКОРОСТЬ РЕЗАНИЯ 100 м/мин")});
+
     // A drill's torque does not depend on the cutting speed: no speed keeps 52,67 N·m under 50.
     dialogs.shown.clear();
     CalcWindow* drilling = open("MAKE_0003", 6);
