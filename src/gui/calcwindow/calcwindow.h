@@ -7,21 +7,17 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <optional>
-#include <string>
 #include <vector>
 
-class QAbstractButton;
-class QButtonGroup;
+class CalcForm;
 class QLabel;
-class QLineEdit;
 class MachineCatalog;
-class MachineChoice;
 struct Machine;
 class GRAFIK;
 class ResultsGrid;
 class UserDialogs;
 struct CalcOutcome;
-struct CalcRequest;
+struct TableExport;
 
 // The reference windows a calculation window's "СПРАВКА" opens.
 enum class Reference { WorkMaterials, MetricThreads };
@@ -81,20 +77,19 @@ protected:
     virtual void keep(const CalcInputs&) {}
 
 private:
-    void buildControls();
+    QWidget* buildResults();
     void buildMenu();
-    void setTabOrder();
-    void workMaterialSelected(WorkMaterial work);
+    void addExportMenu();
+    void addMachineMenu();
     void EXIT_Click();
 
-    CalcRequest request() const;
-    void showAnswers(const CalcRequest& request);
     void refuse(const CalcOutcome& outcome);
     void writeRow(const CalcOutcome& outcome);
     // Marks the row's cells that cross a limit of the chosen machine; the message naming them,
     // or an empty one.
     QString checkRow(const CalcOutcome& outcome);
     void showMachineLine();
+    const Machine* chosenMachine() const;
     // The inputs "РАСЧЁТ" would compute with, its questions asked and its refusals shown, for
     // the chosen machine; nothing when there is no machine or no inputs.
     std::optional<CalcInputs> machineInputs(const Machine*& machine);
@@ -105,33 +100,21 @@ private:
     // The chart follows the boxes, the options and the machine without asking anything.
     void updateGraph();
     void offerLargest(Key varied);
-    // The filled rows under their headings, with the machine's columns when one is chosen.
-    std::vector<std::vector<std::string>> exportRows() const;
-    TableDocument exportDocument() const;
-    QString exportName() const;
-    std::size_t boxIndex(const std::string& name) const;
-    std::size_t boxIndexOf(Key key) const;
-
-    std::vector<std::string> screenOrder() const;
-    QLineEdit* strengthBox() const;
-    QLineEdit* box(const std::string& name) const;
-    char decimalSeparator() const;
+    // The table as it leaves the window, titled by the report title.
+    TableExport exported(const Machine* machine) const;
+    // The table as a page: the PDF and the printout, dated, with the machine line.
+    TableDocument pageDocument() const;
+    QString reportTitleText() const;
 
     const Calculation& calculation_;
     CalcState& state_;
     UserDialogs& dialogs_;
     ResultsTable table_;
 
-    std::vector<QLineEdit*> boxes_; // as in the declaration's boxes
-    QLineEdit* rowNumberBox_ = nullptr;
-    QLabel* strengthLabel_ = nullptr;
-    QButtonGroup* workOptions_ = nullptr;
-    QButtonGroup* toolOptions_ = nullptr;
-    QButtonGroup* choiceOptions_ = nullptr;
+    CalcForm* form_ = nullptr;
     ResultsGrid* grid_ = nullptr;
 
     ExportFiles export_;
-    MachineChoice* machineChoice_ = nullptr;
     QPointer<GRAFIK> graph_;
     QLabel* machineLine_ = nullptr;
     std::optional<RowResults> lastResults_; // of the row computed last, for the machine line

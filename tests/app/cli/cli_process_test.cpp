@@ -538,13 +538,8 @@ TEST_F(Cli, RowCheckedAgainstAMachine) {
          630.0,
          98.91},
         // A stepless drive runs at n = 1000 · 100 / (3.14 · 100) = 318.47 itself, at v as typed
-        {faceMilling + " power=7.5 efficiency=0.8 nmin=50 nmax=1600",
-         0,
-         6.0,
-         0.46863,
-         "[]",
-         318.47133757961783,
-         100.0},
+        {faceMilling + " power=7.5 efficiency=0.8 nmin=50 nmax=1600", 0, 6.0, 0.46863, "[]",
+         318.47133757961783, 100.0},
         // M = 52.672 N·m
         {drilling + " torque-max=50", 3, {}, {}, "[\"torque\"]", {}, {}},
         // N 2.81 > 2.5 · 0.8, M 86.04 > 50, n 318 below 400, Px 860.4 > 500, in the order of

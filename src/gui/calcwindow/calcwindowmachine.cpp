@@ -1,0 +1,107 @@
+// The calculation window's machine: the check of every row, the load line under the grid and the
+// menu "СТАНОК".
+#include "core/calc/calculationflow.h"
+#include "core/calc/numberformat.h"
+#include "core/machine/machinecheck.h"
+#include "gui/calcwindow/calcform.h"
+#include "gui/calcwindow/calcwindow.h"
+#include "gui/calcwindow/resultsgrid.h"
+#include "gui/common/userdialogs.h"
+#include "gui/common/userlocale.h"
+#include "gui/machine/machinechoice.h"
+
+#include <QLabel>
+
+const Machine* CalcWindow::chosenMachine() const {
+    return form_->machineChoice()->machine();
+}
+
+QString CalcWindow::checkRow(const CalcOutcome& outcome) {
+    lastResults_ = outcome.row.results;
+    showMachineLine();
+    const Machine* machine = chosenMachine();
+    if (!machine) {
+        return {};
+    }
+    const char separator = userDecimalSeparator();
+    const MachineCheck check = checkMachine(*machine, calculation_, outcome.row.results);
+    for (const Violation& violation : check.violations) {
+        const std::optional<Result> result = limitedResult(calculation_, violation.limit);
+        grid_->markCell(outcome.row.row, resultColumn(definition().layout, *result),
+                        QString::fromStdString(violationsMessage({violation}, separator)));
+    }
+    return QString::fromStdString(violationsMessage(check.violations, separator));
+}
+
+void CalcWindow::showMachineLine() {
+    const Machine* machine = chosenMachine();
+    if (!machine) {
+        machineLine_->clear();
+        return;
+    }
+    const RowResults results = lastResults_.value_or(RowResults{});
+    const MachineCheck check = checkMachine(*machine, calculation_, results);
+    machineLine_->setText(
+        QString::fromStdString(loadLine(*machine, check, results, userDecimalSeparator())));
+}
+
+std::optional<CalcInputs> CalcWindow::machineInputs(const Machine*& machine) {
+    machine = chosenMachine();
+    if (!machine) {
+        dialogs_.message(QStringLiteral("ВЫ НЕ ВЫБРАЛИ СТАНОК!!!"));
+        form_->machineChoice()->setFocus();
+        return std::nullopt;
+    }
+    return readInputs(Asking::Questions);
+}
+
+void CalcWindow::PASSPORT_Click() {
+    const Machine* machine = nullptr;
+    const std::optional<CalcInputs> inputs = machineInputs(machine);
+    if (!inputs) {
+        return;
+    }
+    const double n = *calculation_.compute(*inputs).row.n;
+    const std::optional<PassportSpeed> passport = passportSpeed(*machine, n, (*inputs)[Key::D]);
+    const char separator = userDecimalSeparator();
+    if (!passport) {
+        dialogs_.message(QStringLiteral("У СТАНКА НЕТ ЧАСТОТЫ ВРАЩЕНИЯ НЕ ВЫШЕ %1 об/мин!!!")
+                             .arg(QString::fromStdString(fixedText(n, 1, separator))));
+        return;
+    }
+    const QString v = QString::fromStdString(plainText(passport->v, separator));
+    form_->setValueText(Key::v, v);
+    dialogs_.message(
+        QStringLiteral("ЧАСТОТА ВРАЩЕНИЯ ПО ПАСПОРТУ %1 об/мин, СКОРОСТЬ РЕЗАНИЯ %2 м/мин")
+            .arg(QString::fromStdString(plainText(passport->n, separator)), v));
+}
+
+void CalcWindow::LIMIT_S_Click() {
+    offerLargest(Key::s);
+}
+
+void CalcWindow::LIMIT_V_Click() {
+    offerLargest(Key::v);
+}
+
+void CalcWindow::offerLargest(Key varied) {
+    const Machine* machine = nullptr;
+    const std::optional<CalcInputs> inputs = machineInputs(machine);
+    if (!inputs) {
+        return;
+    }
+    const char separator = userDecimalSeparator();
+    const LargestValueReport report =
+        reportLargest(largestValue(calculation_, *inputs, *machine, varied), definition().layout,
+                      varied, separator);
+    const QString text = QString::fromStdString(report.text);
+    if (!report.entered) {
+        dialogs_.message(text);
+        return;
+    }
+    const QString offer = varied == Key::s ? QStringLiteral("\nВВЕСТИ ЕЁ В ПОЛЕ ПОДАЧИ?")
+                                           : QStringLiteral("\nВВЕСТИ ЕЁ В ПОЛЕ СКОРОСТИ?");
+    if (dialogs_.confirm(text + offer)) {
+        form_->setValueText(varied, QString::fromStdString(plainText(*report.entered, separator)));
+    }
+}
