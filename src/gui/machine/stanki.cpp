@@ -40,7 +40,28 @@ STANKI::STANKI(MachineCatalog& catalog, UserDialogs& dialogs, QWidget* parent)
     setModal(false);
     // Numbers are shown in the user's format, a comma on a Russian desktop; either is read back.
     decimalSeparator_ = userDecimalSeparator();
+    createFields();
+    createButtons();
+    layOut();
 
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        showMachine(row);
+        updateButtons();
+    });
+    connect(speeds_, &QLineEdit::textChanged, this, &STANKI::showRangeOfList);
+    connect(generate_, &QPushButton::clicked, this, &STANKI::generateSpeeds);
+    connect(add_, &QPushButton::clicked, this, &STANKI::addMachine);
+    connect(save_, &QPushButton::clicked, this, &STANKI::saveMachine);
+    connect(delete_, &QPushButton::clicked, this, &STANKI::deleteMachine);
+    connect(close_, &QPushButton::clicked, this, &QDialog::close);
+    connect(&catalog_, &MachineCatalog::changed, this, &STANKI::listMachines);
+
+    listMachines();
+    name_->setFocus();
+}
+
+// Created in the order Tab walks them.
+void STANKI::createFields() {
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("MachineList"));
     list_->setMinimumWidth(180);
@@ -71,19 +92,23 @@ STANKI::STANKI(MachineCatalog& catalog, UserDialogs& dialogs, QWidget* parent)
     }
     // φ = 1,26 is the ratio most gearboxes of general-purpose machines follow.
     ratio_->setCurrentIndex(1);
-    auto* generate = button("MachineGenerate", QStringLiteral("ЗАПОЛНИТЬ СПИСОК"), this);
-    generate->setToolTip(QStringLiteral("Частоты ряда от наименьшей до наибольшей; затем "
-                                        "исправьте список по паспорту станка"));
+    generate_ = button("MachineGenerate", QStringLiteral("ЗАПОЛНИТЬ СПИСОК"), this);
+    generate_->setToolTip(QStringLiteral("Частоты ряда от наименьшей до наибольшей; затем "
+                                         "исправьте список по паспорту станка"));
     torque_ = field("MachineTorque", this);
     force_ = field("MachineForce", this);
+}
 
-    auto* add = button("MachineAdd", QStringLiteral("ДОБАВИТЬ"), this);
+void STANKI::createButtons() {
+    add_ = button("MachineAdd", QStringLiteral("ДОБАВИТЬ"), this);
     save_ = button("MachineSave", QStringLiteral("СОХРАНИТЬ"), this);
     delete_ = button("MachineDelete", QStringLiteral("УДАЛИТЬ"), this);
-    auto* close = button("MachineClose", QStringLiteral("ЗАКРЫТЬ"), this);
+    close_ = button("MachineClose", QStringLiteral("ЗАКРЫТЬ"), this);
     // Enter in a field adds: it never overwrites a machine, and a repeated name is refused.
-    add->setDefault(true);
+    add_->setDefault(true);
+}
 
+void STANKI::layOut() {
     auto* range = new QHBoxLayout;
     range->addWidget(speedMin_, 1);
     range->addWidget(new QLabel(QStringLiteral("до"), this));
@@ -91,7 +116,7 @@ STANKI::STANKI(MachineCatalog& catalog, UserDialogs& dialogs, QWidget* parent)
     range->addWidget(new QLabel(QStringLiteral("об/мин"), this));
     auto* series = new QHBoxLayout;
     series->addWidget(ratio_, 1);
-    series->addWidget(generate);
+    series->addWidget(generate_);
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Имя станка"), name_);
     form->addRow(QStringLiteral("Мощность двигателя, кВт"), power_);
@@ -111,29 +136,14 @@ STANKI::STANKI(MachineCatalog& catalog, UserDialogs& dialogs, QWidget* parent)
     top->addWidget(list_);
     top->addLayout(form, 1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(add);
-    buttons->addWidget(save_);
-    buttons->addWidget(delete_);
+    for (QPushButton* action : {add_, save_, delete_}) {
+        buttons->addWidget(action);
+    }
     buttons->addStretch(1);
-    buttons->addWidget(close);
+    buttons->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
-
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        showMachine(row);
-        updateButtons();
-    });
-    connect(speeds_, &QLineEdit::textChanged, this, &STANKI::showRangeOfList);
-    connect(generate, &QPushButton::clicked, this, &STANKI::generateSpeeds);
-    connect(add, &QPushButton::clicked, this, &STANKI::addMachine);
-    connect(save_, &QPushButton::clicked, this, &STANKI::saveMachine);
-    connect(delete_, &QPushButton::clicked, this, &STANKI::deleteMachine);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
-    connect(&catalog_, &MachineCatalog::changed, this, &STANKI::listMachines);
-
-    listMachines();
-    name_->setFocus();
 }
 
 void STANKI::listMachines() {
@@ -221,27 +231,28 @@ bool STANKI::refused(const std::string& error) {
     return true;
 }
 
+bool STANKI::readSpeeds(Machine& machine) {
+    if (speeds_->text().trimmed().isEmpty()) {
+        return readNumber(speedMin_, machinefield::speedMin, machine.speedMin) &&
+               readNumber(speedMax_, machinefield::speedMax, machine.speedMax);
+    }
+    SpeedList list = parseSpeedList(speeds_->text().toStdString());
+    if (list.badItem) {
+        dialogs_.message(
+            QString::fromStdString(notANumberMessage(machinefield::speeds, *list.badItem)));
+        speeds_->setFocus();
+        return false;
+    }
+    machine.speeds = std::move(list.speeds);
+    return true;
+}
+
 std::optional<Machine> STANKI::typedMachine() {
     Machine machine;
     machine.name = name_->text().trimmed().toStdString();
     if (!readNumber(power_, machinefield::power, machine.power) ||
-        !readNumber(efficiency_, machinefield::efficiency, machine.efficiency)) {
-        return std::nullopt;
-    }
-    if (!speeds_->text().trimmed().isEmpty()) {
-        SpeedList list = parseSpeedList(speeds_->text().toStdString());
-        if (list.badItem) {
-            dialogs_.message(
-                QString::fromStdString(notANumberMessage(machinefield::speeds, *list.badItem)));
-            speeds_->setFocus();
-            return std::nullopt;
-        }
-        machine.speeds = std::move(list.speeds);
-    } else if (!readNumber(speedMin_, machinefield::speedMin, machine.speedMin) ||
-               !readNumber(speedMax_, machinefield::speedMax, machine.speedMax)) {
-        return std::nullopt;
-    }
-    if (!readNumber(torque_, machinefield::torqueMax, machine.torqueMax) ||
+        !readNumber(efficiency_, machinefield::efficiency, machine.efficiency) ||
+        !readSpeeds(machine) || !readNumber(torque_, machinefield::torqueMax, machine.torqueMax) ||
         !readNumber(force_, machinefield::forceMax, machine.forceMax)) {
         return std::nullopt;
     }
@@ -252,21 +263,13 @@ void STANKI::generateSpeeds() {
     // The range typed, or the ends of the list shown: another ratio then replaces the list over
     // the same speeds.
     Machine range;
-    if (!speeds_->text().trimmed().isEmpty()) {
-        const SpeedList list = parseSpeedList(speeds_->text().toStdString());
-        if (list.badItem) {
-            dialogs_.message(
-                QString::fromStdString(notANumberMessage(machinefield::speeds, *list.badItem)));
-            speeds_->setFocus();
-            return;
-        }
-        if (!list.speeds.empty()) {
-            range.speedMin = list.speeds.front();
-            range.speedMax = list.speeds.back();
-        }
-    } else if (!readNumber(speedMin_, machinefield::speedMin, range.speedMin) ||
-               !readNumber(speedMax_, machinefield::speedMax, range.speedMax)) {
+    if (!readSpeeds(range)) {
         return;
+    }
+    if (!range.speeds.empty()) {
+        range.speedMin = range.speeds.front();
+        range.speedMax = range.speeds.back();
+        range.speeds.clear();
     }
     if (!range.speedMin || !range.speedMax) {
         dialogs_.message(QStringLiteral("ДЛЯ РЯДА ЗАДАЙТЕ НАИМЕНЬШУЮ И НАИБОЛЬШУЮ ЧАСТОТУ!!!"));
@@ -291,18 +294,7 @@ void STANKI::generateSpeeds() {
 }
 
 void STANKI::addMachine() {
-    const std::optional<Machine> machine = typedMachine();
-    if (!machine) {
-        return;
-    }
-    selecting_ = QString::fromStdString(machine->name);
-    const std::string error = catalog_.add(*machine);
-    selecting_.clear();
-    if (refused(error)) {
-        return;
-    }
-    // What was saved, as the list will show it again: sorted speeds, the user's decimal format.
-    showMachine(list_->currentRow());
+    storeMachine([this](const Machine& machine) { return catalog_.add(machine); });
 }
 
 void STANKI::saveMachine() {
@@ -310,16 +302,23 @@ void STANKI::saveMachine() {
     if (row < 0) {
         return;
     }
+    storeMachine([this, row](const Machine& machine) {
+        return catalog_.replace(static_cast<std::size_t>(row), machine);
+    });
+}
+
+void STANKI::storeMachine(const std::function<std::string(const Machine&)>& store) {
     const std::optional<Machine> machine = typedMachine();
     if (!machine) {
         return;
     }
     selecting_ = QString::fromStdString(machine->name);
-    const std::string error = catalog_.replace(static_cast<std::size_t>(row), *machine);
+    const std::string error = store(*machine);
     selecting_.clear();
     if (refused(error)) {
         return;
     }
+    // What was saved, as the list will show it again: sorted speeds, the user's decimal format.
     showMachine(list_->currentRow());
 }
 

@@ -3,6 +3,7 @@
 #include "core/machine/machine.h"
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,9 @@ public:
     STANKI(MachineCatalog& catalog, UserDialogs& dialogs, QWidget* parent = nullptr);
 
 private:
+    void createFields();
+    void createButtons();
+    void layOut();
     void listMachines();
     void showMachine(int row);
     void showRangeOfList();
@@ -32,9 +36,14 @@ private:
     void addMachine();
     void saveMachine();
     void deleteMachine();
+    // Takes the fields as a machine and hands it to `store`, which says why it refuses it.
+    void storeMachine(const std::function<std::string(const Machine&)>& store);
 
     // The machine the fields describe, or nothing once a field that is not a number is reported.
     std::optional<Machine> typedMachine();
+    // The passport's list into `machine.speeds`, or else the stepless range; false once a speed
+    // that is not a number has been reported.
+    bool readSpeeds(Machine& machine);
     // Reads a field's number into `value`, none for an empty field; false once text that is not a
     // number has been reported.
     bool readNumber(QLineEdit* edit, std::string_view field, std::optional<double>& value);
@@ -57,6 +66,9 @@ private:
     QLineEdit* torque_ = nullptr;
     QLineEdit* force_ = nullptr;
     QComboBox* ratio_ = nullptr;
+    QPushButton* generate_ = nullptr;
+    QPushButton* add_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* delete_ = nullptr;
+    QPushButton* close_ = nullptr;
 };
