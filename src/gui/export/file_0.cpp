@@ -35,7 +35,19 @@ FILE_0::FILE_0(CalcState& state, UserDialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("FILE_0"));
     setWindowTitle(QStringLiteral("ФАЙЛ"));
     setModal(false);
+    createControls();
+    layOut();
+    resize(560, 360);
+    name_->setFocus();
+    connectControls();
 
+    // The folder last chosen in this run, or the program's current folder.
+    const QString start = QString::fromStdString(state_.SaveFolder);
+    Dir1_Change(!start.isEmpty() && QDir(start).exists() ? start : QDir::currentPath());
+}
+
+// Created in the order Tab walks them.
+void FILE_0::createControls() {
     drives_ = new QComboBox(this);
     drives_->setObjectName(QStringLiteral("Drive1"));
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
@@ -49,17 +61,20 @@ FILE_0::FILE_0(CalcState& state, UserDialogs& dialogs, QWidget* parent)
     files_->setObjectName(QStringLiteral("File1"));
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("Text1"));
+    save_ = new QPushButton(QStringLiteral("СОХРАНИТЬ"), this);
+    save_->setObjectName(QStringLiteral("Command1"));
+    save_->setDefault(true);
+    cancel_ = new QPushButton(QStringLiteral("ОТМЕНА"), this);
+    cancel_->setObjectName(QStringLiteral("Command2"));
+}
+
+void FILE_0::layOut() {
     auto* folderLabel = new QLabel(QStringLiteral("Папка"), this);
     folderLabel->setObjectName(QStringLiteral("Label1"));
     folderLabel->setBuddy(folders_);
     auto* nameLabel = new QLabel(QStringLiteral("Имя файла"), this);
     nameLabel->setObjectName(QStringLiteral("Label2"));
     nameLabel->setBuddy(name_);
-    auto* save = new QPushButton(QStringLiteral("СОХРАНИТЬ"), this);
-    save->setObjectName(QStringLiteral("Command1"));
-    save->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("ОТМЕНА"), this);
-    cancel->setObjectName(QStringLiteral("Command2"));
     auto* picture = new QSvgWidget(QStringLiteral(":/gui/export/pointinghand.svg"), this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setFixedSize(40, 36);
@@ -75,14 +90,13 @@ FILE_0::FILE_0(CalcState& state, UserDialogs& dialogs, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(picture);
     buttons->addStretch(1);
-    buttons->addWidget(save);
-    buttons->addWidget(cancel);
+    buttons->addWidget(save_);
+    buttons->addWidget(cancel_);
     layout->addLayout(buttons, 4, 0, 1, 2);
     layout->setRowStretch(2, 1);
-    resize(560, 360);
+}
 
-    name_->setFocus();
-
+void FILE_0::connectControls() {
     connect(drives_, &QComboBox::activated, this, &FILE_0::Drive1_Change);
     connect(folders_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { Dir1_Change(item->data(Qt::UserRole).toString()); });
@@ -94,12 +108,8 @@ FILE_0::FILE_0(CalcState& state, UserDialogs& dialogs, QWidget* parent)
             File1_Click(selected.front());
         }
     });
-    connect(save, &QPushButton::clicked, this, &FILE_0::Command1_Click);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
-
-    // The folder last chosen in this run, or the program's current folder.
-    const QString start = QString::fromStdString(state_.SaveFolder);
-    Dir1_Change(!start.isEmpty() && QDir(start).exists() ? start : QDir::currentPath());
+    connect(save_, &QPushButton::clicked, this, &FILE_0::Command1_Click);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void FILE_0::setReport(const std::filesystem::path& workingFile, const std::string& bytes) {

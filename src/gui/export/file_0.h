@@ -10,6 +10,7 @@ class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QPushButton;
 class UserDialogs;
 
 // "ФАЙЛ": where the report written to the working file goes. The user picks a volume, a folder
@@ -26,6 +27,9 @@ public:
     void setFolder(const QString& folder);
 
 private:
+    void createControls();
+    void layOut();
+    void connectControls();
     void Drive1_Change();
     void Dir1_Change(const QString& folder);
     void File1_Click(QListWidgetItem* item);
@@ -40,6 +44,8 @@ private:
     QListWidget* folders_ = nullptr;
     QListWidget* files_ = nullptr;
     QLineEdit* name_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QPushButton* cancel_ = nullptr;
     std::filesystem::path workingFile_;
     std::string reportBytes_;
 };
