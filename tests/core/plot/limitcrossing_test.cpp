@@ -18,12 +18,21 @@ RowResults example() {
     return calculation(1).compute(faceMillingExample()).row;
 }
 
+// Where the power, growing as x^exponent from the example's value of x, reaches the 6Р12's 6 kW
+// at the spindle (7,5 kW at η 0,8).
+double spindleReachedAt(double x, double exponent) {
+    return x * std::pow(6 / *example().N, 1 / exponent);
+}
+
+ChartLimits on6R12(Key varied, double from, double to) {
+    return chartLimits(calculation(1), faceMillingExample(), mill6R12(), varied, from, to);
+}
+
 TEST(LimitCrossing, FeedWhereThePowerReachesTheSpindle) {
-    // N(s) = N(0,1)·(s/0,1)^y = 6 kW on the 6Р12 (7,5 kW at η 0,8).
-    const double feed = 0.1 * std::pow(6 / *example().N, 1 / law().y);
+    // N(s) = N(0,1)·(s/0,1)^y = 6 kW.
+    const double feed = spindleReachedAt(0.1, law().y);
     ASSERT_NEAR(feed, 0.2747, 5e-4);
-    const ChartLimits limits =
-        chartLimits(calculation(1), faceMillingExample(), mill6R12(), Key::s, 0.05, 0.4);
+    const ChartLimits limits = on6R12(Key::s, 0.05, 0.4);
     ASSERT_TRUE(limits.power.level);
     EXPECT_DOUBLE_EQ(*limits.power.level, 6);
     ASSERT_TRUE(limits.power.crossing);
@@ -38,8 +47,7 @@ TEST(LimitCrossing, FeedWhereThePowerReachesTheSpindle) {
 }
 
 TEST(LimitCrossing, OutsideTheRangeOnlyTheLevel) {
-    const ChartLimits limits =
-        chartLimits(calculation(1), faceMillingExample(), mill6R12(), Key::s, 0.05, 0.27);
+    const ChartLimits limits = on6R12(Key::s, 0.05, 0.27);
     ASSERT_TRUE(limits.power.level);
     EXPECT_DOUBLE_EQ(*limits.power.level, 6);
     EXPECT_FALSE(limits.power.crossing);
@@ -68,12 +76,11 @@ TEST(LimitCrossing, TorqueFallingWithTheSpeedIsRoundedUp) {
 }
 
 TEST(LimitCrossing, OtherInputsRoundAsTheChartReads) {
-    // The width: Pz ∝ B^u, N(B) = 6 kW at B = 50·(6/N(50))^(1/u); read to 200 points over 20..120
-    // mm, half a millimetre apart, so to one decimal, down: 99,589 reads 99,5.
-    const double width = 50 * std::pow(6 / *example().N, 1 / law().u);
+    // The width: Pz ∝ B^u, N(B) = N(50)·(B/50)^u = 6 kW; read to 200 points over 20..120 mm,
+    // half a millimetre apart, so to one decimal, down: 99,589 reads 99,5.
+    const double width = spindleReachedAt(50, law().u);
     ASSERT_NEAR(width, 99.589, 1e-3);
-    const ChartLimits limits =
-        chartLimits(calculation(1), faceMillingExample(), mill6R12(), Key::B, 20, 120);
+    const ChartLimits limits = on6R12(Key::B, 20, 120);
     ASSERT_TRUE(limits.power.crossing);
     EXPECT_NEAR(limits.power.crossing->x, width, 1e-6 * width);
     EXPECT_EQ(limits.power.crossing->labelDecimals, 1);
