@@ -2,23 +2,19 @@
 
 #include "core/calc/calculation.h"
 #include "core/machine/machine.h"
+#include "gui/chart/chartparts.h"
 
 #include <QMainWindow>
 #include <array>
 #include <optional>
-#include <vector>
 
-class QAbstractSeries;
+class QBoxLayout;
 class QChart;
 class QChartView;
 class QCheckBox;
 class QComboBox;
-class QGraphicsSimpleTextItem;
 class QLabel;
 class QLineEdit;
-class QLineSeries;
-class QScatterSeries;
-class QValueAxis;
 class UserDialogs;
 struct SweepCurves;
 
@@ -35,31 +31,25 @@ public:
     void setInputs(const CalcInputs& inputs);
     void setMachine(std::optional<Machine> machine);
 
-    QChart* chart() const { return chart_; }
+    QChart* chart() const { return parts_.chart; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The quantities drawn, in the order of their check boxes.
-    static constexpr std::size_t quantityCount = 5;
-
+    void buildView();
     void buildControls();
-    void buildChart();
+    void addVaryBox(QWidget* central, QBoxLayout* controls);
+    void addRangeBoxes(QWidget* central, QBoxLayout* controls);
+    void addQuantityBoxes(QWidget* central, QBoxLayout* controls);
+    void addExportButtons(QWidget* central, QBoxLayout* controls);
     Key varied() const;
+    ShownQuantities shownQuantities() const;
     void resetRange();
-    struct Drawing;
     void redraw();
-    void planCurves(Drawing& drawing, const SweepCurves& curves) const;
-    void planLimits(Drawing& drawing, double from, double to) const;
-    void planCurrent(Drawing& drawing, double from, double to) const;
-    void scaleAxes(const Drawing& drawing, double from, double to);
-    void apply(const Drawing& drawing);
-    void placeLabels();
-    void updateLegend();
-    QLineSeries* addPiece(std::size_t quantity);
+    void showTitle();
+    void showRefusals(const SweepCurves& curves);
     void showValuesAt(double x);
-    void save(const char* format);
 
     const Calculation& calculation_;
     CalcInputs inputs_;
@@ -71,29 +61,9 @@ private:
     QLineEdit* to_ = nullptr;
     std::array<QCheckBox*, quantityCount> shown_{};
     QChartView* view_ = nullptr;
-    QChart* chart_ = nullptr;
+    ChartParts parts_;
     QLabel* values_ = nullptr; // the calculation under the mouse
     QLabel* notes_ = nullptr;  // refusals and a range that cannot be drawn
-
-    QValueAxis* inputAxis_ = nullptr;
-    QValueAxis* forceAxis_ = nullptr;
-    QValueAxis* powerAxis_ = nullptr;
-    QValueAxis* torqueAxis_ = nullptr;
-    // Each quantity's curve, one series for each piece between refusals and band edges.
-    std::array<std::vector<QLineSeries*>, quantityCount> pieces_;
-    // A limit of the machine on the power or the torque: its level, and the point where the
-    // curve reaches it, ringed and dropped to the input's axis, where its value reads off.
-    struct LimitLines {
-        QLineSeries* level = nullptr;
-        QScatterSeries* crossing = nullptr;
-        QLineSeries* drop = nullptr;
-        QGraphicsSimpleTextItem* label = nullptr;
-        bool labelLeft = true;
-    };
-    LimitLines spindle_;
-    LimitLines torqueLimit_;
-    // The current inputs on the curves of each axis: forces, power, torque.
-    std::array<QScatterSeries*, 3> current_{};
     // The range drawn, for reading the mouse position.
     double drawnFrom_ = 0;
     double drawnTo_ = 0;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "gui/chart/chartparts.h"
+#include "gui/chart/chartplan.h"
+
+// A redraw's plan put into the chart's series, from `from` to `to`, its axes scaled to it and
+// the legend showing one entry for each quantity drawn.
+void showDrawing(ChartParts& parts, const ChartDrawing& drawing, double from, double to,
+                 const ShownQuantities& shown);
+
+// The labels of the crossings beside their rings: again whenever the plot area moves.
+void placeLimitLabels(ChartParts& parts);
