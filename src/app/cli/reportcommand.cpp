@@ -133,7 +133,7 @@ int runReport(std::span<const std::string_view> arguments) {
         }
         bytes = tableCsv(rows, separator);
     } else if (std::optional<std::string> report =
-                   toWindows1251(reportText(titleOf(*operation), table.reportRows()))) {
+                   toWindows1251(reportText(operation->title, table.reportRows()))) {
         bytes = std::move(*report);
     } else {
         // Every cell is a number or a name of the windows, all in the code page.
