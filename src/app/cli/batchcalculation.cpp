@@ -36,6 +36,65 @@ private:
     const Operation* last_ = nullptr;
 };
 
+// The rows of a batch computed one by one into the chunk being filled: each row's columns as
+// read, then its results, or its number cells empty and why it is refused.
+class RowComputer {
+public:
+    RowComputer(const CsvColumns& columns, bool checked, std::FILE* notices)
+        : columns_(columns)
+        , emptyCells_(checked ? ",,,,,,,,,," : ",,,,,,,")
+        , notices_(notices) {}
+
+    void compute(ComputedRows& chunk, const CsvReader& input, std::size_t number) {
+        const auto record = input.fields();
+        if (const std::string_view verbatim = input.verbatimText();
+            !verbatim.empty() && record.size() == columns_.count()) {
+            chunk.text += verbatim;
+        } else {
+            appendInputColumns(chunk.text, record, columns_.count());
+        }
+        const Operation* operation = nullptr;
+        if (record.size() != columns_.count()) {
+            refuse(chunk, "ЧИСЛО ПОЛЕЙ СТРОКИ НЕ РАВНО ЧИСЛУ СТОЛБЦОВ ЗАГОЛОВКА!!!");
+        } else if (const std::string_view name = columns_.operationText(record); name.empty()) {
+            refuse(chunk, "ВЫ НЕ ЗАДАЛИ ОПЕРАЦИЮ!!!");
+        } else if ((operation = lookup_.find(name)) == nullptr) {
+            refuse(chunk, "НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + std::string(name) + "!!!");
+        } else {
+            columns_.keyTexts(record, texts_);
+            const Outcome outcome = calculate(*operation, texts_);
+            if (!outcome.error.empty()) {
+                refuse(chunk, outcome.error);
+                return;
+            }
+            chunk.rows.push_back(
+                {chunk.text.size(), true, outcome.row.results, &calculation(operation->window)});
+            if (outcome.notice != nullptr) {
+                std::fprintf(notices_, "СТРОКА %s: %s\n",
+                             integerText(static_cast<long long>(number)).c_str(), outcome.notice);
+            }
+        }
+    }
+
+    std::size_t refused = 0;
+
+private:
+    void refuse(ComputedRows& chunk, std::string_view message) {
+        std::string& text = chunk.text;
+        text += emptyCells_;
+        appendCsvField(text, message, ',');
+        text += '\n';
+        chunk.rows.push_back({text.size(), false, {}, nullptr});
+        ++refused;
+    }
+
+    const CsvColumns& columns_;
+    std::string_view emptyCells_;
+    std::FILE* notices_;
+    OperationLookup lookup_;
+    KeyTexts texts_{};
+};
+
 } // namespace
 
 BatchCalculation::BatchCalculation(CsvReader& input, CsvColumns columns, std::string headerLine,
@@ -47,13 +106,7 @@ BatchCalculation::BatchCalculation(CsvReader& input, CsvColumns columns, std::st
 
 std::optional<BatchCalculation> BatchCalculation::begin(CsvReader& input, std::string& error,
                                                         std::optional<Machine> machine) {
-    const CsvReader::Status status = input.next();
-    if (status != CsvReader::Status::Record) {
-        error = status == CsvReader::Status::End ? "В ФАЙЛЕ CSV НЕТ ЗАГОЛОВКА!!!"
-                                                 : readFailureMessage(status, "ЗАГОЛОВКЕ");
-        return std::nullopt;
-    }
-    auto columns = CsvColumns::read(input.fields(), true, error);
+    auto columns = CsvColumns::readHeader(input, true, error);
     if (!columns) {
         return std::nullopt;
     }
@@ -69,50 +122,11 @@ BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
     ComputedRows* chunk = writer.emptyChunk();
 
     BatchSummary summary;
-    // The number cells of a refused row stay empty.
-    const std::string_view emptyCells = machine_ ? ",,,,,,,,,," : ",,,,,,,";
-    const auto refuse = [&](std::string_view message) {
-        std::string& text = chunk->text;
-        text += emptyCells;
-        appendCsvField(text, message, ',');
-        text += '\n';
-        chunk->rows.push_back({text.size(), false, {}, nullptr});
-        ++summary.refused;
-    };
-    OperationLookup lookup;
-    KeyTexts texts{};
+    RowComputer rows(columns_, machine_.has_value(), notices);
     CsvReader::Status status = CsvReader::Status::End;
     while (!writer.failed() && (status = input_->next()) == CsvReader::Status::Record) {
-        const auto record = input_->fields();
         ++summary.rows;
-        if (const std::string_view verbatim = input_->verbatimText();
-            !verbatim.empty() && record.size() == columns_.count()) {
-            chunk->text += verbatim;
-        } else {
-            appendInputColumns(chunk->text, record, columns_.count());
-        }
-        const Operation* operation = nullptr;
-        if (record.size() != columns_.count()) {
-            refuse("ЧИСЛО ПОЛЕЙ СТРОКИ НЕ РАВНО ЧИСЛУ СТОЛБЦОВ ЗАГОЛОВКА!!!");
-        } else if (const std::string_view name = columns_.operationText(record); name.empty()) {
-            refuse("ВЫ НЕ ЗАДАЛИ ОПЕРАЦИЮ!!!");
-        } else if ((operation = lookup.find(name)) == nullptr) {
-            refuse("НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + std::string(name) + "!!!");
-        } else {
-            columns_.keyTexts(record, texts);
-            const Outcome outcome = calculate(*operation, texts);
-            if (!outcome.error.empty()) {
-                refuse(outcome.error);
-            } else {
-                chunk->rows.push_back({chunk->text.size(), true, outcome.row.results,
-                                       &calculation(operation->window)});
-                if (outcome.notice != nullptr) {
-                    std::fprintf(notices, "СТРОКА %s: %s\n",
-                                 integerText(static_cast<long long>(summary.rows)).c_str(),
-                                 outcome.notice);
-                }
-            }
-        }
+        rows.compute(*chunk, *input_, summary.rows);
         if (chunk->full()) {
             writer.write(chunk);
             chunk = writer.emptyChunk();
@@ -121,6 +135,7 @@ BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
     writer.write(chunk);
 
     const bool written = writer.finish();
+    summary.refused = rows.refused;
     summary.crossed = writer.crossedRows();
     if (!written || !output.flush()) {
         summary.status = BatchSummary::Status::WriteFailed;

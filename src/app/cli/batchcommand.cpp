@@ -1,8 +1,8 @@
 #include "app/cli/batchcalculation.h"
 #include "app/cli/commandline.h"
+#include "app/cli/commandopening.h"
 #include "app/cli/commands.h"
 #include "app/cli/filehandle.h"
-#include "app/cli/machinearguments.h"
 
 #include <filesystem>
 
@@ -15,35 +15,20 @@ std::string cannotWrite(std::string_view path) {
 } // namespace
 
 int runBatch(std::span<const std::string_view> arguments) {
-    const CommandArguments command = splitArguments(arguments, flagOutput | flagMachine);
-    if (!command.error.empty()) {
-        return usageError(command.error);
+    constexpr FileCallForm form{flagOutput | flagMachine, 0, false,
+                                "НУЖНО: rezhim-cli batch ВХОД.csv [-o ВЫХОД.csv] [СТАНОК]!!!",
+                                "ПОСЛЕ ФАЙЛА ЗАДАЮТСЯ ТОЛЬКО КЛЮЧИ СТАНКА: "};
+    int code = exitComputed;
+    std::optional<FileCall> call = openFileCall(arguments, form, nullptr, code);
+    if (!call) {
+        return code;
     }
-    if (command.positional.empty()) {
-        return usageError("НУЖНО: rezhim-cli batch ВХОД.csv [-o ВЫХОД.csv] [СТАНОК]!!!");
-    }
-    // The machine's keys follow the file and hold for every row; the rows' own keys are columns.
-    const MachineKeys machineKeys = takeMachineKeys(std::span(command.positional).subspan(1));
-    if (!machineKeys.error.empty()) {
-        return usageError(machineKeys.error);
-    }
-    if (!machineKeys.others.empty()) {
-        return usageError("ПОСЛЕ ФАЙЛА ЗАДАЮТСЯ ТОЛЬКО КЛЮЧИ СТАНКА: " +
-                          std::string(machineKeys.others.front()) + "!!!");
-    }
-    const std::string inputPath(command.positional.front());
-    FileHandle inputFile(std::fopen(inputPath.c_str(), "rb"));
-    if (!inputFile) {
-        return usageError("НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ: " + inputPath + "!!!");
-    }
-    MachineArguments machine = resolveMachine(machineKeys, command);
-    if (!machine.error.empty()) {
-        return machine.code == exitUsage ? usageError(machine.error) : refusal(machine.error);
-    }
-    CsvReader reader(inputFile.get());
+    const CommandArguments& command = call->command;
+    const std::string& inputPath = call->inputPath;
+    CsvReader reader(call->input.get());
     std::string error;
     std::optional<BatchCalculation> batch =
-        BatchCalculation::begin(reader, error, std::move(machine.machine));
+        BatchCalculation::begin(reader, error, std::move(call->machine));
     if (!batch) {
         return usageError(error);
     }

@@ -1,7 +1,7 @@
 #include "app/cli/commandline.h"
+#include "app/cli/commandopening.h"
 #include "app/cli/commands.h"
 #include "app/cli/json.h"
-#include "app/cli/machinearguments.h"
 #include "app/cli/numbertext.h"
 #include "app/cli/resultjson.h"
 #include "app/cli/textcolumns.h"
@@ -35,15 +35,13 @@ std::string resultJson(const Operation& operation, const Outcome& outcome,
 } // namespace
 
 int runCalc(std::span<const std::string_view> arguments) {
-    const CommandArguments command = splitArguments(arguments, flagJson | flagComma | flagMachine);
-    if (!command.error.empty()) {
-        return usageError(command.error);
-    }
     int code = exitComputed;
-    const std::optional<OperationCall> call = readOperationCall(command, code);
+    const std::optional<OperationCall> call =
+        openOperationCall(arguments, flagJson | flagComma | flagMachine, nullptr, code);
     if (!call) {
         return code;
     }
+    const CommandArguments& command = call->command;
 
     const Outcome outcome = calculate(*call->operation, call->texts);
     if (!outcome.error.empty()) {

@@ -47,3 +47,14 @@ void CsvColumns::keyTexts(std::span<const std::string_view> record, KeyTexts& te
 std::string_view CsvColumns::operationText(std::span<const std::string_view> record) const {
     return operationColumn_ < record.size() ? record[operationColumn_] : std::string_view();
 }
+
+std::optional<CsvColumns> CsvColumns::readHeader(CsvReader& reader, bool withOperation,
+                                                 std::string& error) {
+    const CsvReader::Status status = reader.next();
+    if (status != CsvReader::Status::Record) {
+        error = status == CsvReader::Status::End ? "В ФАЙЛЕ CSV НЕТ ЗАГОЛОВКА!!!"
+                                                 : readFailureMessage(status, "ЗАГОЛОВКЕ");
+        return std::nullopt;
+    }
+    return read(reader.fields(), withOperation, error);
+}

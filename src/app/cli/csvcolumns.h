@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/cli/csv.h"
 #include "app/cli/operations.h"
 
 #include <cstddef>
@@ -19,6 +20,10 @@ public:
     // key nor an allowed operation column, a repeated name, or a batch file without operations.
     static std::optional<CsvColumns> read(std::span<const std::string_view> header,
                                           bool withOperation, std::string& error);
+    // The columns of the reader's next record, the file's header; also refused when the file is
+    // empty or cannot be read.
+    static std::optional<CsvColumns> readHeader(CsvReader& reader, bool withOperation,
+                                                std::string& error);
 
     std::size_t count() const { return count_; }
     // The texts of a record's key columns; a missing or empty cell leaves its key not given.

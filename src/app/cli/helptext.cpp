@@ -4,26 +4,6 @@
 
 namespace {
 
-// The keys an operation needs beyond tool, work, H, D, s and v, which every operation needs; in
-// the order of `operations`.
-constexpr std::array<std::string_view, operations.size()> furtherKeys{
-    "z, B, t",
-    "z, B, t, angle",
-    "z, B, t, scheme; angle по желанию",
-    "z, B, t; angle по желанию",
-    "t",
-    "t",
-    "t",
-    "t",
-    "t не нужна: сверло режет на D/2",
-    "t",
-    "t",
-    "t; усилия рассчитываются только для ceramics",
-    "t, passes",
-    "t",
-    "t",
-};
-
 constexpr std::string_view commandsPart =
     "rezhim-cli — расчёт режимов резания из командной строки\n"
     "\n"
@@ -115,9 +95,9 @@ constexpr std::string_view keysPart =
 
 std::string helpText() {
     std::vector<std::vector<std::string>> lines;
-    for (std::size_t i = 0; i < operations.size(); ++i) {
-        lines.push_back({"  " + std::string(operations[i].name), titleOf(operations[i]),
-                         std::string(furtherKeys[i])});
+    for (const Operation& operation : operations) {
+        lines.push_back({"  " + std::string(operation.name), std::string(operation.title),
+                         std::string(operation.furtherKeys)});
     }
     return std::string(commandsPart) + alignedColumns(lines) + std::string(keysPart);
 }

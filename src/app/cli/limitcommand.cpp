@@ -1,7 +1,7 @@
 #include "app/cli/commandline.h"
+#include "app/cli/commandopening.h"
 #include "app/cli/commands.h"
 #include "app/cli/json.h"
-#include "app/cli/machinearguments.h"
 #include "app/cli/numbertext.h"
 #include "core/machine/machinecheck.h"
 
@@ -34,23 +34,24 @@ std::string limitJson(const Operation& operation, std::string_view varied,
 } // namespace
 
 int runLimit(std::span<const std::string_view> arguments) {
-    const CommandArguments command = splitArguments(arguments, flagJson | flagMachine | flagVary);
-    if (!command.error.empty()) {
-        return usageError(command.error);
-    }
-    if (!command.vary) {
-        return usageError("НЕ ЗАДАНО, ЧТО ПОДБИРАТЬ: --vary s ИЛИ --vary v!!!");
-    }
-    if (*command.vary != "s" && *command.vary != "v") {
-        return usageError("ПОДБИРАЕТСЯ ПОДАЧА ИЛИ СКОРОСТЬ: --vary s ИЛИ --vary v, А НЕ " +
-                          std::string(*command.vary) + "!!!");
-    }
-    const Key varied = *command.vary == "s" ? Key::s : Key::v;
+    const auto checkVary = [](const CommandArguments& command) -> std::optional<int> {
+        if (!command.vary) {
+            return usageError("НЕ ЗАДАНО, ЧТО ПОДБИРАТЬ: --vary s ИЛИ --vary v!!!");
+        }
+        if (*command.vary != "s" && *command.vary != "v") {
+            return usageError("ПОДБИРАЕТСЯ ПОДАЧА ИЛИ СКОРОСТЬ: --vary s ИЛИ --vary v, А НЕ " +
+                              std::string(*command.vary) + "!!!");
+        }
+        return std::nullopt;
+    };
     int code = exitComputed;
-    const std::optional<OperationCall> call = readOperationCall(command, code);
+    const std::optional<OperationCall> call =
+        openOperationCall(arguments, flagJson | flagMachine | flagVary, checkVary, code);
     if (!call) {
         return code;
     }
+    const CommandArguments& command = call->command;
+    const Key varied = *command.vary == "s" ? Key::s : Key::v;
     if (!call->machine) {
         return usageError("НЕ ЗАДАН СТАНОК: НУЖНЫ ЕГО КЛЮЧИ (power=, efficiency=, speeds=, "
                           "nmin=, nmax=, torque-max=, force-max=) ИЛИ --machine ИМЯ!!!");

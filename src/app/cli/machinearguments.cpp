@@ -1,6 +1,5 @@
 #include "app/cli/machinearguments.h"
 
-#include "app/cli/keyarguments.h"
 #include "app/cli/numbertext.h"
 #include "core/machine/machinelibrary.h"
 
@@ -137,35 +136,4 @@ MachineArguments resolveMachine(const MachineKeys& keys, const CommandArguments&
         }
     }
     return out;
-}
-
-std::optional<OperationCall> readOperationCall(const CommandArguments& command, int& exitCode) {
-    const auto fail = [&exitCode](int code) {
-        exitCode = code;
-        return std::nullopt;
-    };
-    if (command.positional.empty()) {
-        return fail(usageError("НЕ ЗАДАНА ОПЕРАЦИЯ!!!"));
-    }
-    OperationCall call;
-    const std::string_view name = command.positional.front();
-    call.operation = findOperation(name);
-    if (call.operation == nullptr) {
-        return fail(usageError("НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + std::string(name) + "!!!"));
-    }
-    const MachineKeys machineKeys = takeMachineKeys(std::span(command.positional).subspan(1));
-    if (!machineKeys.error.empty()) {
-        return fail(usageError(machineKeys.error));
-    }
-    const KeyArguments keys = readKeyArguments(machineKeys.others);
-    if (!keys.error.empty()) {
-        return fail(usageError(keys.error));
-    }
-    call.texts = keys.texts;
-    MachineArguments machine = resolveMachine(machineKeys, command);
-    if (!machine.error.empty()) {
-        return fail(machine.code == exitUsage ? usageError(machine.error) : refusal(machine.error));
-    }
-    call.machine = std::move(machine.machine);
-    return call;
 }

@@ -34,12 +34,3 @@ struct MachineArguments {
 // not one, data the limits cannot use (machineError), a name not in the library and a damaged
 // library file are refusals; keys together with --machine, or --machines alone, a wrong call.
 MachineArguments resolveMachine(const MachineKeys& keys, const CommandArguments& command);
-
-// OPERATION key=value ... of calc and limit, the machine's keys among the calculation's.
-struct OperationCall {
-    const Operation* operation = nullptr;
-    KeyTexts texts{};
-    std::optional<Machine> machine;
-};
-// The call; or nothing, with the exit code, once what is wrong is said on stderr.
-std::optional<OperationCall> readOperationCall(const CommandArguments& command, int& exitCode);

@@ -3,7 +3,6 @@
 #include "app/cli/numbertext.h"
 #include "core/calc/calculationflow.h"
 #include "core/calc/numberformat.h"
-#include "core/output/report.h"
 
 namespace {
 
@@ -80,21 +79,8 @@ std::optional<Key> keyFromName(std::string_view name) {
     return code ? std::optional(static_cast<Key>(*code - 1)) : std::nullopt;
 }
 
-const Operation* findOperation(std::string_view name) {
-    for (const Operation& operation : operations) {
-        if (operation.name == name) {
-            return &operation;
-        }
-    }
-    return nullptr;
-}
-
 const WindowDefinition& definitionOf(const Operation& operation) {
     return calculation(operation.window).window;
-}
-
-std::string titleOf(const Operation& operation) {
-    return reportTitle(operation.window, operation.kind);
 }
 
 Outcome calculate(const Operation& operation, const KeyTexts& texts) {

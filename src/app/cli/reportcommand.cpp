@@ -1,9 +1,9 @@
 #include "app/cli/commandline.h"
+#include "app/cli/commandopening.h"
 #include "app/cli/commands.h"
 #include "app/cli/csv.h"
 #include "app/cli/csvcolumns.h"
 #include "app/cli/filehandle.h"
-#include "app/cli/machinearguments.h"
 #include "core/calc/numberformat.h"
 #include "core/calc/resultstable.h"
 #include "core/files/reportfile.h"
@@ -15,78 +15,57 @@
 #include <cstdio>
 #include <utility>
 
-int runReport(std::span<const std::string_view> arguments) {
-    const CommandArguments command =
-        splitArguments(arguments, flagOutput | flagComma | flagFormat | flagMachine);
-    if (!command.error.empty()) {
-        return usageError(command.error);
-    }
-    const auto wrongCall = [] {
-        return usageError("НУЖНО: rezhim-cli report ОПЕРАЦИЯ ВХОД.csv -o ОТЧЁТ.txt!!!");
-    };
-    if (command.positional.size() < 2 || !command.output) {
-        return wrongCall();
-    }
-    // The machine's keys follow the file, as in batch.
-    const MachineKeys machineKeys = takeMachineKeys(std::span(command.positional).subspan(2));
-    if (!machineKeys.error.empty()) {
-        return usageError(machineKeys.error);
-    }
-    if (!machineKeys.others.empty()) {
-        return wrongCall();
-    }
-    const std::string_view format = command.format.value_or("report");
-    if (format != "report" && format != "csv") {
-        return usageError("НЕИЗВЕСТНЫЙ ФОРМАТ: " + std::string(format) +
-                          " (НУЖНО --format report ИЛИ --format csv)!!!");
-    }
-    const bool csv = format == "csv";
-    const bool machineGiven = command.machine || command.machines ||
-                              std::any_of(machineKeys.texts.begin(), machineKeys.texts.end(),
-                                          [](const auto& text) { return text.has_value(); });
-    if (!csv && machineGiven) {
-        // The saved report has the grid's columns only; the machine's are the export's.
-        return usageError("СТАНОК ЗАДАЁТСЯ ТОЛЬКО С --format csv: В ОТЧЁТЕ НЕТ ЕГО СТОЛБЦОВ!!!");
-    }
-    const std::string_view name = command.positional[0];
-    const Operation* operation = findOperation(name);
-    if (operation == nullptr) {
-        return usageError("НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + std::string(name) + "!!!");
-    }
-    const std::string inputPath(command.positional[1]);
-    FileHandle inputFile(std::fopen(inputPath.c_str(), "rb"));
-    if (!inputFile) {
-        return usageError("НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ: " + inputPath + "!!!");
-    }
+namespace {
 
-    MachineArguments machine = resolveMachine(machineKeys, command);
-    if (!machine.error.empty()) {
-        return machine.code == exitUsage ? usageError(machine.error) : refusal(machine.error);
-    }
+// --format and the operation, read once the machine's keys are parted from the file.
+struct ReportForm {
+    bool csv = false;
+    const Operation* operation = nullptr;
 
-    CsvReader reader(inputFile.get());
-    CsvReader::Status status = reader.next();
-    if (status != CsvReader::Status::Record) {
-        return usageError(status == CsvReader::Status::End
-                              ? "В ФАЙЛЕ CSV НЕТ ЗАГОЛОВКА!!!"
-                              : readFailureMessage(status, "ЗАГОЛОВКЕ"));
+    std::optional<int> read(const CommandArguments& command, const MachineKeys& machineKeys) {
+        const std::string_view format = command.format.value_or("report");
+        if (format != "report" && format != "csv") {
+            return usageError("НЕИЗВЕСТНЫЙ ФОРМАТ: " + std::string(format) +
+                              " (НУЖНО --format report ИЛИ --format csv)!!!");
+        }
+        csv = format == "csv";
+        const bool machineGiven = command.machine || command.machines ||
+                                  std::any_of(machineKeys.texts.begin(), machineKeys.texts.end(),
+                                              [](const auto& text) { return text.has_value(); });
+        if (!csv && machineGiven) {
+            // The saved report has the grid's columns only; the machine's are the export's.
+            return usageError(
+                "СТАНОК ЗАДАЁТСЯ ТОЛЬКО С --format csv: В ОТЧЁТЕ НЕТ ЕГО СТОЛБЦОВ!!!");
+        }
+        const std::string_view name = command.positional[0];
+        operation = findOperation(name);
+        if (operation == nullptr) {
+            return usageError("НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + std::string(name) + "!!!");
+        }
+        return std::nullopt;
     }
+};
+
+// The table as the window would hold it after computing each row in turn, opened afresh from
+// the menu; nothing once a row is refused (a report with a row missing would misnumber the
+// rest) or the file cannot be read, said on stderr.
+std::optional<ResultsTable> computeTable(CsvReader& reader, const Operation& operation,
+                                         char separator, int& exitCode) {
+    // The header names the calculation's keys only.
     std::string error;
-    const auto columns = CsvColumns::read(reader.fields(), false, error);
+    const std::optional<CsvColumns> columns = CsvColumns::readHeader(reader, false, error);
     if (!columns) {
-        return usageError(error);
+        exitCode = usageError(error);
+        return std::nullopt;
     }
-
-    // The table as the window would hold it after computing each row in turn, opened afresh
-    // from the menu.
-    const WindowDefinition& window = definitionOf(*operation);
-    const char separator = command.comma ? ',' : '.';
+    const WindowDefinition& window = definitionOf(operation);
     ResultsTable table(window.layout);
     CalcState counters;
     counters.ResultRow = counters.NextRow = 1;
     int number = 0;
     bool refused = false;
     KeyTexts texts{};
+    CsvReader::Status status{};
     while ((status = reader.next()) == CsvReader::Status::Record) {
         ++number;
         Outcome outcome;
@@ -94,12 +73,12 @@ int runReport(std::span<const std::string_view> arguments) {
             outcome.error = "ЧИСЛО ПОЛЕЙ СТРОКИ НЕ РАВНО ЧИСЛУ СТОЛБЦОВ ЗАГОЛОВКА!!!";
         } else {
             columns->keyTexts(reader.fields(), texts);
-            outcome = calculate(*operation, texts);
+            outcome = calculate(operation, texts);
         }
         if (!outcome.error.empty()) {
             std::fprintf(stderr, "СТРОКА %s: %s\n", integerText(number).c_str(),
                          outcome.error.c_str());
-            refused = true; // a report with a row missing would misnumber the rest
+            refused = true;
             continue;
         }
         if (outcome.notice != nullptr) {
@@ -111,36 +90,75 @@ int runReport(std::span<const std::string_view> arguments) {
                     outcome.row.results, counters);
     }
     if (status != CsvReader::Status::End) {
-        return usageError(readFailureMessage(status, "СТРОКЕ " + integerText(number + 1)));
+        exitCode = usageError(readFailureMessage(status, "СТРОКЕ " + integerText(number + 1)));
+        return std::nullopt;
     }
     if (refused) {
-        return exitRefused;
+        exitCode = exitRefused;
+        return std::nullopt;
     }
+    return table;
+}
 
-    const std::string outputPath(*command.output);
-    std::string bytes;
-    bool crossed = false;
+// The file's bytes: the window's saved report, or with `csv` the table its "ЭКСПОРТ → CSV…"
+// writes, with the machine's columns when one is given (`crossed` when a row goes beyond it).
+std::optional<std::string> exportBytes(const ResultsTable& table, bool csv,
+                                       const Operation& operation,
+                                       const std::optional<Machine>& machine, char separator,
+                                       bool& crossed) {
     if (csv) {
         // What the window's "ЭКСПОРТ → CSV…" writes of the same table with the same machine.
         std::vector<std::vector<std::string>> rows = table.reportRows();
-        if (machine.machine) {
-            const Calculation& calc = calculation(operation->window);
+        if (machine) {
+            const Calculation& calc = calculation(operation.window);
             const std::vector<RowResults> results = table.reportResults();
-            addMachineColumns(rows, results, *machine.machine, calc, separator);
+            addMachineColumns(rows, results, *machine, calc, separator);
             crossed = std::any_of(results.begin(), results.end(), [&](const RowResults& row) {
-                return !checkMachine(*machine.machine, calc, row).violations.empty();
+                return !checkMachine(*machine, calc, row).violations.empty();
             });
         }
-        bytes = tableCsv(rows, separator);
-    } else if (std::optional<std::string> report =
-                   toWindows1251(reportText(titleOf(*operation), table.reportRows()))) {
-        bytes = std::move(*report);
-    } else {
-        // Every cell is a number or a name of the windows, all in the code page.
-        std::fprintf(stderr, "ОТЧЁТ НЕ ПЕРЕВОДИТСЯ В КОДИРОВКУ WINDOWS-1251!!!\n");
+        return tableCsv(rows, separator);
+    }
+    if (std::optional<std::string> report =
+            toWindows1251(reportText(operation.title, table.reportRows()))) {
+        return report;
+    }
+    // Every cell is a number or a name of the windows, all in the code page.
+    std::fprintf(stderr, "ОТЧЁТ НЕ ПЕРЕВОДИТСЯ В КОДИРОВКУ WINDOWS-1251!!!\n");
+    return std::nullopt;
+}
+
+} // namespace
+
+int runReport(std::span<const std::string_view> arguments) {
+    constexpr FileCallForm form{flagOutput | flagComma | flagFormat | flagMachine, 1, true,
+                                "НУЖНО: rezhim-cli report ОПЕРАЦИЯ ВХОД.csv -o ОТЧЁТ.txt!!!", ""};
+    ReportForm report;
+    int code = exitComputed;
+    const std::optional<FileCall> call = openFileCall(
+        arguments, form,
+        [&report](const CommandArguments& command, const MachineKeys& machineKeys) {
+            return report.read(command, machineKeys);
+        },
+        code);
+    if (!call) {
+        return code;
+    }
+    const char separator = call->command.comma ? ',' : '.';
+    CsvReader reader(call->input.get());
+    const std::optional<ResultsTable> table =
+        computeTable(reader, *report.operation, separator, code);
+    if (!table) {
+        return code;
+    }
+    bool crossed = false;
+    const std::optional<std::string> bytes =
+        exportBytes(*table, report.csv, *report.operation, call->machine, separator, crossed);
+    if (!bytes) {
         return exitRefused;
     }
-    if (!writeFileBytes(outputPath, bytes)) {
+    const std::string outputPath(*call->command.output);
+    if (!writeFileBytes(outputPath, *bytes)) {
         return usageError("НЕ УДАЁТСЯ ЗАПИСАТЬ ФАЙЛ: " + outputPath + "!!!");
     }
     return crossed ? exitCrossed : exitComputed;

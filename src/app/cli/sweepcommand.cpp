@@ -1,8 +1,8 @@
 #include "app/cli/commandline.h"
+#include "app/cli/commandopening.h"
 #include "app/cli/commands.h"
 #include "app/cli/computedrows.h"
 #include "app/cli/json.h"
-#include "app/cli/machinearguments.h"
 #include "app/cli/numbertext.h"
 #include "app/cli/outputbuffer.h"
 #include "app/cli/resultjson.h"
@@ -101,22 +101,115 @@ std::string unvariedReason(const Operation& operation, Key key) {
     return {};
 }
 
-} // namespace
+// What the points add up to: the exit code, and the handbook's notices, each once in the order
+// met.
+struct Tally {
+    bool refused = false;
+    bool crossed = false;
+    std::vector<const char*> notices;
 
-int runSweep(std::span<const std::string_view> arguments) {
-    const CommandArguments command = splitArguments(arguments, flagJson | flagMachine | flagVary);
-    if (!command.error.empty()) {
-        return usageError(command.error);
+    // The point counted, with its check against the machine when it is computed and one is given.
+    std::optional<MachineCheck> count(const SweepPoint& point, const Machine* machine,
+                                      const Calculation& calc) {
+        const RowResults& results = point.computed.row;
+        if (!point.refusal.empty()) {
+            refused = true;
+            return std::nullopt;
+        }
+        if (results.notice &&
+            std::find(notices.begin(), notices.end(), results.notice) == notices.end()) {
+            notices.push_back(results.notice);
+        }
+        if (!machine) {
+            return std::nullopt;
+        }
+        MachineCheck check = checkMachine(*machine, calc, results);
+        crossed = crossed || !check.violations.empty();
+        return check;
     }
+};
+
+// A refused point has no results, and so no check against the machine.
+void appendJsonPoint(std::string& text, std::string_view name, const SweepPoint& point,
+                     const Machine* machine, const std::optional<MachineCheck>& check) {
+    const std::string& message = point.refusal;
+    text += '{';
+    appendJsonString(text, name);
+    text += ": ";
+    appendShortestNumber(text, point.x);
+    appendRawResults(text, message.empty() ? point.computed.row : RowResults{});
+    if (check) {
+        appendMachineJson(text, *machine, *check, point.computed.row, point.inputs[Key::D]);
+    }
+    if (!message.empty()) {
+        text += ", \"error\": ";
+        appendJsonString(text, message);
+    }
+    text += "}\n";
+}
+
+// As batch: a refused point keeps its number cells empty and says why in the last.
+void appendCsvPoint(OutputBuffer& output, std::string& text, const SweepPoint& point,
+                    const Machine* machine, const std::optional<MachineCheck>& check) {
+    output.appendNumber(point.x);
+    if (!point.refusal.empty()) {
+        output.append(machine ? ",,,,,,,,,," : ",,,,,,,");
+        appendCsvField(text, point.refusal, ',');
+        text += '\n';
+        output.append(text);
+        return;
+    }
+    appendResultCells(output, point.computed.row);
+    if (check) {
+        appendCheckCells(output, *check);
+    }
+    output.append(",\n");
+}
+
+// The points on stdout, CSV under a header or a JSON object a line, and the notices on stderr.
+int writePoints(const std::vector<SweepPoint>& points, std::string_view name, bool json,
+                const Machine* machine, const Calculation& calc) {
+    OutputBuffer output(stdout);
+    if (!json) {
+        output.append(name);
+        output.append(machine ? ",n,Pz,Py,Px,M,N,Nspindle,load,violations,error\n"
+                              : ",n,Pz,Py,Px,M,N,error\n");
+    }
+    Tally tally;
+    std::string text;
+    for (const SweepPoint& point : points) {
+        const std::optional<MachineCheck> check = tally.count(point, machine, calc);
+        text.clear();
+        if (json) {
+            appendJsonPoint(text, name, point, machine, check);
+            output.append(text);
+        } else {
+            appendCsvPoint(output, text, point, machine, check);
+        }
+        if (!output.flushIfFull()) {
+            break;
+        }
+    }
+    if (!output.flush()) {
+        return usageError("НЕ УДАЁТСЯ ЗАПИСАТЬ В СТАНДАРТНЫЙ ВЫВОД!!!");
+    }
+    for (const char* notice : tally.notices) {
+        std::fprintf(stderr, "%s\n", notice);
+    }
+    return tally.refused ? exitRefused : tally.crossed ? exitCrossed : exitComputed;
+}
+
+// --vary read, and a key the operation cannot vary refused: a wrong call, said before any
+// refusal of the keys.
+std::optional<int> readVary(const CommandArguments& command, std::optional<Range>& range) {
     if (!command.vary) {
         return usageError("НЕ ЗАДАНО, ЧТО МЕНЯТЬ: --vary КЛЮЧ=ОТ:ДО:ЧИСЛО_ТОЧЕК!!!");
     }
     std::string error;
-    const std::optional<Range> range = readRange(*command.vary, error);
+    range = readRange(*command.vary, error);
     if (!range) {
         return usageError(error);
     }
-    // A key the operation cannot vary is a wrong call, said before any refusal of the keys.
     if (!command.positional.empty()) {
         if (const Operation* operation = findOperation(command.positional.front())) {
             if (const std::string reason = unvariedReason(*operation, range->key);
@@ -125,8 +218,17 @@ int runSweep(std::span<const std::string_view> arguments) {
             }
         }
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+int runSweep(std::span<const std::string_view> arguments) {
+    std::optional<Range> range;
     int code = exitComputed;
-    std::optional<OperationCall> call = readOperationCall(command, code);
+    std::optional<OperationCall> call = openOperationCall(
+        arguments, flagJson | flagMachine | flagVary,
+        [&range](const CommandArguments& command) { return readVary(command, range); }, code);
     if (!call) {
         return code;
     }
@@ -148,76 +250,6 @@ int runSweep(std::span<const std::string_view> arguments) {
     const Calculation& calc = calculation(call->operation->window);
     const std::vector<SweepPoint> points =
         sweepPoints(calc, outcome.inputs, range->key, range->from, range->to, range->count);
-    const Machine* machine = call->machine ? &*call->machine : nullptr;
-
-    OutputBuffer output(stdout);
-    if (!command.json) {
-        output.append(range->name);
-        output.append(machine ? ",n,Pz,Py,Px,M,N,Nspindle,load,violations,error\n"
-                              : ",n,Pz,Py,Px,M,N,error\n");
-    }
-    bool refused = false;
-    bool crossed = false;
-    std::vector<const char*> notices; // each once, in the order met
-    std::string text;
-    for (const SweepPoint& point : points) {
-        const RowResults& results = point.computed.row;
-        const std::string& message = point.refusal;
-        std::optional<MachineCheck> check;
-        if (!message.empty()) {
-            refused = true;
-        } else {
-            if (results.notice &&
-                std::find(notices.begin(), notices.end(), results.notice) == notices.end()) {
-                notices.push_back(results.notice);
-            }
-            if (machine) {
-                check = checkMachine(*machine, calc, results);
-                crossed = crossed || !check->violations.empty();
-            }
-        }
-        text.clear();
-        if (command.json) {
-            // A refused point has no results, and so no check against the machine.
-            text += '{';
-            appendJsonString(text, range->name);
-            text += ": ";
-            appendShortestNumber(text, point.x);
-            appendRawResults(text, message.empty() ? results : RowResults{});
-            if (check) {
-                appendMachineJson(text, *machine, *check, results, point.inputs[Key::D]);
-            }
-            if (!message.empty()) {
-                text += ", \"error\": ";
-                appendJsonString(text, message);
-            }
-            text += "}\n";
-            output.append(text);
-        } else {
-            // As batch: a refused point keeps its number cells empty and says why in the last.
-            output.appendNumber(point.x);
-            if (!message.empty()) {
-                output.append(machine ? ",,,,,,,,,," : ",,,,,,,");
-                appendCsvField(text, message, ',');
-                text += '\n';
-                output.append(text);
-            } else {
-                appendResultCells(output, results);
-                if (check) {
-                    appendCheckCells(output, *check);
-                }
-                output.append(",\n");
-            }
-        }
-        if (!output.flushIfFull()) {
-            break;
-        }
-    }
-    if (!output.flush()) {
-        return usageError("НЕ УДАЁТСЯ ЗАПИСАТЬ В СТАНДАРТНЫЙ ВЫВОД!!!");
-    }
-    for (const char* notice : notices) {
-        std::fprintf(stderr, "%s\n", notice);
-    }
-    return refused ? exitRefused : crossed ? exitCrossed : exitComputed;
+    return writePoints(points, range->name, call->command.json,
+                       call->machine ? &*call->machine : nullptr, calc);
 }

@@ -1,40 +1,17 @@
 #include "core/output/report.h"
 
-#include <array>
+#include "core/operations/registry.h"
+
 #include <iconv.h>
 
-namespace {
-
-struct WindowTitles {
-    std::string_view general;
-    std::array<std::string_view, 4> byOperationKind; // kinds 1 to 4; empty where none
-};
-
-const std::array<WindowTitles, 7> titles{{
-    {"Фрезерование торцовыми фрезами", {}},
-    {"Фрезерование цилиндрическими фрезами", {}},
-    {"Фрезерование концевыми фрезами", {}},
-    {"Фрезерование дисковыми фрезами", {}},
-    {"Токарная обработка",
-     {"Точение продольное", "Подрезка торца", "Проточка канавок и отрезка", "Растачивание"}},
-    {"Сверление, рассверливание, зенкерование, развёртывание",
-     {"Сверление", "Рассверливание", "Зенкерование", "Развёртывание"}},
-    {"Нарезание резьбы",
-     {"Нарезание резьбы резцом", "Нарезание резьбы метчиком", "Нарезание резьбы плашкой", ""}},
-}};
-
-} // namespace
-
+// The operation's own title; a window's general title when the shared sub-operation is none of
+// the window's operations (or it serves one, whose title is the window's).
 std::string reportTitle(int window, int operationKind) {
-    const WindowTitles& entry = titles.at(static_cast<std::size_t>(window - 1));
-    if (operationKind >= 1 && operationKind <= 4) {
-        const std::string_view title =
-            entry.byOperationKind[static_cast<std::size_t>(operationKind - 1)];
-        if (!title.empty()) {
-            return std::string(title);
-        }
+    const OperationWindow& entry = operationWindows.at(static_cast<std::size_t>(window - 1));
+    if (const Operation* operation = findOperation(window, operationKind)) {
+        return std::string(operation->title);
     }
-    return std::string(entry.general);
+    return std::string(entry.generalTitle);
 }
 
 std::string reportText(std::string_view title, const std::vector<std::vector<std::string>>& rows) {

@@ -1,5 +1,6 @@
 #include "gui/main/velta_00.h"
 
+#include "core/operations/registry.h"
 #include "gui/calcwindow/velta_01.h"
 #include "gui/calcwindow/velta_02.h"
 #include "gui/calcwindow/velta_03.h"
@@ -68,9 +69,11 @@ using WindowFactory = CalcWindow* (*)(CalcState&, UserDialogs&);
 template <typename Window> CalcWindow* make(CalcState& state, UserDialogs& dialogs) {
     return new Window(state, dialogs);
 }
-const std::array<WindowFactory, 7> windowFactories{make<VELTA_01>, make<VELTA_02>, make<VELTA_03>,
-                                                   make<VELTA_04>, make<VELTA_05>, make<VELTA_06>,
-                                                   make<VELTA_07>};
+// By window number, one for each window of the registry.
+const std::array<WindowFactory, windowCount> windowFactories =
+    std::to_array<WindowFactory>({make<VELTA_01>, make<VELTA_02>, make<VELTA_03>, make<VELTA_04>,
+                                  make<VELTA_05>, make<VELTA_06>, make<VELTA_07>});
+static_assert(windowFactories.size() == operationWindows.size());
 
 QAction* namedAction(QAction* action, const char* name) {
     action->setObjectName(QString::fromUtf8(name));
@@ -105,13 +108,13 @@ VELTA_00::~VELTA_00() {
 }
 
 void VELTA_00::createMenus() {
-    QMenu* operations = menuBar()->addMenu(QStringLiteral("ВЫБОР ОПЕРАЦИИ"));
-    operations->setObjectName(QStringLiteral("MAKE_00"));
-    namedAction(operations->menuAction(), "MAKE_00");
+    QMenu* menuOfOperations = menuBar()->addMenu(QStringLiteral("ВЫБОР ОПЕРАЦИИ"));
+    menuOfOperations->setObjectName(QStringLiteral("MAKE_00"));
+    namedAction(menuOfOperations->menuAction(), "MAKE_00");
     for (const Submenu& submenu : operationMenu) {
-        QMenu* menu = operations;
+        QMenu* menu = menuOfOperations;
         if (submenu.control) {
-            menu = operations->addMenu(QString::fromUtf8(submenu.caption));
+            menu = menuOfOperations->addMenu(QString::fromUtf8(submenu.caption));
             menu->setObjectName(QString::fromUtf8(submenu.control));
             namedAction(menu->menuAction(), submenu.control);
         }
@@ -154,6 +157,7 @@ void VELTA_00::openOperation(const OperationItem& item) {
 }
 
 CalcWindow* VELTA_00::loadWindow(int number) {
+    static_assert(std::tuple_size_v<decltype(windows_)> == windowCount);
     QPointer<CalcWindow>& window = windows_[static_cast<std::size_t>(number - 1)];
     if (!window) {
         window = windowFactories[static_cast<std::size_t>(number - 1)](state_, dialogs_);
