@@ -7,9 +7,7 @@
 #include "core/calc/numberformat.h"
 #include "core/calc/resultstable.h"
 #include "core/files/reportfile.h"
-#include "core/machine/machinecheck.h"
-#include "core/output/report.h"
-#include "core/output/tablecsv.h"
+#include "core/output/tableexport.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,28 +17,33 @@ namespace {
 
 // --format and the operation, read once the machine's keys are parted from the file.
 struct ReportForm {
-    bool csv = false;
+    ExportFormat format = ExportFormat::report;
     const Operation* operation = nullptr;
 
     std::optional<int> read(const CommandArguments& command, const MachineKeys& machineKeys) {
-        const std::string_view format = command.format.value_or("report");
-        if (format != "report" && format != "csv") {
-            return usageError("НЕИЗВЕСТНЫЙ ФОРМАТ: " + std::string(format) +
-                              " (НУЖНО --format report ИЛИ --format csv)!!!");
+        const std::string_view name = command.format.value_or("report");
+        const std::optional<ExportFormat> named = exportFormatNamed(name);
+        if (!named) {
+            std::string known;
+            for (const std::string_view formatName : exportFormatNames) {
+                known += (known.empty() ? "--format " : " ИЛИ --format ") + std::string(formatName);
+            }
+            return usageError("НЕИЗВЕСТНЫЙ ФОРМАТ: " + std::string(name) + " (НУЖНО " + known +
+                              ")!!!");
         }
-        csv = format == "csv";
+        format = *named;
         const bool machineGiven = command.machine || command.machines ||
                                   std::any_of(machineKeys.texts.begin(), machineKeys.texts.end(),
                                               [](const auto& text) { return text.has_value(); });
-        if (!csv && machineGiven) {
+        if (format != ExportFormat::csv && machineGiven) {
             // The saved report has the grid's columns only; the machine's are the export's.
             return usageError(
                 "СТАНОК ЗАДАЁТСЯ ТОЛЬКО С --format csv: В ОТЧЁТЕ НЕТ ЕГО СТОЛБЦОВ!!!");
         }
-        const std::string_view name = command.positional[0];
-        operation = findOperation(name);
+        const std::string_view operationName = command.positional[0];
+        operation = findOperation(operationName);
         if (operation == nullptr) {
-            return usageError("НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + std::string(name) + "!!!");
+            return usageError("НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + std::string(operationName) + "!!!");
         }
         return std::nullopt;
     }
@@ -100,34 +103,6 @@ std::optional<ResultsTable> computeTable(CsvReader& reader, const Operation& ope
     return table;
 }
 
-// The file's bytes: the window's saved report, or with `csv` the table its "ЭКСПОРТ → CSV…"
-// writes, with the machine's columns when one is given (`crossed` when a row goes beyond it).
-std::optional<std::string> exportBytes(const ResultsTable& table, bool csv,
-                                       const Operation& operation,
-                                       const std::optional<Machine>& machine, char separator,
-                                       bool& crossed) {
-    if (csv) {
-        // What the window's "ЭКСПОРТ → CSV…" writes of the same table with the same machine.
-        std::vector<std::vector<std::string>> rows = table.reportRows();
-        if (machine) {
-            const Calculation& calc = calculation(operation.window);
-            const std::vector<RowResults> results = table.reportResults();
-            addMachineColumns(rows, results, *machine, calc, separator);
-            crossed = std::any_of(results.begin(), results.end(), [&](const RowResults& row) {
-                return !checkMachine(*machine, calc, row).violations.empty();
-            });
-        }
-        return tableCsv(rows, separator);
-    }
-    if (std::optional<std::string> report =
-            toWindows1251(reportText(operation.title, table.reportRows()))) {
-        return report;
-    }
-    // Every cell is a number or a name of the windows, all in the code page.
-    std::fprintf(stderr, "ОТЧЁТ НЕ ПЕРЕВОДИТСЯ В КОДИРОВКУ WINDOWS-1251!!!\n");
-    return std::nullopt;
-}
-
 } // namespace
 
 int runReport(std::span<const std::string_view> arguments) {
@@ -151,15 +126,20 @@ int runReport(std::span<const std::string_view> arguments) {
     if (!table) {
         return code;
     }
-    bool crossed = false;
+    // What the window's "СОХРАНИТЬ" or "ЭКСПОРТ" writes of the same table with the same machine.
+    const Machine* machine = call->machine ? &*call->machine : nullptr;
+    const TableExport exported = exportTable(*table, calculation(report.operation->window), machine,
+                                             std::string(report.operation->title), separator);
     const std::optional<std::string> bytes =
-        exportBytes(*table, report.csv, *report.operation, call->machine, separator, crossed);
+        exportBytes(exported.document, report.format, separator);
     if (!bytes) {
+        // Every cell is a number or a name of the windows, all in the code page.
+        std::fprintf(stderr, "ОТЧЁТ НЕ ПЕРЕВОДИТСЯ В КОДИРОВКУ WINDOWS-1251!!!\n");
         return exitRefused;
     }
     const std::string outputPath(*call->command.output);
     if (!writeFileBytes(outputPath, *bytes)) {
         return usageError("НЕ УДАЁТСЯ ЗАПИСАТЬ ФАЙЛ: " + outputPath + "!!!");
     }
-    return crossed ? exitCrossed : exitComputed;
+    return exported.crossesMachine ? exitCrossed : exitComputed;
 }

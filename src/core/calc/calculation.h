@@ -54,6 +54,3 @@ struct Calculation {
     // False where the feed is not chosen but given: a thread's pitch.
     bool feedIsChosen = true;
 };
-
-// The calculation of window `number`, 1 to 7.
-const Calculation& calculation(int number);

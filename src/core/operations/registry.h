@@ -34,6 +34,9 @@ inline constexpr std::array<OperationWindow, 7> operationWindows{{
 }};
 inline constexpr std::size_t windowCount = operationWindows.size();
 
+// The calculation of window `number`, 1 to windowCount.
+const Calculation& calculation(int number);
+
 // One operation: a window and, where the window serves several, the sub-operation code
 // (OperationKind for turning and hole-making, the tool option for threading; 0 for a milling
 // window, which serves one).

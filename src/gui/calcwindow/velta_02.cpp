@@ -1,6 +1,6 @@
 #include "gui/calcwindow/velta_02.h"
 
-#include "core/calc/calculation.h"
+#include "core/operations/registry.h"
 
 VELTA_02::VELTA_02(CalcState& state, UserDialogs& dialogs, QWidget* parent)
     : MillingWindow(calculation(2), state, dialogs, parent) {}

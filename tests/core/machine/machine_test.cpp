@@ -1,7 +1,7 @@
-#include "core/calc/calculation.h"
 #include "core/files/reportfile.h"
 #include "core/machine/machinecheck.h"
 #include "core/machine/machinelibrary.h"
+#include "core/operations/registry.h"
 #include "support/workedexample.h"
 
 #include <cmath>

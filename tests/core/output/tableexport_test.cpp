@@ -1,5 +1,6 @@
 #include "core/calc/calculationflow.h"
 #include "core/calc/resultrow.h"
+#include "core/operations/registry.h"
 #include "core/output/report.h"
 #include "core/output/tableexport.h"
 #include "support/workedexample.h"

@@ -1,4 +1,5 @@
 #include "core/operations/milling/facemilling.h"
+#include "core/operations/registry.h"
 #include "core/plot/limitcrossing.h"
 #include "support/testmachines.h"
 #include "support/workedexample.h"

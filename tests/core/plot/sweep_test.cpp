@@ -1,4 +1,5 @@
 #include "core/calc/calculationflow.h"
+#include "core/operations/registry.h"
 #include "core/plot/sweep.h"
 #include "support/workedexample.h"
 

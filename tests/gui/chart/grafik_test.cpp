@@ -1,5 +1,6 @@
 #include "core/calc/numberformat.h"
 #include "core/machine/machinecheck.h"
+#include "core/operations/registry.h"
 #include "gui/chart/grafik.h"
 #include "gui/machine/machinecatalog.h"
 #include "support/testmachines.h"
