@@ -22,15 +22,15 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTimer>
+#include <stdexcept>
 
-// One item of the operation menu: the sub-operation it selects (0 leaves it as it is), the
-// window it opens, and whether it hides the turning window's "СКОРОСТЬ" item (the speed service
-// does not apply to facing, grooving and parting).
+// One item of the operation menu: the operation of the registry it opens, and whether it hides
+// the turning window's "СКОРОСТЬ" item (the speed service does not apply to facing, grooving and
+// parting).
 struct OperationItem {
     const char* control;
     const char* caption;
-    std::int16_t operationKind;
-    int window;
+    std::string_view operation;
     bool hidesSpeedItem = false;
 };
 
@@ -45,24 +45,25 @@ struct Submenu {
 const std::vector<Submenu> operationMenu{
     {"MAKE_0001",
      "ФРЕЗЕРОВАНИЕ",
-     {{"MAKE_0011", "ТОРЦОВЫМИ ФРЕЗАМИ", 0, 1},
-      {"MAKE_0012", "КОНЦЕВЫМИ ФРЕЗАМИ", 0, 3},
-      {"MAKE_0013", "ЦИЛИНДРИЧЕСКИМИ ФРЕЗАМИ", 0, 2},
-      {"MAKE_0014", "ДИСКОВЫМИ ФРЕЗАМИ", 0, 4}}},
+     {{"MAKE_0011", "ТОРЦОВЫМИ ФРЕЗАМИ", "face-milling"},
+      {"MAKE_0012", "КОНЦЕВЫМИ ФРЕЗАМИ", "end-milling"},
+      {"MAKE_0013", "ЦИЛИНДРИЧЕСКИМИ ФРЕЗАМИ", "cylindrical-milling"},
+      {"MAKE_0014", "ДИСКОВЫМИ ФРЕЗАМИ", "disc-milling"}}},
     {"MAKE_0002",
      "ТОЧЕНИЕ",
-     {{"MAKE_0021", "ПРОДОЛЬНОЕ", 1, 5},
-      {"MAKE_0022", "ПОДРЕЗКА ТОРЦА", 2, 5, true},
-      {"MAKE_0023", "ПРОТОЧКА КАНАВОК И ОТРЕЗКА", 3, 5, true},
-      {"MAKE_0024", "РАСТАЧИВАНИЕ", 4, 5}}},
+     {{"MAKE_0021", "ПРОДОЛЬНОЕ", "turning"},
+      {"MAKE_0022", "ПОДРЕЗКА ТОРЦА", "facing", true},
+      {"MAKE_0023", "ПРОТОЧКА КАНАВОК И ОТРЕЗКА", "grooving", true},
+      {"MAKE_0024", "РАСТАЧИВАНИЕ", "boring"}}},
     // Items straight on the operation menu have no submenu control.
     {nullptr,
      nullptr,
-     {{"MAKE_0003", "СВЕРЛЕНИЕ", 1, 6},
-      {"MAKE_0004", "РАССВЕРЛИВАНИЕ", 2, 6},
-      {"MAKE_0005", "ЗЕНКЕРОВАНИЕ", 3, 6},
-      {"MAKE0005", "РАЗВЁРТЫВАНИЕ", 4, 6},
-      {"MAKE_0007", "НАРЕЗАНИЕ РЕЗЬБЫ", 0, 7}}},
+     {{"MAKE_0003", "СВЕРЛЕНИЕ", "drilling"},
+      {"MAKE_0004", "РАССВЕРЛИВАНИЕ", "enlarging"},
+      {"MAKE_0005", "ЗЕНКЕРОВАНИЕ", "core-drilling"},
+      {"MAKE0005", "РАЗВЁРТЫВАНИЕ", "reaming"},
+      // The threading window: its tool option chooses the cutter, the tap or the die.
+      {"MAKE_0007", "НАРЕЗАНИЕ РЕЗЬБЫ", "thread-cutter"}}},
 };
 
 using WindowFactory = CalcWindow* (*)(CalcState&, UserDialogs&);
@@ -140,12 +141,18 @@ void VELTA_00::EXIT_00_Click() {
 }
 
 void VELTA_00::openOperation(const OperationItem& item) {
-    if (item.operationKind != 0) {
-        state_.OperationKind = item.operationKind;
+    const Operation* operation = findOperation(item.operation);
+    if (operation == nullptr) {
+        throw std::logic_error("the operation menu names no operation of the registry");
+    }
+    // The item selects the sub-operation, unless its window's own option chooses it; a window of
+    // one operation leaves it as it is.
+    if (operation->kind != 0 && !calculation(operation->window).choiceIsOperationKind) {
+        state_.OperationKind = static_cast<std::int16_t>(operation->kind);
     }
     state_.ResultRow = 1;
     state_.NextRow = 1;
-    CalcWindow* window = loadWindow(item.window);
+    CalcWindow* window = loadWindow(operation->window);
     window->setRowNumberText(QString::number(state_.ResultRow));
     if (item.hidesSpeedItem) {
         // Hidden until the turning window is loaded afresh.
