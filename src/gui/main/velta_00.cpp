@@ -164,7 +164,6 @@ void VELTA_00::openOperation(const OperationItem& item) {
 }
 
 CalcWindow* VELTA_00::loadWindow(int number) {
-    static_assert(std::tuple_size_v<decltype(windows_)> == windowCount);
     QPointer<CalcWindow>& window = windows_[static_cast<std::size_t>(number - 1)];
     if (!window) {
         window = windowFactories[static_cast<std::size_t>(number - 1)](state_, dialogs_);

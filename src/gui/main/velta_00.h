@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calc/calcstate.h"
+#include "core/operations/registry.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -55,7 +56,7 @@ private:
     UserDialogs& dialogs_;
     MachineCatalog* machines_ = nullptr;
     QMdiArea* area_ = nullptr;
-    std::array<QPointer<CalcWindow>, 7> windows_;
+    std::array<QPointer<CalcWindow>, windowCount> windows_; // by window number
     QPointer<FILE_0> saveDialog_;
     std::array<QPointer<ReferenceWindow>, 2> references_;
     QPointer<TITUL_> aboutBox_;
