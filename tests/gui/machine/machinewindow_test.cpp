@@ -31,17 +31,22 @@ protected:
                                QStringLiteral("MACHINE_LINE_0%1").arg(number).toUtf8().constData())
             ->text();
     }
+    // The face-milling window with the worked example typed in, on `machine`.
+    CalcWindow* faceMillingOn(const QString& machine) {
+        CalcWindow* window = open("MAKE_0011", 1);
+        chooseMachine(window, 1, machine);
+        fillFaceMillingExample(window);
+        click(window, "TS_OPT");
+        click(window, "ST_OPT");
+        return window;
+    }
     bool marked(CalcWindow* window, int row, int column) {
         return !window->grid()->item(row - 1, column)->toolTip().isEmpty();
     }
 };
 
 TEST_F(MachineInWindowTest, FaceMillingUpToTheSpindlePowerAndBack) {
-    CalcWindow* window = open("MAKE_0011", 1);
-    chooseMachine(window, 1, "6Р12");
-    fillFaceMillingExample(window);
-    click(window, "TS_OPT");
-    click(window, "ST_OPT");
+    CalcWindow* window = faceMillingOn("6Р12");
     choose("MAKE_01", window);
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join('\n').toStdString();
     EXPECT_EQ(machineLine(window, 1),
@@ -101,11 +106,7 @@ TEST_F(MachineInWindowTest, PassportSpeedAndLimitsThatDoNotDependOnTheInput) {
     stepless.speedMin = 50;
     stepless.speedMax = 1600;
     EXPECT_EQ(main.machines().add(stepless), "");
-    CalcWindow* milling = open("MAKE_0011", 1);
-    chooseMachine(milling, 1, "6Т13");
-    fillFaceMillingExample(milling);
-    click(milling, "TS_OPT");
-    click(milling, "ST_OPT");
+    CalcWindow* milling = faceMillingOn("6Т13");
     choose("PASSPORT_01", milling);
     EXPECT_EQ(control<QLineEdit>(milling, "V_TEXT")->text(), "100");
     EXPECT_EQ(dialogs.shown,
