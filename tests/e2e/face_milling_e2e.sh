@@ -34,10 +34,19 @@ mkdir "$work/home"
 cd "$work/home"
 LC_ALL=$locale LANG=$locale QT_QPA_PLATFORM=xcb "$rezhim" >"$work/rezhim.log" 2>&1 &
 app=$!
-main=$(timeout 20 xdotool search --sync --class rezhim | head -n 1)
+# Qt makes X windows of the class before it maps the main window; only a shown one takes the focus.
+main=$(timeout 20 xdotool search --sync --onlyvisible --class rezhim | head -n 1)
 
-# No window manager gives the focus back when a dialog closes; do what it would.
-focus() { xdotool windowfocus --sync "$main"; sleep 0.3; }
+# No window manager gives the focus back when a dialog closes; do what it would. A window only
+# just mapped may still refuse the focus (BadMatch) on a loaded machine: try again.
+focus() {
+    for _ in $(seq 50); do
+        xdotool windowfocus --sync "$main" 2>/dev/null && { sleep 0.3; return; }
+        sleep 0.1
+    done
+    echo "the main window does not take the focus"
+    exit 1
+}
 # Waits until the program shows this many top-level windows: 2 while a question, a message or the
 # save dialog stands over the main window.
 windows() {
