@@ -72,7 +72,9 @@ int runLimit(std::span<const std::string_view> arguments) {
     }
     const LargestValue largest = largestValue(calc, outcome.inputs, *call->machine, varied);
     // No value of the input keeps the limit: every row with it would be beyond the machine.
-    const bool noValue = !largest.value && largest.bound;
+    const bool noValue = !largest.value && largest.bound && !largest.unsolved;
+    // A search that found no answer is said as a refusal: no value can be claimed either way.
+    const bool failed = noValue || largest.unsolved.has_value();
     if (command.json) {
         const std::string text = limitJson(*call->operation, *command.vary, largest);
         std::fwrite(text.data(), 1, text.size(), stdout);
@@ -80,7 +82,7 @@ int runLimit(std::span<const std::string_view> arguments) {
         // The windows' wording: the value rounded down as it is typed into the box.
         const std::string text =
             reportLargest(largest, calc.window.layout, varied, '.').text + "\n";
-        std::fwrite(text.data(), 1, text.size(), noValue ? stderr : stdout);
+        std::fwrite(text.data(), 1, text.size(), failed ? stderr : stdout);
     }
-    return noValue ? exitCrossed : exitComputed;
+    return largest.unsolved ? exitRefused : noValue ? exitCrossed : exitComputed;
 }

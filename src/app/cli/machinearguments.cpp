@@ -42,13 +42,21 @@ std::optional<std::vector<double>> speedList(std::string_view text) {
     return speeds;
 }
 
+// A machine key given with nothing after "=" is a wrong call: left out silently, it would drop
+// the check the user asked for.
+MachineArguments emptyKey(std::string_view key) {
+    return refused("ПУСТОЕ ЗНАЧЕНИЕ КЛЮЧА СТАНКА: " + std::string(key) + "=!!!", exitUsage);
+}
+
 MachineArguments machineOfKeys(const MachineKeys& keys) {
+    for (std::size_t i = 0; i < machineKeyNames.size(); ++i) {
+        if (keys.texts[i] && keys.texts[i]->empty()) {
+            return emptyKey(machineKeyNames[i]);
+        }
+    }
     Machine machine;
     bool any = false;
-    const auto given = [&keys](std::string_view key) {
-        const auto& text = keys.texts[*machineKeyIndex(key)];
-        return text && !text->empty() ? text : std::nullopt;
-    };
+    const auto given = [&keys](std::string_view key) { return keys.texts[*machineKeyIndex(key)]; };
     for (const auto& [key, field] : machineNumberFields) {
         if (const auto text = given(key)) {
             const auto number = plainNumber(*text);
@@ -64,8 +72,11 @@ MachineArguments machineOfKeys(const MachineKeys& keys) {
         if (!speeds) {
             return refused(notANumber(machineSpeedsName, *text));
         }
+        if (speeds->empty()) {
+            return emptyKey(machineSpeedsName);
+        }
         machine.speeds = std::move(*speeds);
-        any = any || !machine.speeds.empty();
+        any = true;
     }
     MachineArguments out;
     if (any) {

@@ -30,7 +30,7 @@ struct MachineArguments {
     std::string error;
     ExitCode code = exitComputed; // with an error: exitUsage for a wrong call, else exitRefused
 };
-// The machine of the keys (an empty value leaves its key out) or of --machine. A number that is
-// not one, data the limits cannot use (machineError), a name not in the library and a damaged
+// The machine of the keys or of --machine; a key with an empty value is a wrong call. A number that
+// is not one, data the limits cannot use (machineError), a name not in the library and a damaged
 // library file are refusals; keys together with --machine, or --machines alone, a wrong call.
 MachineArguments resolveMachine(const MachineKeys& keys, const CommandArguments& command);

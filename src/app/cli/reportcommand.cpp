@@ -6,6 +6,7 @@
 #include "app/cli/filehandle.h"
 #include "core/calc/numberformat.h"
 #include "core/calc/resultstable.h"
+#include "core/calc/rowbookkeeping.h"
 #include "core/files/reportfile.h"
 #include "core/output/tableexport.h"
 
@@ -86,6 +87,11 @@ std::optional<ResultsTable> computeTable(CsvReader& reader, const Operation& ope
         }
         if (outcome.notice != nullptr) {
             std::fprintf(stderr, "СТРОКА %s: %s\n", integerText(number).c_str(), outcome.notice);
+        }
+        if (counters.NextRow > maxTableRows) {
+            std::fprintf(stderr, "СТРОКА %s: %s\n", integerText(number).c_str(), tableFullMessage);
+            exitCode = exitRefused;
+            return std::nullopt;
         }
         outcome.row.row = counters.NextRow;
         table.write(counters.NextRow,

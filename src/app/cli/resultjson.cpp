@@ -3,11 +3,13 @@
 #include "app/cli/json.h"
 #include "app/cli/numbertext.h"
 
+#include <cmath>
 #include <string_view>
 #include <utility>
 
 void appendNumberOrNull(std::string& out, const std::optional<double>& value) {
-    if (value) {
+    // JSON has no infinity and no NaN: such a value is as good as none.
+    if (value && std::isfinite(*value)) {
         appendShortestNumber(out, *value);
     } else {
         out += "null";

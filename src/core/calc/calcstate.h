@@ -5,7 +5,8 @@
 
 // The one process-wide record of a calculation: what the last "РАСЧЁТ" read and computed, the
 // shared row counters, the material answers, the sub-operation and the save-dialog texts.
-// Doubles are the quantities; Integers are 16-bit like the codes and counters they hold.
+// Doubles are the quantities; Integers are 16-bit like the codes they hold, except the shared row
+// counters, which are 32-bit so that a table takes a million rows.
 struct CalcState {
     double CutWidth = 0;         // B, width of milling, mm
     double CutterDiameter = 0;   // D of the milling cutter, mm
@@ -30,6 +31,6 @@ struct CalcState {
     std::int16_t ToolMaterial = 0;
     std::int16_t WorkMaterial = 0;
     std::int16_t SchemeKind = 0;
-    std::int16_t ResultRow = 0; // grid row that receives the next result
-    std::int16_t NextRow = 0;   // first row not filled since the window was opened from the menu
+    std::int32_t ResultRow = 0; // grid row that receives the next result
+    std::int32_t NextRow = 0;   // first row not filled since the window was opened from the menu
 };

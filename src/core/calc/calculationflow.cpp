@@ -60,6 +60,10 @@ public:
             outcome_.focusRowNumber = true;
             return refuse(badRowMessage);
         }
+        if (request_.row && *request_.row > maxTableRows) {
+            outcome_.focusRowNumber = true;
+            return refuse(tableFullMessage);
+        }
         return compute();
     }
 

@@ -126,12 +126,24 @@ double ParseNumber(std::string_view text) {
     return scanner.atEnd() ? toDouble(number) : 0;
 }
 
-std::optional<int> leadingInteger(std::string_view text) {
+namespace {
+
+template <typename Integer> std::optional<int> leadingWhole(std::string_view text) {
     // nearbyint rounds in the default mode, to nearest with halves to even.
     const double rounded = std::nearbyint(leadingNumber(text));
-    if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
-          rounded <= std::numeric_limits<std::int16_t>::max())) {
+    if (!(rounded >= std::numeric_limits<Integer>::min() &&
+          rounded <= std::numeric_limits<Integer>::max())) {
         return std::nullopt;
     }
     return static_cast<int>(rounded);
+}
+
+} // namespace
+
+std::optional<int> leadingInteger(std::string_view text) {
+    return leadingWhole<std::int16_t>(text);
+}
+
+std::optional<int> leadingRowNumber(std::string_view text) {
+    return leadingWhole<std::int32_t>(text);
 }

@@ -11,6 +11,9 @@ double ParseNumber(std::string_view text);
 // The leading number of a text in point notation; 0 when the text does not begin with one.
 double leadingNumber(std::string_view text);
 
-// A leading number rounded to a whole number, halves to the even neighbour, as the row-number
-// box and the input-box answers are read. Empty when the value is no finite 16-bit Integer.
+// A leading number rounded to a whole number, halves to the even neighbour, as the input-box
+// answers are read. Empty when the value is no finite 16-bit Integer.
 std::optional<int> leadingInteger(std::string_view text);
+
+// The row-number box, read the same way into the 32-bit row counters.
+std::optional<int> leadingRowNumber(std::string_view text);

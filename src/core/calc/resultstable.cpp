@@ -22,7 +22,7 @@ void ResultsTable::write(int row, std::vector<std::string> cells, const RowResul
     results_.resize(cells_.size());
     cells_.at(static_cast<std::size_t>(row)) = std::move(cells);
     results_.at(static_cast<std::size_t>(row)) = results;
-    state.ResultRow = static_cast<std::int16_t>(row);
+    state.ResultRow = row;
     advanceAfterWrite({state.ResultRow, state.NextRow, rowCount_});
 }
 

@@ -6,10 +6,14 @@
 // every calculation window (the menu resets them to 1); `rowCount` is the window's own count of
 // grid rows, heading row included, for its next calculation.
 struct RowCounters {
-    std::int16_t& resultRow;
-    std::int16_t& nextRow;
+    std::int32_t& resultRow;
+    std::int32_t& nextRow;
     int& rowCount;
 };
+
+// The rows a table takes below its headings; a result for a row beyond is refused.
+inline constexpr int maxTableRows = 1'000'000;
+inline constexpr const char* tableFullMessage = "В ТАБЛИЦЕ НЕ БОЛЕЕ 1000000 СТРОК!!!";
 
 // A row the user may write: any filled row or the next new one, never the heading row 0.
 bool isWritableRow(int row, int rowCount);

@@ -25,6 +25,31 @@ std::string mustBePositive(std::string_view field) {
     return std::string(field) + " ДОЛЖНА БЫТЬ БОЛЬШЕ НУЛЯ!!!";
 }
 
+// What a real machine has: motors from a bench drill's 10 W to a heavy mill's 10 MW, spindle speeds
+// from a slow boring spindle's 0,01 rev/min to an air spindle's million, torques and feed forces
+// of at most 10 MN·m and 10 MN. Beyond these the checks' arithmetic over- or underflows (Nдв·η of
+// 5e-324 kW is 0) and the searches for the largest feed or speed run off the doubles.
+struct FieldRange {
+    std::string_view field;
+    double low, high;
+    std::string_view text; // "ОТ 0,01 ДО 10000"
+};
+constexpr FieldRange powerRange{machinefield::power, 0.01, 1e4, "ОТ 0,01 ДО 10000 кВт"};
+constexpr FieldRange efficiencyRange{machinefield::efficiency, 0.01, 1, "ОТ 0,01 ДО 1"};
+constexpr FieldRange spindleSpeedRange{machinefield::speeds, 0.01, 1e6,
+                                       "ОТ 0,01 ДО 1000000 об/мин"};
+constexpr FieldRange torqueRange{machinefield::torqueMax, 0, 1e7, "ДО 10000000 Н·м"};
+constexpr FieldRange forceRange{machinefield::forceMax, 0, 1e7, "ДО 10000000 Н"};
+
+// Empty when `value` is none or within the range.
+std::string rangeError(const std::optional<double>& value, const FieldRange& range) {
+    if (!value || (*value >= range.low && *value <= range.high)) {
+        return {};
+    }
+    return "ЗНАЧЕНИЕ В ПОЛЕ «" + std::string(range.field) +
+           "» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА: " + std::string(range.text) + "!!!";
+}
+
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
@@ -43,6 +68,11 @@ std::string speedsError(const Machine& machine, MachineUse use) {
         if (std::any_of(machine.speeds.begin(), machine.speeds.end(),
                         [](double n) { return !(n > 0); })) {
             return "ЧАСТОТЫ ВРАЩЕНИЯ ДОЛЖНЫ БЫТЬ БОЛЬШЕ НУЛЯ!!!";
+        }
+        for (const double n : machine.speeds) {
+            if (std::string error = rangeError(n, spindleSpeedRange); !error.empty()) {
+                return error;
+            }
         }
         if (std::adjacent_find(machine.speeds.begin(), machine.speeds.end(),
                                std::greater_equal<>()) != machine.speeds.end()) {
@@ -65,7 +95,10 @@ std::string speedsError(const Machine& machine, MachineUse use) {
     if (!(*machine.speedMin < *machine.speedMax)) {
         return "НАИМЕНЬШАЯ ЧАСТОТА ДОЛЖНА БЫТЬ МЕНЬШЕ НАИБОЛЬШЕЙ!!!";
     }
-    return {};
+    if (std::string error = rangeError(machine.speedMin, spindleSpeedRange); !error.empty()) {
+        return error;
+    }
+    return rangeError(machine.speedMax, spindleSpeedRange);
 }
 
 } // namespace
@@ -142,6 +175,13 @@ std::string machineError(const Machine& machine, MachineUse use) {
     }
     if (machine.forceMax && !(*machine.forceMax > 0)) {
         return mustBePositive(machinefield::forceMax);
+    }
+    for (const auto& [value, range] :
+         {std::pair{machine.power, powerRange}, std::pair{machine.efficiency, efficiencyRange},
+          std::pair{machine.torqueMax, torqueRange}, std::pair{machine.forceMax, forceRange}}) {
+        if (std::string error = rangeError(value, range); !error.empty()) {
+            return error;
+        }
     }
     return {};
 }

@@ -144,16 +144,29 @@ private:
         return q && keeps(bound_, *q);
     }
 
+    // Every search ends after this many steps and then says it found nothing: halving the gap
+    // between two doubles, or doubling a step of one bit, crosses the whole range of doubles in
+    // fewer. Extreme machine data (a motor of 1e250 kW) must not freeze the window.
+    static constexpr int maxSteps = 2200;
+
     // The last value that keeps the bound between `kept` (keeps it) and `crossed` (does not),
     // halving the gap down to the last bit.
-    double boundary(double kept, double crossed) {
-        for (;;) {
+    std::optional<double> boundary(double kept, double crossed) {
+        for (int step = 0; step < maxSteps; ++step) {
             const double middle = kept + (crossed - kept) / 2;
+            if (!std::isfinite(middle)) {
+                return std::nullopt;
+            }
             if (middle == kept || middle == crossed) {
                 return kept;
             }
             (holdsAt(middle) ? kept : crossed) = middle;
         }
+        return std::nullopt;
+    }
+
+    LimitReach found(LimitReach::Kind kind, const std::optional<double>& value) const {
+        return value ? reach(kind, *value) : reach(LimitReach::Kind::NotFound);
     }
 
     // q = q0·(x/x0)^e reaches the bound at x0·(allowed/q0)^(1/e). Rounding leaves the value some
@@ -161,6 +174,9 @@ private:
     // last step finds its last bit.
     LimitReach closedForm(double q0, double exponent) {
         const double x = probes_.x0 * std::pow(bound_.allowed / q0, 1 / exponent);
+        if (!(std::isfinite(x) && x > 0)) {
+            return reach(LimitReach::Kind::NotFound);
+        }
         // Above the crossing the bound is kept when the result falls with x (a lower end).
         const bool keptAbove = (exponent < 0) != bound_.isMinimum;
         const double inward = keptAbove ? 1 : -1;
@@ -171,12 +187,15 @@ private:
         double crossed = x;
         double step = std::abs(std::nextafter(x, 0.0) - x);
         double kept = x + inward * step;
-        while (!holdsAt(kept)) {
+        for (int steps = 0; !holdsAt(kept); ++steps) {
+            if (steps == maxSteps || !std::isfinite(kept)) {
+                return reach(LimitReach::Kind::NotFound);
+            }
             crossed = kept;
             step *= 2;
             kept = x + inward * step;
         }
-        return reach(kind, boundary(kept, crossed));
+        return found(kind, boundary(kept, crossed));
     }
 
     // A monotone law that is not a power: bracket the crossing by doubling, then halve it.
@@ -202,8 +221,11 @@ private:
                 kept /= outward;
             }
         }
-        while (std::abs(crossed - kept) > 1e-9 * kept) {
+        for (int step = 0; std::abs(crossed - kept) > 1e-9 * kept; ++step) {
             const double middle = (kept + crossed) / 2;
+            if (step == maxSteps || !std::isfinite(middle)) {
+                return reach(LimitReach::Kind::NotFound);
+            }
             (holdsAt(middle) ? kept : crossed) = middle;
         }
         return reach(keptAbove ? LimitReach::Kind::Lower : LimitReach::Kind::Upper, kept);
@@ -299,7 +321,16 @@ LargestValue largestValue(const Calculation& calculation, const CalcInputs& inpu
         case LimitReach::Kind::Always:
         case LimitReach::Kind::NoData:
             break;
+        case LimitReach::Kind::NotFound:
+            out.unsolved = out.unsolved ? out.unsolved : reach.limit;
+            break;
         }
+    }
+    if (out.unsolved) {
+        // An answer that leaves out one limit could cross it.
+        out.value.reset();
+        out.bound = out.unsolved;
+        return out;
     }
     const auto never = std::find_if(out.reaches.begin(), out.reaches.end(), [](const auto& reach) {
         return reach.kind == LimitReach::Kind::Never;
@@ -347,7 +378,10 @@ LargestValueReport reportLargest(const LargestValue& largest, GridLayout layout,
     const std::string input = feed ? "ПОДАЧА" : "СКОРОСТЬ РЕЗАНИЯ";
     const std::string ofInput = feed ? "ПОДАЧИ" : "СКОРОСТИ РЕЗАНИЯ";
     LargestValueReport out;
-    if (largest.value) {
+    if (largest.unsolved) {
+        out.text = "НАИБОЛЬШАЯ " + input + " НЕ НАЙДЕНА ПРИ ТАКИХ ДАННЫХ СТАНКА, ОГРАНИЧЕНИЕ: " +
+                   std::string(limitCaption(*largest.unsolved)) + "!!!";
+    } else if (largest.value) {
         out.entered = roundedDown(*largest.value, enteredDecimals(varied));
         out.text = "НАИБОЛЬШАЯ " + input + " " + plainText(*out.entered, decimalSeparator) + " " +
                    inputUnit(layout, varied) + ", ЕЁ ОГРАНИЧИВАЕТ " +

@@ -44,11 +44,12 @@ std::string loadLine(const Machine& machine, const MachineCheck& check, const Ro
 // How a limit restricts the varied input, all other inputs as they are.
 struct LimitReach {
     enum class Kind {
-        Upper,  // kept up to `value`
-        Lower,  // kept from `value` on
-        Always, // kept whatever the input: it does not depend on it
-        Never,  // crossed whatever the input: it does not depend on it
-        NoData, // the handbook gives no value for the result it limits
+        Upper,    // kept up to `value`
+        Lower,    // kept from `value` on
+        Always,   // kept whatever the input: it does not depend on it
+        Never,    // crossed whatever the input: it does not depend on it
+        NoData,   // the handbook gives no value for the result it limits
+        NotFound, // the search ended without an answer (data far outside any real machine)
     };
     Limit limit;
     Kind kind;
@@ -61,6 +62,8 @@ struct LargestValue {
     std::optional<double> value;
     std::optional<Limit> bound;
     std::vector<LimitReach> reaches; // every limit the machine has data for
+    // A limit whose search found no answer: then there is no value, and `bound` names it.
+    std::optional<Limit> unsolved;
 };
 
 // The largest feed (Key::s) or cutting speed (Key::v) the machine allows for these inputs. The

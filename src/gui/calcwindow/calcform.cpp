@@ -224,7 +224,7 @@ CalcRequest CalcForm::request(int rowCount) const {
     request.work = selected(workOptions_);
     request.tool = selected(toolOptions_);
     request.choice = selected(choiceOptions_);
-    request.row = leadingInteger(rowNumberBox_->text().toStdString());
+    request.row = leadingRowNumber(rowNumberBox_->text().toStdString());
     request.rowCount = rowCount;
     return request;
 }

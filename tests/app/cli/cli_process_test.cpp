@@ -355,6 +355,18 @@ TEST_F(Cli, BadInputIsRefusedWithoutANumber) {
         {turning + "H=750 v=100 speeds=160;125", 1,
          "ЧАСТОТЫ ВРАЩЕНИЯ ПОВТОРЯЮТСЯ ИЛИ НЕ ИДУТ ПО ВОЗРАСТАНИЮ!!!"},
         {turning + "H=750 v=100 power=1 power=2", 2, "ПАРАМЕТР ЗАДАН ДВАЖДЫ: power!!!"},
+        // A machine key left empty would silently drop the check asked for.
+        {turning + "H=750 v=100 speeds=", 2, "ПУСТОЕ ЗНАЧЕНИЕ КЛЮЧА СТАНКА: speeds=!!!"},
+        {turning + "H=750 v=100 speeds=;", 2, "ПУСТОЕ ЗНАЧЕНИЕ КЛЮЧА СТАНКА: speeds=!!!"},
+        {turning + "H=750 v=100 power= efficiency=", 2, "ПУСТОЕ ЗНАЧЕНИЕ КЛЮЧА СТАНКА: power=!!!"},
+        // Data no machine has: Nдв·η would underflow to 0 and the load print as inf; the search
+        // for the largest feed would run off the doubles.
+        {turning + "H=750 v=100 power=5e-324 efficiency=1e-300 --json", 1,
+         "ЗНАЧЕНИЕ В ПОЛЕ «МОЩНОСТЬ ДВИГАТЕЛЯ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА"},
+        {limitTurning + "H=750 v=100 power=1e250 efficiency=0.8 --vary s", 1,
+         "ЗНАЧЕНИЕ В ПОЛЕ «МОЩНОСТЬ ДВИГАТЕЛЯ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА"},
+        {limitTurning + "H=750 v=100 torque-max=1e240 --vary v", 1,
+         "ЗНАЧЕНИЕ В ПОЛЕ «НАИБОЛЬШИЙ МОМЕНТ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА"},
         {turning + "H=750 v=100 torque-max=50 --machine 6Р12", 2,
          "ЗАДАЙТЕ СТАНОК ЛИБО КЛЮЧАМИ, ЛИБО --machine!!!"},
         {turning + "H=750 v=100 --machine 6Р12 --machines {}/missing.json", 2,
@@ -729,6 +741,20 @@ TEST_F(Cli, ReportIsWhatTheWindowSavesByteForByte) {
     EXPECT_EQ(refused.code, 1);
     EXPECT_EQ(refused.err, "СТРОКА 2: ВЫ НЕ ЗАДАЛИ ГЛУБИНУ ФРЕЗЕРОВАНИЯ!!!\n");
     EXPECT_FALSE(fs::exists(folder / "bad.txt"));
+
+    // Past the 32 767 rows of a 16-bit counter: row 32 768 is numbered as such.
+    std::string many = "tool,work,H,D,z,B,t,s,v\n";
+    for (int row = 0; row < 32769; ++row) {
+        many += "carbide,steel,750,100,10,50,2,0.1,100\n";
+    }
+    writeFile(folder / "many.csv", many);
+    const ProcessResult longReport = run("report face-milling {}/many.csv -o {}/many.txt");
+    EXPECT_EQ(longReport.code, 0) << longReport.err;
+    const std::string longText = readFile(folder / "many.txt");
+    EXPECT_EQ(std::count(longText.begin(), longText.end(), '\n'), 32769 + 2);
+    EXPECT_NE(longText.find("\r\n32768\xD2"
+                            "C"),
+              std::string::npos);
 }
 
 TEST_F(Cli, ReportAsCsvIsWhatTheWindowExportsByteForByte) {

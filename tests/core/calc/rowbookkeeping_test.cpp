@@ -1,4 +1,8 @@
+#include "core/calc/calculationflow.h"
+#include "core/calc/numberformat.h"
+#include "core/calc/resultstable.h"
 #include "core/calc/rowbookkeeping.h"
+#include "core/operations/registry.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -21,8 +25,8 @@ TEST(IsWritableRowTest, FilledRowsAndTheNextNewOne) {
 }
 
 struct Counters {
-    std::int16_t resultRow;
-    std::int16_t nextRow;
+    std::int32_t resultRow;
+    std::int32_t nextRow;
     int rowCount;
 };
 
@@ -62,3 +66,31 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<AdvanceCase>& row) { return row.param.name; });
 
 } // namespace
+
+// A table grows past the 16-bit row numbers to a million rows, and refuses the row after.
+TEST(TableRows, AMillionAndNoMore) {
+    const Calculation& calc = calculation(6);
+    ResultsTable table(calc.window.layout);
+    CalcState state;
+    state.ResultRow = state.NextRow = 1;
+    const RowResults results{};
+    for (int row = 1; row <= 32770; ++row) {
+        table.write(state.NextRow, {integerText(row)}, results, state);
+    }
+    EXPECT_EQ(state.NextRow, 32771);
+    EXPECT_EQ(table.row(32768).front(), "32768");
+    EXPECT_EQ(table.reportRows().size(), 32771u);
+
+    CalcRequest request;
+    request.values = {20, 0, 750, 0.3, 25}; // a drill's D, t (its own), H, s, v
+    request.tool = request.work = 1;
+    for (const int row : {maxTableRows, maxTableRows + 1}) {
+        request.row = row;
+        request.rowCount = maxTableRows + 2;
+        Unanswered none;
+        CalcState scratch = state;
+        scratch.OperationKind = 1; // drilling
+        const CalcOutcome outcome = runCalculation(calc, request, scratch, none);
+        EXPECT_EQ(outcome.message, row > maxTableRows ? tableFullMessage : "") << row;
+    }
+}

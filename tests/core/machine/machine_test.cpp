@@ -239,6 +239,45 @@ TEST(LargestValue, LawsThatAreNotPowersAreBisected) {
     }
 }
 
+// Machines far outside any real one (the checks refuse them, but the search must not rely on
+// that): every search ends, with a value that keeps every limit or with none.
+TEST(LargestValue, EverySearchEnds) {
+    const auto machine = [](auto set) {
+        Machine m;
+        set(m);
+        return m;
+    };
+    const Machine extremes[] = {
+        spindle(1e250, 0.8),
+        spindle(1e-300, 0.8),
+        spindle(7.5, 1e-300),
+        torqueLimited(1e240),
+        machine([](Machine& m) { m.forceMax = 1e300; }),
+        machine([](Machine& m) {
+            m.speedMin = 1;
+            m.speedMax = 1e308;
+        }),
+    };
+    const Calculation& calc = calculation(1);
+    for (const Machine& extreme : extremes) {
+        for (const Key varied : {Key::s, Key::v}) {
+            const LargestValue largest = largestValue(calc, faceMilling, extreme, varied);
+            if (!largest.value) {
+                // Nothing found is said as such, naming the limit.
+                if (largest.unsolved) {
+                    EXPECT_EQ(largest.bound, largest.unsolved);
+                }
+                continue;
+            }
+            CalcInputs at = faceMilling;
+            at[varied] = *largest.value;
+            EXPECT_TRUE(std::isfinite(*largest.value));
+            EXPECT_TRUE(checkMachine(extreme, calc, calc.compute(at).row).violations.empty())
+                << *largest.value;
+        }
+    }
+}
+
 TEST(LargestValue, EnteredValueIsRoundedDown) {
     EXPECT_EQ(roundedDown(0.274718, feedDecimals), 0.274);
     EXPECT_EQ(roundedDown(257.904, speedDecimals), 257.9);
@@ -288,6 +327,32 @@ TEST(MachineData, RefusedNamingTheField) {
          "НАИБОЛЬШИЙ МОМЕНТ ДОЛЖЕН БЫТЬ БОЛЬШЕ НУЛЯ!!!"},
         {"force negative", with([](Machine& m) { m.forceMax = -5; }),
          "НАИБОЛЬШАЯ СИЛА ПОДАЧИ ДОЛЖНА БЫТЬ БОЛЬШЕ НУЛЯ!!!"},
+        // Data no machine has: its arithmetic would underflow to 0 or run off the doubles.
+        {"power 1e250", with([](Machine& m) { m.power = 1e250; }),
+         "ЗНАЧЕНИЕ В ПОЛЕ «МОЩНОСТЬ ДВИГАТЕЛЯ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА: ОТ 0,01 ДО 10000 "
+         "кВт!!!"},
+        {"power 5e-324", with([](Machine& m) { m.power = 5e-324; }),
+         "ЗНАЧЕНИЕ В ПОЛЕ «МОЩНОСТЬ ДВИГАТЕЛЯ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА: ОТ 0,01 ДО 10000 "
+         "кВт!!!"},
+        {"efficiency 1e-300", with([](Machine& m) { m.efficiency = 1e-300; }),
+         "ЗНАЧЕНИЕ В ПОЛЕ «КПД» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА: ОТ 0,01 ДО 1!!!"},
+        {"speed 2e6", with([](Machine& m) {
+             m.speeds = {40, 2e6};
+         }),
+         "ЗНАЧЕНИЕ В ПОЛЕ «ЧАСТОТЫ ВРАЩЕНИЯ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА: ОТ 0,01 ДО 1000000 "
+         "об/мин!!!"},
+        {"nmax 1e308", with([](Machine& m) {
+             m.speeds.clear();
+             m.speedMin = 1;
+             m.speedMax = 1e308;
+         }),
+         "ЗНАЧЕНИЕ В ПОЛЕ «ЧАСТОТЫ ВРАЩЕНИЯ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА: ОТ 0,01 ДО 1000000 "
+         "об/мин!!!"},
+        {"torque 1e240", with([](Machine& m) { m.torqueMax = 1e240; }),
+         "ЗНАЧЕНИЕ В ПОЛЕ «НАИБОЛЬШИЙ МОМЕНТ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА: ДО 10000000 Н·м!!!"},
+        {"force 1e300", with([](Machine& m) { m.forceMax = 1e300; }),
+         "ЗНАЧЕНИЕ В ПОЛЕ «НАИБОЛЬШАЯ СИЛА ПОДАЧИ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА: ДО 10000000 "
+         "Н!!!"},
     };
     for (const BadMachine& c : cases) {
         EXPECT_EQ(machineError(c.machine, MachineUse::Library), c.message) << c.name;
