@@ -45,7 +45,9 @@ public:
         , emptyCells_(checked ? ",,,,,,,,,," : ",,,,,,,")
         , notices_(notices) {}
 
-    void compute(ComputedRows& chunk, const CsvReader& input, std::size_t number) {
+    // A record the reader could not read whole (`unreadable` says why) is refused as it was read.
+    void compute(ComputedRows& chunk, const CsvReader& input, std::size_t number,
+                 std::string_view unreadable) {
         const auto record = input.fields();
         if (const std::string_view verbatim = input.verbatimText();
             !verbatim.empty() && record.size() == columns_.count()) {
@@ -54,7 +56,9 @@ public:
             appendInputColumns(chunk.text, record, columns_.count());
         }
         const Operation* operation = nullptr;
-        if (record.size() != columns_.count()) {
+        if (!unreadable.empty()) {
+            refuse(chunk, unreadable);
+        } else if (record.size() != columns_.count()) {
             refuse(chunk, "ЧИСЛО ПОЛЕЙ СТРОКИ НЕ РАВНО ЧИСЛУ СТОЛБЦОВ ЗАГОЛОВКА!!!");
         } else if (const std::string_view name = columns_.operationText(record); name.empty()) {
             refuse(chunk, "ВЫ НЕ ЗАДАЛИ ОПЕРАЦИЮ!!!");
@@ -124,9 +128,17 @@ BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
     BatchSummary summary;
     RowComputer rows(columns_, machine_.has_value(), notices);
     CsvReader::Status status = CsvReader::Status::End;
-    while (!writer.failed() && (status = input_->next()) == CsvReader::Status::Record) {
+    std::string unreadable;
+    // A quote left open is a refusal of its row only: the reader goes on at the next line.
+    while (!writer.failed() && ((status = input_->next()) == CsvReader::Status::Record ||
+                                status == CsvReader::Status::UnclosedQuote)) {
         ++summary.rows;
-        rows.compute(*chunk, *input_, summary.rows);
+        unreadable.clear();
+        if (status == CsvReader::Status::UnclosedQuote) {
+            unreadable = readFailureMessage(
+                status, "СТРОКЕ " + integerText(static_cast<long long>(input_->lineNumber())));
+        }
+        rows.compute(*chunk, *input_, summary.rows, unreadable);
         if (chunk->full()) {
             writer.write(chunk);
             chunk = writer.emptyChunk();
@@ -141,8 +153,7 @@ BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
         summary.status = BatchSummary::Status::WriteFailed;
     } else if (status != CsvReader::Status::End) {
         summary.status = BatchSummary::Status::BadInput;
-        summary.message = readFailureMessage(
-            status, "СТРОКЕ " + integerText(static_cast<long long>(summary.rows + 1)));
+        summary.message = readFailureMessage(status, {});
     } else {
         summary.status = summary.refused > 0   ? BatchSummary::Status::SomeRefused
                          : summary.crossed > 0 ? BatchSummary::Status::SomeCrossed

@@ -2,14 +2,16 @@
 #include "app/cli/commandline.h"
 #include "app/cli/commandopening.h"
 #include "app/cli/commands.h"
-#include "app/cli/filehandle.h"
+#include "core/files/reportfile.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace {
 
-std::string cannotWrite(std::string_view path) {
-    return "НЕ УДАЁТСЯ ЗАПИСАТЬ ФАЙЛ: " + std::string(path) + "!!!";
+std::string cannotWrite(std::optional<std::string_view> path) {
+    return path ? "НЕ УДАЁТСЯ ЗАПИСАТЬ ФАЙЛ: " + std::string(*path) + "!!!"
+                : "НЕ УДАЁТСЯ ЗАПИСАТЬ В СТАНДАРТНЫЙ ВЫВОД!!!";
 }
 
 } // namespace
@@ -24,7 +26,6 @@ int runBatch(std::span<const std::string_view> arguments) {
         return code;
     }
     const CommandArguments& command = call->command;
-    const std::string& inputPath = call->inputPath;
     CsvReader reader(call->input.get());
     std::string error;
     std::optional<BatchCalculation> batch =
@@ -33,31 +34,26 @@ int runBatch(std::span<const std::string_view> arguments) {
         return usageError(error);
     }
 
-    FileHandle outputFile;
+    // The output is written whole or not at all: a batch that stops short leaves the earlier file.
+    std::optional<OutputFile> outputFile;
     std::FILE* sink = stdout;
     if (command.output) {
-        const std::string outputPath(*command.output);
-        // Opening the output for writing would empty the input before it is read.
-        std::error_code ignored;
-        if (std::filesystem::equivalent(inputPath, outputPath, ignored)) {
-            return usageError("ВЫХОДНОЙ ФАЙЛ СОВПАДАЕТ С ВХОДНЫМ: " + outputPath + "!!!");
+        sink = outputFile.emplace(std::filesystem::path(*command.output)).stream();
+        if (sink == nullptr) {
+            return usageError(cannotWrite(*command.output));
         }
-        outputFile.reset(std::fopen(outputPath.c_str(), "wb"));
-        if (!outputFile) {
-            return usageError(cannotWrite(outputPath));
-        }
-        sink = outputFile.get();
     }
 
     OutputBuffer output(sink);
     const BatchSummary summary = batch->run(output, stderr);
-    const bool closed = !outputFile || std::fclose(outputFile.release()) == 0;
-    const std::string_view outputName = command.output ? *command.output : "stdout";
-    if (summary.status == BatchSummary::Status::WriteFailed || !closed) {
-        return usageError(cannotWrite(outputName));
+    if (summary.status == BatchSummary::Status::WriteFailed) {
+        return usageError(cannotWrite(command.output));
     }
     if (summary.status == BatchSummary::Status::BadInput) {
         return usageError(summary.message);
+    }
+    if (outputFile && !outputFile->commit()) {
+        return usageError(cannotWrite(command.output));
     }
     switch (summary.status) {
     case BatchSummary::Status::SomeRefused:

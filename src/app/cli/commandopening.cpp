@@ -2,9 +2,29 @@
 
 #include "app/cli/keyarguments.h"
 
+#include <filesystem>
 #include <utility>
 
 namespace {
+
+// An output that is one of the command's own files would replace what it is read from; a folder
+// is no file to write. A device or a pipe that is also an input is not replaced, and may stay.
+std::optional<int> refusedOutput(const CommandArguments& command, std::string_view inputPath) {
+    namespace fs = std::filesystem;
+    const fs::path output(*command.output);
+    std::error_code error;
+    if (fs::is_directory(output, error)) {
+        return usageError("ВЫХОДНОЙ ФАЙЛ — ЭТО ПАПКА: " + std::string(*command.output) + "!!!");
+    }
+    for (const std::optional<std::string_view> input :
+         {std::optional(inputPath), command.machines}) {
+        if (input && fs::is_regular_file(output, error) && fs::equivalent(*input, output, error)) {
+            return usageError("ВЫХОДНОЙ ФАЙЛ СОВПАДАЕТ С ВХОДНЫМ: " + std::string(*command.output) +
+                              "!!!");
+        }
+    }
+    return std::nullopt;
+}
 
 // The machine's error as the help text classes it: wrong keys are a wrong call, data the limits
 // cannot use a refusal.
@@ -90,6 +110,10 @@ std::optional<FileCall> openFileCall(std::span<const std::string_view> arguments
     call.input.reset(std::fopen(call.inputPath.c_str(), "rb"));
     if (!call.input) {
         return fail(usageError("НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ: " + call.inputPath + "!!!"));
+    }
+    if (const std::optional<int> code =
+            command.output ? refusedOutput(command, call.inputPath) : std::nullopt) {
+        return fail(*code);
     }
     MachineArguments machine = resolveMachine(machineKeys, command);
     if (!machine.error.empty()) {

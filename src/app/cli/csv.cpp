@@ -1,5 +1,6 @@
 #include "app/cli/csv.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -32,11 +33,13 @@ CsvReader::Status CsvReader::next() {
             return Status::End;
         }
         // Most records hold no quote: they end at the line end and split at every comma.
+        recordLine_ = linesRead_ + 1;
         char* recordEnd = lineEnd != nullptr ? lineEnd : last;
         char* const plainEnd =
             recordEnd != first && recordEnd[-1] == '\r' ? recordEnd - 1 : recordEnd;
         if (splitPlain(first, plainEnd)) {
             begin_ = static_cast<std::size_t>(recordEnd - data) + (lineEnd != nullptr ? 1 : 0);
+            linesRead_ += lineEnd != nullptr ? 1 : 0;
             startChecked_ = true; // a byte-order mark can only come before the first record
             if (first == plainEnd) {
                 continue; // a blank line
@@ -52,12 +55,12 @@ CsvReader::Status CsvReader::next() {
                 continue;
             }
             if (record.openQuote) {
-                begin_ = end_;
-                return Status::UnclosedQuote;
+                return unclosedQuote(first);
             }
         }
         recordEnd = data + record.end;
         begin_ = record.end + (record.found ? 1 : 0);
+        linesRead_ += static_cast<std::size_t>(std::count(first, data + begin_, '\n'));
         startChecked_ = true;
         // A CR before the line end is outside quotes: inside them the line end would not end the
         // record.
@@ -67,6 +70,20 @@ CsvReader::Status CsvReader::next() {
         splitQuoted(first, recordEnd);
         return Status::Record;
     }
+}
+
+CsvReader::Status CsvReader::unclosedQuote(char* first) {
+    // The rest of the stream is in the buffer by now, the record's line with it.
+    char* const last = buffer_.data() + end_;
+    char* const lineEnd = find(first, last, '\n');
+    char* recordEnd = lineEnd != nullptr ? lineEnd : last;
+    begin_ = lineEnd != nullptr ? static_cast<std::size_t>(lineEnd + 1 - buffer_.data()) : end_;
+    linesRead_ += lineEnd != nullptr ? 1 : 0;
+    if (recordEnd != first && recordEnd[-1] == '\r') {
+        --recordEnd;
+    }
+    splitQuoted(first, recordEnd);
+    return Status::UnclosedQuote;
 }
 
 CsvReader::RecordEnd CsvReader::findQuotedRecordEnd() const {

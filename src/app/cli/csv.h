@@ -12,6 +12,11 @@
 // fields, a field may be double-quoted (with "" for a quote and with commas and line ends inside),
 // records end with LF or CR LF, a UTF-8 byte-order mark at the start is skipped and blank lines
 // are skipped. The buffer grows only for a record longer than itself.
+//
+// A quote still open at the end of the stream cannot have been meant to hold the rest of the
+// file: the quoted field it opens is taken to run to the end of its line, the record is given with
+// Status::UnclosedQuote, and reading goes on from the next line, so that one bad cell costs one
+// record and not the rest of the file.
 class CsvReader {
 public:
     static constexpr std::size_t defaultBufferSize = std::size_t{1} << 20;
@@ -21,7 +26,7 @@ public:
     enum class Status {
         Record,        // fields() holds the next record
         End,           // no more records
-        UnclosedQuote, // the stream ended inside a quoted field
+        UnclosedQuote, // the stream ended inside a quoted field: fields() holds its line
         ReadError,
     };
     // The fields stay valid until the next call.
@@ -30,6 +35,8 @@ public:
     // The record's text as read, when writing its fields back with appendCsvField gives exactly
     // this text (no field was quoted or holds a CR); empty otherwise. A batch copies it whole.
     std::string_view verbatimText() const { return verbatim_; }
+    // The line of the stream the record last given begins on, counting from 1.
+    std::size_t lineNumber() const { return recordLine_; }
 
 private:
     struct RecordEnd {
@@ -39,6 +46,7 @@ private:
     };
     RecordEnd findQuotedRecordEnd() const;
     bool refill();
+    Status unclosedQuote(char* first);
     bool splitPlain(char* begin, char* end);
     void splitQuoted(char* begin, char* end);
 
@@ -48,6 +56,8 @@ private:
     std::size_t end_ = 0;   // end of the bytes read
     bool atEof_ = false;
     bool startChecked_ = false;
+    std::size_t linesRead_ = 0; // line ends consumed
+    std::size_t recordLine_ = 0;
     std::vector<std::string_view> fields_;
     std::string_view verbatim_;
 };

@@ -36,8 +36,12 @@ int main(int argc, char** argv) {
     } else {
         return usageError("НЕИЗВЕСТНАЯ КОМАНДА: " + std::string(command) + "!!!");
     }
-    if (std::fflush(stdout) != 0) {
-        return usageError("НЕ УДАЁТСЯ ЗАПИСАТЬ В СТАНДАРТНЫЙ ВЫВОД!!!");
+    // A write to stdout that failed at any point leaves the stream's error set; the last block
+    // fails only now, when it is flushed, and a file system may refuse it only on closing.
+    const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);
+    if (std::fclose(stdout) != 0 || !written) {
+        // A command that said why its output failed gives exitUsage already.
+        return code == exitUsage ? code : usageError("НЕ УДАЁТСЯ ЗАПИСАТЬ В СТАНДАРТНЫЙ ВЫВОД!!!");
     }
     return code;
 }

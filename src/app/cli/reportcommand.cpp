@@ -99,7 +99,8 @@ std::optional<ResultsTable> computeTable(CsvReader& reader, const Operation& ope
                     outcome.row.results, counters);
     }
     if (status != CsvReader::Status::End) {
-        exitCode = usageError(readFailureMessage(status, "СТРОКЕ " + integerText(number + 1)));
+        exitCode = usageError(readFailureMessage(
+            status, "СТРОКЕ " + integerText(static_cast<long long>(reader.lineNumber()))));
         return std::nullopt;
     }
     if (refused) {

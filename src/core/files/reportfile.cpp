@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -31,23 +32,6 @@ fs::path folderOf(const fs::path& path) {
     return folder.empty() ? fs::path(".") : folder;
 }
 
-bool writeAll(int fd, const std::string& bytes) {
-    const char* next = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, next, left);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        next += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 // The permissions an ordinary new file gets: everybody may read and write, less the umask.
 mode_t newFileMode() {
     const mode_t mask = ::umask(0);
@@ -65,25 +49,109 @@ void syncFolder(const fs::path& folder) {
     }
 }
 
+// The file a write to `path` goes to: each link followed, relative to its own folder, so that the
+// link stays and the file it points to, existing or not, gets the bytes. Nothing for a loop.
+std::optional<fs::path> linkedFile(fs::path path) {
+    constexpr int mostLinks = 40; // as the system follows them
+    for (int link = 0; link < mostLinks; ++link) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) {
+            return path;
+        }
+        const fs::path pointed = fs::read_symlink(path, error);
+        if (error) {
+            return std::nullopt;
+        }
+        path = folderOf(path) / pointed; // an absolute `pointed` replaces the folder
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
-bool writeFileBytes(const fs::path& path, const std::string& bytes) {
-    // The bytes go to a file of a name nobody else has, in the same folder, and only when they
-    // are all on the disk does one rename put that file in the place of `path`.
-    const fs::path folder = folderOf(path);
-    std::string staging = (folder / ".rezhim-XXXXXX").string();
+OutputFile::OutputFile(const fs::path& path) {
+    // The path itself, not the links, tells what is there: /dev/stdout on a pipe is a link
+    // to "pipe:[…]", which is no name in any folder.
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0) {
+        if (S_ISCHR(existing.st_mode) || S_ISFIFO(existing.st_mode)) {
+            const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+            if (fd >= 0 && (stream_ = ::fdopen(fd, "wb")) == nullptr) {
+                ::close(fd);
+            }
+            return;
+        }
+        if (!S_ISREG(existing.st_mode)) {
+            return;
+        }
+    } else if (errno != ENOENT) {
+        return;
+    }
+    if (const std::optional<fs::path> target = linkedFile(path)) {
+        openStaged(*target, S_ISREG(existing.st_mode) ? &existing : nullptr);
+    }
+}
+
+void OutputFile::openStaged(const fs::path& target, const struct stat* existing) {
+    // A name nobody else has, in the folder of the target, so that one rename replaces it.
+    std::string staging = (folderOf(target) / ".rezhim-XXXXXX").string();
     const int fd = ::mkostemp(staging.data(), O_CLOEXEC);
     if (fd < 0) {
+        return;
+    }
+    staging_ = staging;
+    target_ = target;
+    const mode_t mode = existing ? existing->st_mode & 07777 : newFileMode();
+    if (existing && (existing->st_uid != ::geteuid() || existing->st_gid != ::getegid()) &&
+        ::fchown(fd, existing->st_uid, existing->st_gid) != 0) {
+        // Only root may give a file away; anybody else's copy stays theirs.
+    }
+    if (::fchmod(fd, mode) != 0 || (stream_ = ::fdopen(fd, "wb")) == nullptr) {
+        ::close(fd);
+        discard();
+    }
+}
+
+OutputFile::~OutputFile() {
+    discard();
+}
+
+void OutputFile::discard() {
+    if (stream_ != nullptr) {
+        std::fclose(stream_);
+        stream_ = nullptr;
+    }
+    if (!staging_.empty()) {
+        ::unlink(staging_.c_str());
+        staging_.clear();
+    }
+}
+
+bool OutputFile::commit() {
+    if (stream_ == nullptr) {
         return false;
     }
-    bool written = ::fchmod(fd, newFileMode()) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (written && ::rename(staging.c_str(), path.c_str()) == 0) {
-        syncFolder(folder);
-        return true;
+    bool written = std::fflush(stream_) == 0 && !std::ferror(stream_);
+    if (staging_.empty()) { // a device or a pipe: nothing to put in place
+        written = std::fclose(std::exchange(stream_, nullptr)) == 0 && written;
+        return written;
     }
-    ::unlink(staging.c_str());
-    return false;
+    written = written && ::fsync(::fileno(stream_)) == 0;
+    written = std::fclose(std::exchange(stream_, nullptr)) == 0 && written;
+    if (!written || ::rename(staging_.c_str(), target_.c_str()) != 0) {
+        discard();
+        return false;
+    }
+    staging_.clear();
+    syncFolder(folderOf(target_));
+    return true;
+}
+
+bool writeFileBytes(const fs::path& path, const std::string& bytes) {
+    OutputFile file(path);
+    return file.stream() != nullptr &&
+           std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) == bytes.size() &&
+           file.commit();
 }
 
 MoveResult moveReport(const fs::path& working, const fs::path& target,

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 
 // The working file the report is first written to, in the current folder, before the user picks
 // where it goes.
@@ -11,9 +13,36 @@ inline constexpr const char* workingReportName = "noname.txt";
 // The whole file as bytes; nothing when it cannot be read.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
-// Writes `bytes` as the file, created anew, in one step: they go to a file of a unique name in the
-// same folder, which then replaces `path`. False when they cannot be written completely; then
-// `path` is as it was, and nothing is left of the attempt.
+// A file written whole or not at all. What is written goes to a file of a unique name in the
+// folder of the file `path` names, which replaces it in one rename once everything is on the disk;
+// until then, and after any failure, the earlier file is as it was and nothing is left of the
+// attempt. A link is written through: the file it points to is replaced and the link stays. The
+// replaced file keeps its permissions (and its owner, where the system allows). A character
+// device or a pipe (/dev/null, a terminal, /dev/stdout on a pipe) is written to directly, as it
+// cannot be replaced; anything else that is not a file (a folder) cannot be opened.
+class OutputFile {
+public:
+    explicit OutputFile(const std::filesystem::path& path);
+    ~OutputFile(); // what is not committed is thrown away
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    // Where to write; nullptr when the file cannot be opened.
+    std::FILE* stream() const { return stream_; }
+    // Puts what is written in place; false when any of it could not be written.
+    bool commit();
+
+private:
+    void openStaged(const std::filesystem::path& target, const struct stat* existing);
+    void discard();
+
+    std::FILE* stream_ = nullptr;
+    std::filesystem::path target_;  // the file replaced, links followed
+    std::filesystem::path staging_; // empty when written directly
+};
+
+// Writes `bytes` as the file through an OutputFile. False when they cannot be written completely;
+// then `path` is as it was, and nothing is left of the attempt.
 bool writeFileBytes(const std::filesystem::path& path, const std::string& bytes);
 
 enum class MoveResult {

@@ -1,6 +1,7 @@
 // Runs the built rezhim-cli as a process and checks its stdout, stderr and exit code apart.
 #include "app/cli/operations.h"
 #include "core/output/report.h"
+#include "support/faultyfolder.h"
 
 #include <algorithm>
 #include <array>
@@ -14,8 +15,10 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <optional>
+#include <set>
 #include <spawn.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -72,8 +75,10 @@ protected:
         }
     }
 
-    // rezhim-cli with `arguments` ("{}" stands for the folder) under the locale `locale`.
-    ProcessResult run(const std::string& arguments, const std::string& locale = userLocale) const {
+    // rezhim-cli with `arguments` ("{}" stands for the folder) under the locale `locale`, its
+    // stdout the file `stdoutPath` if given (and then not read back).
+    ProcessResult run(const std::string& arguments, const std::string& locale = userLocale,
+                      const char* stdoutPath = nullptr) const {
         std::vector<std::string> argv{REZHIM_CLI};
         for (std::string word : words(arguments)) {
             if (const auto at = word.find("{}"); at != std::string::npos) {
@@ -93,8 +98,8 @@ protected:
         const fs::path out = folder / "stdout", err = folder / "stderr";
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
+        posix_spawn_file_actions_addopen(&actions, 1, stdoutPath ? stdoutPath : out.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
         posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0600);
         pid_t pid = 0;
@@ -106,7 +111,7 @@ protected:
             result.code = WEXITSTATUS(status);
         }
         posix_spawn_file_actions_destroy(&actions);
-        result.out = readFile(out);
+        result.out = stdoutPath ? std::string() : readFile(out);
         result.err = readFile(err);
         return result;
     }
@@ -881,6 +886,149 @@ TEST_F(Cli, HelpAndVersion) {
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
     }
     EXPECT_EQ(run("--version").out, std::string("rezhim-cli ") + REZHIM_VERSION + "\n");
+}
+
+const std::string faceMillingKeys = "tool,work,H,D,z,B,t,s,v\n"
+                                    "carbide,steel,750,100,10,50,2,0.1,100\n";
+
+// An output that is one of the command's own files, under its name or another, would replace
+// what is read; a folder is no file. Either is a wrong call, and every file stays as it was.
+TEST_F(Cli, OutputThatIsAnInputOrAFolderIsRefused) {
+    writeFile(folder / "in.csv", faceMillingKeys);
+    writeFile(folder / "lib.json", "{}");
+    fs::create_hard_link(folder / "in.csv", folder / "same.csv");
+    fs::create_symlink("in.csv", folder / "link.csv");
+    fs::create_directory(folder / "a");
+    const std::string report = "report face-milling {}/in.csv ";
+    const std::string same = "ВЫХОДНОЙ ФАЙЛ СОВПАДАЕТ С ВХОДНЫМ: ";
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {report + "-o {}/in.csv", same},
+        {report + "-o {}/link.csv", same},
+        {"batch {}/in.csv -o {}/same.csv", same},
+        {report + "--format csv --machines {}/lib.json --machine 6Р12 -o {}/lib.json", same},
+        {report + "-o {}/a", "ВЫХОДНОЙ ФАЙЛ — ЭТО ПАПКА: "},
+        {"batch {}/in.csv -o {}/a", "ВЫХОДНОЙ ФАЙЛ — ЭТО ПАПКА: "},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const ProcessResult result = run(arguments);
+        EXPECT_EQ(result.code, 2) << arguments;
+        EXPECT_EQ(result.err.find(message), 0u) << arguments << "\n" << result.err;
+    }
+    EXPECT_EQ(readFile(folder / "in.csv"), faceMillingKeys);
+    EXPECT_EQ(readFile(folder / "lib.json"), "{}");
+    EXPECT_TRUE(fs::is_symlink(folder / "link.csv"));
+    EXPECT_TRUE(fs::is_empty(folder / "a"));
+}
+
+// An output where there is a link, a device or a pipe is written as the windows write it: through
+// the link, which stays; to the device or the pipe, which stays what it is. The file a link
+// points to keeps its permissions.
+TEST_F(Cli, OutputThroughLinksToDevicesAndPipes) {
+    writeFile(folder / "in.csv", faceMillingKeys);
+    writeFile(folder / "batch.csv", "operation,tool,work,H,D,t,s,v\n"
+                                    "turning,carbide,steel,750,50,2,0.2,100\n");
+    const std::string report = "report face-milling {}/in.csv -o ";
+    ASSERT_EQ(run(report + "{}/expected.txt").code, 0);
+    const std::string expected = readFile(folder / "expected.txt");
+    writeFile(folder / "private.txt", "old");
+    ASSERT_EQ(chmod((folder / "private.txt").c_str(), 0600), 0);
+    fs::create_symlink("private.txt", folder / "link.txt");
+    fs::create_symlink("/dev/null", folder / "null");
+    fs::create_symlink("/dev/full", folder / "full");
+    ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0600), 0);
+    // The reader is there first, and the report is far smaller than what a pipe holds.
+    const int reader = open((folder / "pipe").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const std::vector<std::tuple<std::string, int, std::string>> cases{
+        {report + "{}/link.txt", 0, ""},
+        {report + "{}/null", 0, ""},
+        {"batch {}/batch.csv -o {}/null", 0, ""},
+        {report + "{}/full", 2, "НЕ УДАЁТСЯ ЗАПИСАТЬ ФАЙЛ: "},
+        {report + "{}/pipe", 0, ""},
+    };
+    for (const auto& [arguments, code, message] : cases) {
+        const ProcessResult result = run(arguments);
+        EXPECT_EQ(result.code, code) << arguments << "\n" << result.err;
+        EXPECT_EQ(result.err.find(message), 0u) << arguments << "\n" << result.err;
+    }
+    std::string piped(expected.size() + 1, '\0');
+    EXPECT_EQ(read(reader, piped.data(), piped.size()), static_cast<ssize_t>(expected.size()));
+    close(reader);
+    EXPECT_EQ(piped.substr(0, expected.size()), expected);
+    EXPECT_EQ(readFile(folder / "private.txt"), expected);
+    struct stat kept {};
+    ASSERT_EQ(stat((folder / "private.txt").c_str(), &kept), 0);
+    EXPECT_EQ(kept.st_mode & 07777, 0600u);
+    EXPECT_EQ(fs::read_symlink(folder / "link.txt"), "private.txt");
+    EXPECT_EQ(fs::read_symlink(folder / "null"), "/dev/null");
+    EXPECT_EQ(fs::read_symlink(folder / "full"), "/dev/full");
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(folder / "pipe")));
+}
+
+// A batch onto a disk that fills up fails and leaves the earlier results whole, and nothing else.
+TEST_F(Cli, BatchOntoAFullDiskKeepsTheEarlierOutput) {
+    std::string input = "operation,tool,work,H,D,t,s,v\n";
+    for (int row = 0; row < 100; ++row) {
+        input += "turning,carbide,steel,750,50,2,0.2,100\n";
+    }
+    writeFile(folder / "in.csv", input);
+    const fs::path disk = folder / "disk";
+    fs::create_directory(disk);
+    const FaultyFolder faulty(disk.string(), FaultyFolder::Fault::None);
+    ASSERT_EQ(faulty.failure(), "");
+    writeFile(disk / "out.csv", "earlier results\n");
+    ASSERT_TRUE(faulty.fill());
+
+    const ProcessResult result = run("batch {}/in.csv -o {}/disk/out.csv");
+    EXPECT_EQ(result.code, 2);
+    EXPECT_EQ(result.err.find("НЕ УДАЁТСЯ ЗАПИСАТЬ ФАЙЛ: "), 0u) << result.err;
+    EXPECT_EQ(readFile(disk / "out.csv"), "earlier results\n");
+    std::set<std::string> left;
+    for (const fs::directory_entry& entry : fs::directory_iterator(disk)) {
+        left.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(left, std::set<std::string>({"filler", "out.csv"}));
+}
+
+// A quote left open refuses its row, named by its line in the file, and the rows after it are
+// still computed: the quoted field is taken to run to the end of its line.
+TEST_F(Cli, BatchRefusesARowWithAnUnclosedQuoteAndReadsOn) {
+    const std::string good = "turning,carbide,steel,750,50,2,0.2,100";
+    writeFile(folder / "in.csv", "operation,tool,work,H,D,t,s,v\n" + good + "\r\n" +
+                                     "turning,\"carbide,steel,750,50,2,0.2,100\r\n" + good + "\n");
+    const RawResults turning{636.9426751592357, 899.3396627618121,  433.66189884760183,
+                             480.5567609309122, 22.483491569045302, 1.469509252878778};
+    const std::vector<BatchLine> lines{
+        {"", "operation,tool,work,H,D,t,s,v,n,Pz,Py,Px,M,N,error"},
+        {"", good, turning},
+        {"", "turning,\"carbide,steel,750,50,2,0.2,100\",,,,,,,,,,,,,"
+             "НЕЗАКРЫТЫЕ КАВЫЧКИ В СТРОКЕ 3 ФАЙЛА CSV!!!"},
+        {"", good, turning},
+    };
+    const ProcessResult toStdout = run("batch {}/in.csv");
+    EXPECT_EQ(toStdout.code, 1) << toStdout.err;
+    expectBatchOutput(toStdout.out, lines);
+    const ProcessResult toFile = run("batch {}/in.csv -o {}/out.csv");
+    EXPECT_EQ(toFile.code, 1) << toFile.err;
+    EXPECT_EQ(readFile(folder / "out.csv"), toStdout.out);
+}
+
+// Whatever a command writes on stdout, help and version included, a write there that fails is a
+// failure of the command.
+TEST_F(Cli, EveryWriteToStdoutIsChecked) {
+    writeFile(folder / "in.csv", "operation,tool,work,H,D,t,s,v\n"
+                                 "turning,carbide,steel,750,50,2,0.2,100\n");
+    const std::string keys = "turning tool=carbide work=steel H=750 D=50 t=2 s=0.2";
+    for (const std::string& arguments : std::vector<std::string>{
+             "--help", "--version", "calc " + keys + " v=100", "calc " + keys + " v=100 --json",
+             "limit " + keys + " v=100 torque-max=50 --vary s",
+             "sweep " + keys + " --vary v=50:100:3", "batch {}/in.csv"}) {
+        const ProcessResult result = run(arguments, userLocale, "/dev/full");
+        EXPECT_EQ(result.code, 2) << arguments;
+        EXPECT_EQ(result.err.find("НЕ УДАЁТСЯ ЗАПИСАТЬ В СТАНДАРТНЫЙ ВЫВОД!!!"), 0u)
+            << arguments << "\n"
+            << result.err;
+    }
 }
 
 } // namespace

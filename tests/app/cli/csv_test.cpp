@@ -69,6 +69,42 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"UnclosedQuote", "a\n\"b,c\nd", {{"a"}}, CsvReader::Status::UnclosedQuote}),
     [](const auto& test) { return test.param.name; });
 
+// A quote still open at the end of the file: its field runs to the end of its line, that record
+// is given as unclosed with the line it is on, and the lines after it are read as records again.
+TEST(CsvReader, UnclosedQuoteCostsOnlyItsLine) {
+    struct Read {
+        CsvReader::Status status;
+        std::vector<std::string> fields;
+        std::size_t line;
+        bool operator==(const Read&) const = default;
+    };
+    using enum CsvReader::Status;
+    const std::vector<Read> expected{{Record, {"x\ny", "1"}, 1},
+                                     {UnclosedQuote, {"a", "b,c"}, 4},
+                                     {Record, {"d", "e"}, 5},
+                                     {Record, {"f"}, 6},
+                                     {End, {}, 6}};
+    const std::string text = "\"x\ny\",1\n\r\na,\"b,c\r\nd,e\nf";
+    for (const std::size_t size : {1u, 2u, 3u, 5u, 16u, 1u << 20}) {
+        std::FILE* file = std::tmpfile();
+        std::fwrite(text.data(), 1, text.size(), file);
+        std::rewind(file);
+        CsvReader reader(file, size);
+        std::vector<Read> read;
+        while (read.empty() || read.back().status != End) {
+            const CsvReader::Status status = reader.next();
+            read.push_back({status,
+                            status == End ? std::vector<std::string>()
+                                          : std::vector<std::string>(reader.fields().begin(),
+                                                                     reader.fields().end()),
+                            reader.lineNumber()});
+            ASSERT_LE(read.size(), expected.size()) << "buffer " << size;
+        }
+        std::fclose(file);
+        EXPECT_TRUE(read == expected) << "buffer " << size;
+    }
+}
+
 TEST(CsvReader, VerbatimTextOnlyWhereWritingTheFieldsBackGivesIt) {
     const ReadResult result = readAll("a,b\r\n\"a\",b\nx\ry\n", 4);
     EXPECT_EQ(result.verbatim, (std::vector<std::string>{"a,b", "", ""}));

@@ -4,12 +4,14 @@
 #include "support/commalocale.h"
 #include "support/faultyfolder.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <set>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -282,4 +284,72 @@ TEST_F(ReportFileTest, TargetThatIsNotARegularFile) {
     EXPECT_EQ(entries(folder),
               std::set<std::string>({workingReportName, "real.txt", "a folder", "link to a file",
                                      "dangling link", "link to a folder", "pipe"}));
+}
+
+// A file written again through a link, or in place of one with permissions of its own: the link
+// stays a link to the same name, the file it points to (existing or not yet) gets the bytes, and
+// a replaced file keeps its permissions, since the machine library may be private to its owner.
+TEST_F(ReportFileTest, WriteGoesThroughLinksAndKeepsPermissions) {
+    struct Case {
+        const char* name;
+        const char* pointedTo; // nullptr: the file itself
+        mode_t before;         // 0: there is no file yet
+    };
+    const mode_t mask = umask(0);
+    umask(mask);
+    const Case cases[] = {
+        {"private.json", nullptr, 0600},
+        {"link to a file", "shared.txt", 0640},
+        {"dangling link", "made.txt", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path written = folder / c.name;
+        const fs::path file = c.pointedTo ? folder / c.pointedTo : written;
+        if (c.pointedTo) {
+            fs::create_symlink(c.pointedTo, written);
+        }
+        if (c.before != 0) {
+            ASSERT_TRUE(writeFileBytes(file, "old"));
+            ASSERT_EQ(chmod(file.c_str(), c.before), 0);
+        }
+        ASSERT_TRUE(writeFileBytes(written, "new"));
+        EXPECT_EQ(readBytes(file), "new");
+        if (c.pointedTo) {
+            ASSERT_TRUE(fs::is_symlink(written));
+            EXPECT_EQ(fs::read_symlink(written), c.pointedTo);
+        }
+        struct stat made {};
+        ASSERT_EQ(stat(file.c_str(), &made), 0);
+        EXPECT_EQ(made.st_mode & 07777, c.before != 0 ? c.before : 0666 & ~mask);
+    }
+    EXPECT_EQ(entries(folder), std::set<std::string>({"private.json", "link to a file",
+                                                      "shared.txt", "dangling link", "made.txt"}));
+}
+
+// What cannot be replaced by a file is written to as it is: a device or a pipe gets the bytes
+// (or fails as it fails, /dev/full with "no space") and stays what it was; a folder is refused.
+TEST_F(ReportFileTest, DevicesAndPipesAreWrittenToDirectly) {
+    fs::create_symlink("/dev/null", folder / "null");
+    fs::create_symlink("/dev/full", folder / "full");
+    ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0644), 0);
+    fs::create_directory(folder / "a folder");
+
+    EXPECT_TRUE(writeFileBytes(folder / "null", "report"));
+    EXPECT_FALSE(writeFileBytes(folder / "full", "report"));
+    EXPECT_FALSE(writeFileBytes(folder / "a folder", "report"));
+    // The reader is there first, so the writer neither waits nor is refused.
+    const int reader = open((folder / "pipe").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_TRUE(writeFileBytes(folder / "pipe", "report"));
+    char received[16] = {};
+    EXPECT_EQ(read(reader, received, sizeof received), 6);
+    close(reader);
+    EXPECT_EQ(std::string(received), "report");
+
+    EXPECT_EQ(fs::read_symlink(folder / "null"), "/dev/null");
+    EXPECT_EQ(fs::read_symlink(folder / "full"), "/dev/full");
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(folder / "pipe")));
+    EXPECT_TRUE(fs::is_empty(folder / "a folder"));
+    EXPECT_EQ(entries(folder), std::set<std::string>({"null", "full", "pipe", "a folder"}));
 }
