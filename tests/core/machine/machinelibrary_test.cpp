@@ -161,4 +161,23 @@ TEST_F(LibraryKinds, AHundredThousandMachinesLoadInLinearTime) {
     EXPECT_EQ(repeated.problem, "СТАНОК 100001: СТАНОК С ИМЕНЕМ М7 УЖЕ ЕСТЬ");
 }
 
+TEST_F(LibraryKinds, AChangeOfALibraryReachedThroughALinkWritesTheFileItPointsTo) {
+    // A library kept with the user's other settings elsewhere, private to them.
+    const fs::path kept = folder_ / "settings" / "machines.json";
+    fs::create_directories(kept.parent_path());
+    write(kept, R"({"machines": []})");
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write);
+    const fs::path link = folder_ / "machines.json";
+    fs::create_symlink(kept, link);
+    Machine machine;
+    machine.name = "6Р12";
+    machine.power = 7.5;
+    machine.efficiency = 0.8;
+    machine.speeds = {100};
+    ASSERT_EQ(changeLibrary(link, {std::nullopt, machine}).error, "");
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+    EXPECT_EQ(loadLibrary(kept).machines, std::vector<Machine>{machine});
+    EXPECT_EQ(fs::status(kept).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
 } // namespace
