@@ -93,9 +93,12 @@ MachineArguments machineOfLibrary(std::string_view name,
     if (file && !std::filesystem::exists(path, ignored)) {
         return refused("НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ: " + path.string() + "!!!", exitUsage);
     }
-    LoadedLibrary library = loadLibrary(path);
+    // A file named on the command line is the user's: a damaged one is left where it is.
+    LoadedLibrary library =
+        loadLibrary(path, file ? DamagedLibrary::Keep : DamagedLibrary::SetAside);
     if (!library.problem.empty()) {
-        return refused(std::move(library.problem));
+        return refused(std::move(library.problem),
+                       library.state == LibraryState::Unreadable ? exitUsage : exitRefused);
     }
     const auto found =
         std::find_if(library.machines.begin(), library.machines.end(),

@@ -8,6 +8,10 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <nlohmann/json.hpp>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <unordered_set>
 
 namespace {
 
@@ -77,6 +81,180 @@ std::optional<std::filesystem::path> setAside(const std::filesystem::path& path)
     return std::nullopt;
 }
 
+// A descriptor closed when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd)
+        : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+LoadedLibrary unreadable(const std::filesystem::path& path, const std::string& why) {
+    return {{},
+            "НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ СТАНКОВ " + path.string() + ": " + why + "!!!",
+            LibraryState::Unreadable};
+}
+
+// Why the open file cannot be read as the library, or its bytes in `text`. The file is looked
+// at through the descriptor, not the name, so that what is checked is what is read.
+std::string readOpenFile(int fd, std::string& text) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        return "ОШИБКА ЧТЕНИЯ";
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return "ЭТО ПАПКА";
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return "ЭТО НЕ ОБЫЧНЫЙ ФАЙЛ";
+    }
+    const std::string tooLarge = "ОН БОЛЬШЕ " + std::to_string(libraryFileLimit >> 20) + " МБ";
+    if (status.st_size > libraryFileLimit) {
+        return tooLarge;
+    }
+    text.resize(static_cast<std::size_t>(status.st_size));
+    std::size_t size = 0;
+    for (;;) {
+        // One byte past the limit tells a file that grows while it is read.
+        if (text.size() == size) {
+            text.resize(std::min<std::size_t>(size * 2 + 4096, libraryFileLimit + 1));
+        }
+        const ssize_t got = ::read(fd, text.data() + size, text.size() - size);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return "ОШИБКА ЧТЕНИЯ";
+        }
+        if (got == 0) {
+            break;
+        }
+        size += static_cast<std::size_t>(got);
+        if (size > static_cast<std::size_t>(libraryFileLimit)) {
+            return tooLarge;
+        }
+    }
+    text.resize(size);
+    return {};
+}
+
+// The file as it is now, its damage said but nothing moved.
+LoadedLibrary readLibrary(const std::filesystem::path& path) {
+    // Without blocking: a pipe under the library's name would otherwise wait for a writer.
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.get() < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return {}; // no library yet
+        }
+        return unreadable(path, errno == EACCES || errno == EPERM ? "НЕТ ПРАВА ЧТЕНИЯ"
+                                                                  : "ОШИБКА ОТКРЫТИЯ");
+    }
+    std::string text;
+    if (const std::string why = readOpenFile(file.get(), text); !why.empty()) {
+        return unreadable(path, why);
+    }
+    ParsedLibrary parsed = parseLibraryJson(text);
+    if (!parsed.problem.empty()) {
+        return {{},
+                "ФАЙЛ СТАНКОВ " + path.string() + " ИСПОРЧЕН (" + parsed.problem + ")",
+                LibraryState::Damaged};
+    }
+    return {std::move(parsed.machines), {}, LibraryState::Read};
+}
+
+// The file as it is now, a damaged one moved aside. Called under the library's lock, so that no
+// other program replaces the file between the reading and the rename.
+LoadedLibrary readLockedLibrary(const std::filesystem::path& path) {
+    LoadedLibrary loaded = readLibrary(path);
+    if (loaded.state != LibraryState::Damaged) {
+        return loaded;
+    }
+    if (const auto aside = setAside(path)) {
+        loaded.problem += ". ОН СОХРАНЁН КАК " + aside->string() + ", СПИСОК СТАНКОВ ПУСТ!!!";
+    } else {
+        loaded.problem += ". ЕГО НЕ УДАЛОСЬ ПЕРЕИМЕНОВАТЬ, СПИСОК СТАНКОВ ПУСТ!!!";
+    }
+    return loaded;
+}
+
+// An advisory lock on a file beside the library, held while it lives: the programs sharing the
+// library take it for every change, so that each reads the file the last one wrote. The library
+// itself is replaced by every save and so cannot carry the lock.
+class LibraryLock {
+public:
+    explicit LibraryLock(const std::filesystem::path& library) {
+        std::error_code ignored;
+        std::filesystem::create_directories(library.parent_path(), ignored);
+        std::filesystem::path lock = library;
+        lock += ".lock";
+        fd_ = ::open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                ::close(fd_);
+                fd_ = -1;
+            }
+        }
+    }
+    ~LibraryLock() {
+        if (fd_ >= 0) {
+            ::close(fd_); // releases the lock
+        }
+    }
+    LibraryLock(const LibraryLock&) = delete;
+    LibraryLock& operator=(const LibraryLock&) = delete;
+    bool held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+std::string notWritten(const std::filesystem::path& path) {
+    return "НЕ УДАЛОСЬ ЗАПИСАТЬ ФАЙЛ СТАНКОВ " + path.string() + "!!!";
+}
+
+// `machines` with the change made, or why it cannot be: `before` must be in the file as this
+// program last read it.
+std::string applyChange(std::vector<Machine>& machines, const LibraryChange& change) {
+    auto at = machines.end();
+    if (change.before) {
+        const std::string& name = change.before->name;
+        at = std::find_if(machines.begin(), machines.end(),
+                          [&name](const Machine& machine) { return machine.name == name; });
+        const char* happened = at == machines.end() ? "УДАЛЁН" : "ИЗМЕНЁН";
+        if (at == machines.end() || *at != *change.before) {
+            return "СТАНОК " + name + " ТЕМ ВРЕМЕНЕМ " + happened +
+                   " В ДРУГОМ ОКНЕ, СПИСОК ОБНОВЛЁН: ПРОВЕРЬТЕ ДАННЫЕ!!!";
+        }
+    }
+    if (!change.after) {
+        if (at != machines.end()) {
+            machines.erase(at);
+        }
+        return {};
+    }
+    const auto index =
+        change.before ? std::optional<std::size_t>(at - machines.begin()) : std::nullopt;
+    if (std::string error = libraryError(machines, *change.after, index); !error.empty()) {
+        return error;
+    }
+    if (change.before) {
+        *at = *change.after;
+    } else {
+        machines.push_back(*change.after);
+    }
+    return {};
+}
+
 } // namespace
 
 std::filesystem::path defaultLibraryPath() {
@@ -131,11 +309,16 @@ ParsedLibrary parseLibraryJson(const std::string& text) {
         return invalid("НЕТ СПИСКА \"machines\"");
     }
     ParsedLibrary out;
+    // The names so far, to find a repeated one in one look rather than a pass over the list.
+    std::unordered_set<std::string> names;
     for (const json& entry : *list) {
         Machine machine;
         std::string problem = readMachine(entry, machine);
         if (problem.empty()) {
-            problem = withoutExclamations(libraryError(out.machines, machine, std::nullopt));
+            problem = withoutExclamations(machineError(machine, MachineUse::Library));
+        }
+        if (problem.empty() && !names.insert(machine.name).second) {
+            problem = "СТАНОК С ИМЕНЕМ " + machine.name + " УЖЕ ЕСТЬ";
         }
         if (!problem.empty()) {
             return invalid("СТАНОК " + std::to_string(out.machines.size() + 1) + ": " + problem);
@@ -145,23 +328,46 @@ ParsedLibrary parseLibraryJson(const std::string& text) {
     return out;
 }
 
-LoadedLibrary loadLibrary(const std::filesystem::path& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
-        return {};
+LoadedLibrary loadLibrary(const std::filesystem::path& path, DamagedLibrary damaged) {
+    LoadedLibrary loaded = readLibrary(path);
+    if (loaded.state != LibraryState::Damaged || damaged == DamagedLibrary::Keep) {
+        if (loaded.state == LibraryState::Damaged) {
+            loaded.problem += "!!!";
+        }
+        return loaded;
     }
-    const std::optional<std::string> text = readFileBytes(path);
-    ParsedLibrary parsed = text ? parseLibraryJson(*text) : invalid("ФАЙЛ НЕ ЧИТАЕТСЯ");
-    if (parsed.problem.empty()) {
-        return {std::move(parsed.machines), {}};
+    // Read again under the lock: another program may have just saved a good file in its place.
+    const LibraryLock lock(path);
+    if (!lock.held()) {
+        loaded.problem += ". ЕГО НЕ УДАЛОСЬ ПЕРЕИМЕНОВАТЬ, СПИСОК СТАНКОВ ПУСТ!!!";
+        return loaded;
     }
-    std::string problem = "ФАЙЛ СТАНКОВ " + path.string() + " ИСПОРЧЕН (" + parsed.problem + "). ";
-    if (const auto aside = setAside(path)) {
-        problem += "ОН СОХРАНЁН КАК " + aside->string() + ", СПИСОК СТАНКОВ ПУСТ!!!";
-    } else {
-        problem += "ЕГО НЕ УДАЛОСЬ ПЕРЕИМЕНОВАТЬ, СПИСОК СТАНКОВ ПУСТ!!!";
+    return readLockedLibrary(path);
+}
+
+ChangedLibrary changeLibrary(const std::filesystem::path& path, const LibraryChange& change) {
+    if (change.after) {
+        if (std::string error = machineError(*change.after, MachineUse::Library); !error.empty()) {
+            return {std::move(error), std::nullopt};
+        }
     }
-    return {{}, std::move(problem)};
+    const LibraryLock lock(path);
+    if (!lock.held()) {
+        return {notWritten(path), std::nullopt};
+    }
+    LoadedLibrary current = readLockedLibrary(path);
+    if (current.state != LibraryState::Read) {
+        // Nothing is written over a file that could not be read: it may hold the machines.
+        return {withoutExclamations(current.problem) + ", СТАНОК НЕ СОХРАНЁН!!!", std::nullopt};
+    }
+    std::vector<Machine> machines = current.machines;
+    if (std::string error = applyChange(machines, change); !error.empty()) {
+        return {std::move(error), std::move(current.machines)};
+    }
+    if (!saveLibrary(path, machines)) {
+        return {notWritten(path), std::move(current.machines)};
+    }
+    return {{}, std::move(machines)};
 }
 
 bool saveLibrary(const std::filesystem::path& path, const std::vector<Machine>& machines) {

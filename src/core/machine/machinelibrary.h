@@ -3,6 +3,7 @@
 #include "core/machine/machine.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,16 +11,52 @@
 // $XDG_CONFIG_HOME/rezhim/machines.json, or ~/.config/rezhim/machines.json.
 std::filesystem::path defaultLibraryPath();
 
+// The largest library file read: far above any shop's machines, far below what would exhaust
+// the memory of a desktop were something else put under the library's name.
+inline constexpr long long libraryFileLimit = 16LL * 1024 * 1024;
+
+enum class LibraryState {
+    Read,       // the machines are what the file holds (none when there is no file yet)
+    Unreadable, // something is there that cannot be read: a folder, a pipe, a device, a file
+                // too large, no permission, an I/O error; it is left as it is
+    Damaged,    // a file that was read and does not parse
+};
+
 struct LoadedLibrary {
     std::vector<Machine> machines;
     // Set when the file could not be used: it says why, with its path and where it was moved.
     std::string problem;
+    LibraryState state = LibraryState::Read;
 };
 
-// The machines of the file; none, without a problem, when there is no file yet. A file that does
-// not parse or holds bad data is set aside under a new name beside it (never overwriting
-// anything), and the library starts empty.
-LoadedLibrary loadLibrary(const std::filesystem::path& path);
+// What becomes of a library file that was read and does not parse.
+enum class DamagedLibrary {
+    SetAside, // the program's own library: moved aside, so that a new one can start
+    Keep,     // a file the user named, or one only looked at: left as it is
+};
+
+// The machines of the file; none, without a problem, when there is no file yet. Only a regular
+// file is read, and only up to libraryFileLimit. A damaged file set aside gets a new name beside
+// it (never overwriting anything), and the library starts empty.
+LoadedLibrary loadLibrary(const std::filesystem::path& path,
+                          DamagedLibrary damaged = DamagedLibrary::SetAside);
+
+// One change of the library by one of several programs sharing the file: a machine added
+// (`before` empty), replaced, or deleted (`after` empty). Under a lock on `path` + ".lock" the
+// file is read again, the change is made to what it now holds and the file is written in one
+// step, so that the changes of other programs since this one last read it are kept. `before` is
+// the machine as this program last read it: one that another program has changed or deleted
+// since is not overwritten, and the change is refused.
+struct LibraryChange {
+    std::optional<Machine> before;
+    std::optional<Machine> after;
+};
+struct ChangedLibrary {
+    std::string error; // why the change was refused; empty once it is written
+    // What the file holds now, changed or not; none when it could not be read.
+    std::optional<std::vector<Machine>> machines;
+};
+ChangedLibrary changeLibrary(const std::filesystem::path& path, const LibraryChange& change);
 
 // Writes the file in one step (a temporary file renamed over it), creating its folder. False
 // when it cannot be written; the file is then as it was.

@@ -675,7 +675,37 @@ TEST_F(Cli, MachineOfTheLibraryAndADamagedLibrary) {
     EXPECT_EQ(damaged.err.find("ФАЙЛ СТАНКОВ " + (folder / "machines.json").string() + " ИСПОРЧЕН"),
               0u)
         << damaged.err;
-    EXPECT_EQ(readFile(folder / "machines.json.damaged"), "{\"machines\": [");
+    // The file named on the command line is the user's: it stays as it is, where it is.
+    EXPECT_EQ(readFile(folder / "machines.json"), "{\"machines\": [");
+    EXPECT_FALSE(fs::exists(folder / "machines.json.damaged"));
+}
+
+TEST_F(Cli, ALibraryThatIsNotAReadableFileIsRefusedWithoutCrashOrHang) {
+    writeFile(folder / "notes.md", "# Станки цеха\n");
+    fs::create_directory(folder / "folder");
+    ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0644), 0);
+    const struct {
+        const char* file;
+        int code;
+        std::string message;
+    } cases[] = {
+        {"notes.md", 1, " ИСПОРЧЕН (ЭТО НЕ ТЕКСТ JSON)!!!\n"},
+        {"folder", 2, ": ЭТО ПАПКА!!!\nСправка: rezhim-cli --help\n"},
+        {"pipe", 2, ": ЭТО НЕ ОБЫЧНЫЙ ФАЙЛ!!!\nСправка: rezhim-cli --help\n"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult result =
+            run("calc " + faceMilling + " --machine 6Р12 --machines {}/" + c.file);
+        const std::string path = (folder / c.file).string();
+        EXPECT_EQ(result.code, c.code) << c.file;
+        EXPECT_EQ(result.err, (c.code == 1 ? "ФАЙЛ СТАНКОВ " + path
+                                           : "НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ СТАНКОВ " + path) +
+                                  c.message);
+        EXPECT_EQ(result.out, "");
+        EXPECT_FALSE(fs::exists(path + ".damaged")) << c.file;
+    }
+    EXPECT_EQ(readFile(folder / "notes.md"), "# Станки цеха\n");
+    EXPECT_TRUE(fs::is_fifo(folder / "pipe"));
 }
 
 TEST_F(Cli, BatchChecksEveryRowAgainstTheMachine) {
