@@ -6,6 +6,7 @@
 #include "app/cli/numbertext.h"
 #include "app/cli/outputbuffer.h"
 #include "app/cli/resultjson.h"
+#include "app/cli/varyrange.h"
 #include "core/calc/numberformat.h"
 #include "core/machine/machinecheck.h"
 #include "core/output/tablecsv.h"
@@ -19,63 +20,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int fewestPoints = 2;
-constexpr int mostPoints = 100000;
-
-// --vary KEY=FROM:TO:COUNT.
-struct Range {
-    Key key{};
-    std::string_view name;
-    double from = 0;
-    double to = 0;
-    int count = 0;
-};
-
-// The range, or nothing with what is wrong in `error`.
-std::optional<Range> readRange(std::string_view text, std::string& error) {
-    const auto equals = text.find('=');
-    const auto firstColon = text.find(':', equals);
-    const auto secondColon = firstColon == std::string_view::npos ? std::string_view::npos
-                                                                  : text.find(':', firstColon + 1);
-    if (equals == std::string_view::npos || secondColon == std::string_view::npos) {
-        error = "НУЖНО --vary КЛЮЧ=ОТ:ДО:ЧИСЛО_ТОЧЕК, А НЕ " + std::string(text) + "!!!";
-        return std::nullopt;
-    }
-    Range range;
-    range.name = text.substr(0, equals);
-    const auto key = keyFromName(range.name);
-    if (!key) {
-        error = "НЕИЗВЕСТНЫЙ ПАРАМЕТР: " + std::string(range.name) + "!!!";
-        return std::nullopt;
-    }
-    range.key = *key;
-    const std::string_view fromText = text.substr(equals + 1, firstColon - equals - 1);
-    const std::string_view toText = text.substr(firstColon + 1, secondColon - firstColon - 1);
-    const std::string_view countText = text.substr(secondColon + 1);
-    const auto from = plainNumber(fromText);
-    const auto to = plainNumber(toText);
-    if (!from || !to) {
-        error = "НЕВЕРНОЕ ЧИСЛО: " + std::string(from ? toText : fromText) + " В --vary!!!";
-        return std::nullopt;
-    }
-    // Every point lies between the ends, but their difference must be finite to get there.
-    if (!std::isfinite(*to - *from)) {
-        error = "СЛИШКОМ ШИРОКИЙ ДИАПАЗОН: " + std::string(text) + "!!!";
-        return std::nullopt;
-    }
-    range.from = *from;
-    range.to = *to;
-    const auto [end, problem] =
-        std::from_chars(countText.data(), countText.data() + countText.size(), range.count);
-    if (problem != std::errc() || end != countText.data() + countText.size() ||
-        range.count < fewestPoints || range.count > mostPoints) {
-        error = "ЧИСЛО ТОЧЕК — ЦЕЛОЕ ОТ " + integerText(fewestPoints) + " ДО " +
-                integerText(mostPoints) + ", А НЕ " + std::string(countText) + "!!!";
-        return std::nullopt;
-    }
-    return range;
-}
 
 // Why the operation's window cannot vary the key: it has no box for it (the materials and the
 // milling scheme are choices, not numbers), or the box is overwritten by an input derived from
