@@ -2,6 +2,7 @@
 
 #include "core/calc/cuttingformulas.h"
 #include "core/calc/numberformat.h"
+#include "core/calc/parsenumber.h"
 
 #include <algorithm>
 #include <charconv>
@@ -40,6 +41,8 @@ constexpr FieldRange spindleSpeedRange{machinefield::speeds, 0.01, 1e6,
                                        "ОТ 0,01 ДО 1000000 об/мин"};
 constexpr FieldRange torqueRange{machinefield::torqueMax, 0, 1e7, "ДО 10000000 Н·м"};
 constexpr FieldRange forceRange{machinefield::forceMax, 0, 1e7, "ДО 10000000 Н"};
+// Feeds from a fine boring head's 0,001 mm/rev to a rapid-feed table's 100 m/min.
+constexpr FieldRange feedRange{machinefield::feeds, 0.001, 1e5, "ОТ 0,001 ДО 100000"};
 
 // Empty when `value` is none or within the range.
 std::string rangeError(const std::optional<double>& value, const FieldRange& range) {
@@ -101,7 +104,36 @@ std::string speedsError(const Machine& machine, MachineUse use) {
     return rangeError(machine.speedMax, spindleSpeedRange);
 }
 
+std::string feedsError(const Machine& machine) {
+    if (std::any_of(machine.feeds.begin(), machine.feeds.end(),
+                    [](double feed) { return !(feed > 0); })) {
+        return "ПОДАЧИ ДОЛЖНЫ БЫТЬ БОЛЬШЕ НУЛЯ!!!";
+    }
+    for (const double feed : machine.feeds) {
+        if (std::string error = rangeError(feed, feedRange); !error.empty()) {
+            return error;
+        }
+    }
+    if (std::adjacent_find(machine.feeds.begin(), machine.feeds.end(), std::greater_equal<>()) !=
+        machine.feeds.end()) {
+        return "ПОДАЧИ ПОВТОРЯЮТСЯ ИЛИ НЕ ИДУТ ПО ВОЗРАСТАНИЮ!!!";
+    }
+    return {};
+}
+
 } // namespace
+
+std::string_view feedUnitCaption(FeedUnit unit) {
+    return feedUnitCaptions[static_cast<std::size_t>(unit)];
+}
+
+std::optional<FeedUnit> feedUnitNamed(std::string_view name) {
+    const auto found = std::find(feedUnitNames.begin(), feedUnitNames.end(), name);
+    if (found == feedUnitNames.end()) {
+        return std::nullopt;
+    }
+    return static_cast<FeedUnit>(found - feedUnitNames.begin());
+}
 
 std::optional<double> spindlePower(const Machine& machine) {
     if (!machine.power || !machine.efficiency) {
@@ -176,6 +208,9 @@ std::string machineError(const Machine& machine, MachineUse use) {
     if (machine.forceMax && !(*machine.forceMax > 0)) {
         return mustBePositive(machinefield::forceMax);
     }
+    if (std::string feeds = feedsError(machine); !feeds.empty()) {
+        return feeds;
+    }
     for (const auto& [value, range] :
          {std::pair{machine.power, powerRange}, std::pair{machine.efficiency, efficiencyRange},
           std::pair{machine.torqueMax, torqueRange}, std::pair{machine.forceMax, forceRange}}) {
@@ -188,18 +223,6 @@ std::string machineError(const Machine& machine, MachineUse use) {
 
 std::string notANumberMessage(std::string_view field, std::string_view text) {
     return "НЕВЕРНОЕ ЧИСЛО В ПОЛЕ «" + std::string(field) + "»: " + std::string(text) + "!!!";
-}
-
-std::optional<double> machineNumber(std::string_view text) {
-    std::string digits(trimmed(text));
-    std::replace(digits.begin(), digits.end(), ',', '.');
-    double value = 0;
-    const char* end = digits.data() + digits.size();
-    const auto [stop, error] = std::from_chars(digits.data(), end, value);
-    if (digits.empty() || error != std::errc() || stop != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 std::vector<std::string_view> speedListItems(std::string_view text) {
@@ -222,7 +245,7 @@ SpeedList parseSpeedList(std::string_view text) {
         if (trimmed(item).empty()) {
             continue; // "40; 50; " typed with a space after the last separator
         }
-        const std::optional<double> speed = machineNumber(item);
+        const std::optional<double> speed = typedNumber(item);
         if (!speed) {
             out.badItem = std::string(trimmed(item));
             return out;

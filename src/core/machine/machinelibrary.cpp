@@ -1,5 +1,6 @@
 #include "core/machine/machinelibrary.h"
 
+#include "core/calc/parsenumber.h"
 #include "core/files/reportfile.h"
 
 #include <algorithm>
@@ -25,6 +26,33 @@ std::string withoutExclamations(std::string message) {
         message.pop_back();
     }
     return message;
+}
+
+// The passport's feeds and their unit, which a file of an older version has not.
+std::string readFeeds(const json& entry, Machine& machine) {
+    const auto feeds = entry.find(machineFeedsName);
+    if (feeds == entry.end()) {
+        return {};
+    }
+    if (!feeds->is_array()) {
+        return "ПОДАЧИ НЕ СПИСОК";
+    }
+    for (const json& feed : *feeds) {
+        if (!feed.is_number()) {
+            return "ПОДАЧА НЕ ЧИСЛО";
+        }
+        machine.feeds.push_back(feed.get<double>());
+    }
+    std::sort(machine.feeds.begin(), machine.feeds.end());
+    const auto unit = entry.find(machineFeedUnitName);
+    const std::optional<FeedUnit> named = unit != entry.end() && unit->is_string()
+                                              ? feedUnitNamed(unit->get<std::string>())
+                                              : std::nullopt;
+    if (!named) {
+        return "ЕДИНИЦА ПОДАЧ НЕ min И НЕ rev";
+    }
+    machine.feedUnit = *named;
+    return {};
 }
 
 // One machine of the file, or why it is not one.
@@ -58,7 +86,7 @@ std::string readMachine(const json& entry, Machine& machine) {
         }
         std::sort(machine.speeds.begin(), machine.speeds.end());
     }
-    return {};
+    return readFeeds(entry, machine);
 }
 
 ParsedLibrary invalid(std::string problem) {
@@ -293,6 +321,10 @@ std::string libraryJson(const std::vector<Machine>& machines) {
         }
         if (!machine.speeds.empty()) {
             entry[machineSpeedsName] = machine.speeds;
+        }
+        if (!machine.feeds.empty()) {
+            entry[machineFeedsName] = machine.feeds;
+            entry[machineFeedUnitName] = feedUnitNames[static_cast<std::size_t>(machine.feedUnit)];
         }
         list.push_back(std::move(entry));
     }

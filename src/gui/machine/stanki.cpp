@@ -1,6 +1,7 @@
 #include "gui/machine/stanki.h"
 
 #include "core/calc/numberformat.h"
+#include "core/calc/parsenumber.h"
 #include "gui/common/userdialogs.h"
 #include "gui/common/userlocale.h"
 #include "gui/machine/machinecatalog.h"
@@ -214,7 +215,7 @@ bool STANKI::readNumber(QLineEdit* edit, std::string_view field, std::optional<d
     if (text.isEmpty()) {
         return true;
     }
-    value = machineNumber(text.toStdString());
+    value = typedNumber(text.toStdString());
     if (!value) {
         dialogs_.message(QString::fromStdString(notANumberMessage(field, text.toStdString())));
         edit->setFocus();
