@@ -9,7 +9,7 @@
 
 // The quantities the chart draws, in the order of their check boxes.
 struct Quantity {
-    Result result;
+    std::optional<double> RowResults::*value; // the result of a row it draws
     const char* name;
     const char* box;
     ValueAxis axis;
@@ -22,11 +22,11 @@ struct Quantity {
 // right, since the torque of a cutter is tens to hundreds of N·m while the power is a few kW:
 // on one scale the power curve would lie flat along the bottom.
 inline constexpr std::array<Quantity, 5> quantities{{
-    {Result::Pz, "Pz", "GraphPz", ValueAxis::force, 0x1f77b4, "Н", 0},
-    {Result::Py, "Py", "GraphPy", ValueAxis::force, 0xff7f0e, "Н", 0},
-    {Result::Px, "Px", "GraphPx", ValueAxis::force, 0x2ca02c, "Н", 0},
-    {Result::M, "M", "GraphM", ValueAxis::torque, 0x9467bd, "Н·м", 1},
-    {Result::N, "N", "GraphN", ValueAxis::power, 0xd62728, "кВт", 2},
+    {&RowResults::Pz, "Pz", "GraphPz", ValueAxis::force, 0x1f77b4, "Н", 0},
+    {&RowResults::Py, "Py", "GraphPy", ValueAxis::force, 0xff7f0e, "Н", 0},
+    {&RowResults::Px, "Px", "GraphPx", ValueAxis::force, 0x2ca02c, "Н", 0},
+    {&RowResults::M, "M", "GraphM", ValueAxis::torque, 0x9467bd, "Н·м", 1},
+    {&RowResults::N, "N", "GraphN", ValueAxis::power, 0xd62728, "кВт", 2},
 }};
 inline constexpr std::size_t quantityCount = quantities.size();
 inline constexpr std::size_t torqueIndex = 3;
