@@ -91,7 +91,9 @@ TEST_F(GrafikTest, FeedAgainstTheSpindlePower) {
               (QStringList{"Pz", "Py", "Px", "M", "N", "N шпинделя", "Текущий режим"}));
     QStringList titles;
     for (QAbstractAxis* axis : chart->axes()) {
-        titles << axis->titleText();
+        if (axis->isVisible()) {
+            titles << axis->titleText();
+        }
     }
     EXPECT_EQ(titles, (QStringList{"Подача, мм/зуб", "Сила, Н", "Мощность, кВт", "Момент, Н·м"}));
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join('\n').toStdString();
