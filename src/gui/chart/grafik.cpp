@@ -72,6 +72,9 @@ void GRAFIK::buildControls() {
     values_ = new QLabel(central);
     values_->setObjectName(QStringLiteral("GraphValues"));
     values_->setMinimumHeight(values_->fontMetrics().height());
+    // With every quantity ticked the line may be wider than the window: it wraps rather than
+    // widens it under the mouse.
+    values_->setWordWrap(true);
     notes_ = new QLabel(central);
     notes_->setObjectName(QStringLiteral("GraphNotes"));
     notes_->setStyleSheet(QStringLiteral("color: #b00000"));

@@ -15,6 +15,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QImage>
+#include <QLayout>
 #include <QLegendMarker>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -258,8 +259,13 @@ TEST_F(GrafikTest, RatesEachOnAnAxisOfTheirOwnWhenTicked) {
                                                  "N шпинделя", "Текущий режим"}));
 
     // Under the mouse after the power, as "Sм = 318 мм/мин, To = 0,63 мин, Q = 31,8 см³/мин" at
-    // 0,1.
+    // 0,1; in the narrowest window the line wraps rather than widens it.
+    graph->resize(graph->minimumSizeHint().width(), graph->height());
+    const int width = graph->width();
     const QString hover = hoverAt(graph, 0.1);
+    graph->centralWidget()->layout()->activate(); // as the event loop settles the layouts
+    graph->layout()->activate();
+    EXPECT_EQ(graph->width(), width);
     const double feed = hoveredInput(hover);
     EXPECT_NEAR(feed, 0.1, 0.002) << hover.toStdString();
     EXPECT_TRUE(
