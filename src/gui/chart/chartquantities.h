@@ -32,7 +32,7 @@ inline constexpr std::array<Quantity, 8> quantities{{
     {&RowResults::N, "N", "GraphN", ValueAxis::power, 0xd62728, "кВт", 2, true, nullptr},
     {&RowResults::Sm, "Sм", "GraphSm", ValueAxis::minuteFeed, 0x8c564b, "мм/мин", 0, false,
      nullptr},
-    {&RowResults::To, "To", "GraphTo", ValueAxis::mainTime, 0x17becf, "мин", 2, false,
+    {&RowResults::To, "To", "GraphTime", ValueAxis::mainTime, 0x17becf, "мин", 2, false,
      "Основное время рассчитывается при заданной длине рабочего хода L"},
     {&RowResults::Q, "Q", "GraphQ", ValueAxis::removalRate, 0xe377c2, "см³/мин", 1, false,
      "Съём при нарезании резьбы не рассчитывается"},

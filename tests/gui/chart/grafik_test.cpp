@@ -190,7 +190,7 @@ TEST_F(GrafikTest, RatesEachOnAnAxisOfTheirOwnWhenTicked) {
     ASSERT_NE(graph, nullptr);
     QChart* chart = graph->chart();
     // The window gives no working travel: no main time to tick until one comes.
-    auto* time = control<QCheckBox>(graph, "GraphTo");
+    auto* time = control<QCheckBox>(graph, "GraphTime");
     EXPECT_FALSE(time->isEnabled());
     EXPECT_EQ(time->toolTip(), "Основное время рассчитывается при заданной длине рабочего хода L");
     CalcInputs travelled = faceMilling(0.1);
@@ -208,7 +208,7 @@ TEST_F(GrafikTest, RatesEachOnAnAxisOfTheirOwnWhenTicked) {
     };
     const Rate rates[] = {
         {"GraphSm", "Sм", "Минутная подача, мм/мин", minuteFeed},
-        {"GraphTo", "To", "Основное время, мин", [](double s) { return 200 / minuteFeed(s); }},
+        {"GraphTime", "To", "Основное время, мин", [](double s) { return 200 / minuteFeed(s); }},
         {"GraphQ", "Q", "Съём, см³/мин", [](double s) { return 2 * 50 * minuteFeed(s) / 1000; }},
     };
     std::set<QAbstractAxis*> valueAxes;
