@@ -41,5 +41,5 @@ std::string passportFeedMessage(const PassportFeed& feed, FeedUnit machineUnit,
            std::string(feedUnitCaption(machineUnit)) +
            ": s = " + plainText(feed.s, decimalSeparator) + " " + std::string(feedUnit) +
            " при nф = " + plainText(feed.speed.n, decimalSeparator) +
-           " об/мин, v = " + fixedText(feed.speed.v, 1, decimalSeparator) + " м/мин.";
+           " об/мин, v = " + plainText(feed.speed.v, decimalSeparator) + " м/мин.";
 }

@@ -1,8 +1,10 @@
 // The calculation window's machine: the check of every row, the load line under the grid and the
 // menu "СТАНОК".
 #include "core/calc/calculationflow.h"
+#include "core/calc/feedrates.h"
 #include "core/calc/numberformat.h"
 #include "core/machine/machinecheck.h"
+#include "core/machine/passportfeed.h"
 #include "gui/calcwindow/calcform.h"
 #include "gui/calcwindow/calcwindow.h"
 #include "gui/calcwindow/resultsgrid.h"
@@ -18,6 +20,8 @@ const Machine* CalcWindow::chosenMachine() const {
 
 QString CalcWindow::checkRow(const CalcOutcome& outcome) {
     lastResults_ = outcome.row.results;
+    timeLine_->setText(
+        QString::fromStdString(feedRatesLine(outcome.row.results, userDecimalSeparator())));
     showMachineLine();
     const Machine* machine = chosenMachine();
     if (!machine) {
@@ -26,8 +30,7 @@ QString CalcWindow::checkRow(const CalcOutcome& outcome) {
     const char separator = userDecimalSeparator();
     const MachineCheck check = checkMachine(*machine, calculation_, outcome.row.results);
     for (const Violation& violation : check.violations) {
-        const std::optional<Result> result = limitedResult(calculation_, violation.limit);
-        grid_->markCell(outcome.row.row, resultColumn(definition().layout, *result),
+        grid_->markCell(outcome.row.row, limitColumn(calculation_, violation.limit),
                         QString::fromStdString(violationsMessage({violation}, separator)));
     }
     return QString::fromStdString(violationsMessage(check.violations, separator));
@@ -74,6 +77,26 @@ void CalcWindow::PASSPORT_Click() {
     dialogs_.message(
         QStringLiteral("ЧАСТОТА ВРАЩЕНИЯ ПО ПАСПОРТУ %1 об/мин, СКОРОСТЬ РЕЗАНИЯ %2 м/мин")
             .arg(QString::fromStdString(plainText(passport->n, separator)), v));
+}
+
+void CalcWindow::PASSPORT_S_Click() {
+    const Machine* machine = nullptr;
+    const std::optional<CalcInputs> inputs = machineInputs(machine);
+    if (!inputs) {
+        return;
+    }
+    const double n = *calculation_.compute(*inputs).row.n;
+    const char separator = userDecimalSeparator();
+    const PassportFeedChoice choice = passportFeed(*machine, calculation_, *inputs, n, separator);
+    if (!choice.feed) {
+        dialogs_.message(QString::fromStdString(choice.refusal));
+        return;
+    }
+    form_->setValueText(Key::s, QString::fromStdString(plainText(choice.feed->s, separator)));
+    form_->setValueText(Key::v,
+                        QString::fromStdString(plainText(choice.feed->speed.v, separator)));
+    dialogs_.message(QString::fromStdString(passportFeedMessage(
+        *choice.feed, machine->feedUnit, inputUnit(definition().layout, Key::s), separator)));
 }
 
 void CalcWindow::LIMIT_S_Click() {

@@ -89,7 +89,7 @@ TEST(PassportFeed, TheHandbookOrderOnMillsLathesAndDrills) {
     EXPECT_EQ(passportFeedMessage(
                   *passportFeed(cases[0].machine, calculation(1), milling, 318.47, ',').feed,
                   FeedUnit::perMinute, "мм/зуб", ','),
-              "ПОДАЧА ПО ПАСПОРТУ 315 мм/мин: s = 0,1 мм/зуб при nф = 315 об/мин, v = 98,9 м/мин.");
+              "ПОДАЧА ПО ПАСПОРТУ 315 мм/мин: s = 0,1 мм/зуб при nф = 315 об/мин, v = 98,91 м/мин.");
 }
 
 TEST(PassportFeed, RefusedWhereThereIsNoneToTake) {
