@@ -14,7 +14,7 @@ PassportFeedChoice passportFeed(const Machine& machine, const Calculation& calcu
     }
     const std::optional<PassportSpeed> speed = passportSpeed(machine, n, inputs[Key::D]);
     if (!speed) {
-        return {std::nullopt, "НЕТ ЧАСТОТЫ ВРАЩЕНИЯ СТАНКА НЕ ВЫШЕ РАСЧЁТНОЙ!!!"};
+        return {std::nullopt, noPassportSpeedMessage(n, decimalSeparator)};
     }
     // A mill's feed per revolution is that of all its teeth.
     const bool milling = calculation.removalOf(inputs.kind) == RemovalFormula::milling;

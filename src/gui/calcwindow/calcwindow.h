@@ -96,6 +96,13 @@ private:
     // The inputs "РАСЧЁТ" would compute with, its questions asked and its refusals shown, for
     // the chosen machine; nothing when there is no machine or no inputs.
     std::optional<CalcInputs> machineInputs(const Machine*& machine);
+    // The chosen machine with those inputs and the spindle speed they give.
+    struct MachineCut {
+        const Machine& machine;
+        CalcInputs inputs;
+        double n;
+    };
+    std::optional<MachineCut> machineCut();
     // The inputs as "РАСЧЁТ" reads them: asking its questions and showing its refusals, or
     // without a word (then a missing choice or value gives nothing).
     enum class Asking { Questions, Nothing };

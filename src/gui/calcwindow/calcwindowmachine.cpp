@@ -58,18 +58,26 @@ std::optional<CalcInputs> CalcWindow::machineInputs(const Machine*& machine) {
     return readInputs(Asking::Questions);
 }
 
-void CalcWindow::PASSPORT_Click() {
+std::optional<CalcWindow::MachineCut> CalcWindow::machineCut() {
     const Machine* machine = nullptr;
-    const std::optional<CalcInputs> inputs = machineInputs(machine);
+    std::optional<CalcInputs> inputs = machineInputs(machine);
     if (!inputs) {
-        return;
+        return std::nullopt;
     }
     const double n = *calculation_.compute(*inputs).row.n;
-    const std::optional<PassportSpeed> passport = passportSpeed(*machine, n, (*inputs)[Key::D]);
+    return MachineCut{*machine, std::move(*inputs), n};
+}
+
+void CalcWindow::PASSPORT_Click() {
+    const std::optional<MachineCut> cut = machineCut();
+    if (!cut) {
+        return;
+    }
+    const std::optional<PassportSpeed> passport =
+        passportSpeed(cut->machine, cut->n, cut->inputs[Key::D]);
     const char separator = userDecimalSeparator();
     if (!passport) {
-        dialogs_.message(QStringLiteral("У СТАНКА НЕТ ЧАСТОТЫ ВРАЩЕНИЯ НЕ ВЫШЕ %1 об/мин!!!")
-                             .arg(QString::fromStdString(fixedText(n, 1, separator))));
+        dialogs_.message(QString::fromStdString(noPassportSpeedMessage(cut->n, separator)));
         return;
     }
     const QString v = QString::fromStdString(plainText(passport->v, separator));
@@ -80,23 +88,21 @@ void CalcWindow::PASSPORT_Click() {
 }
 
 void CalcWindow::PASSPORT_S_Click() {
-    const Machine* machine = nullptr;
-    const std::optional<CalcInputs> inputs = machineInputs(machine);
-    if (!inputs) {
+    const std::optional<MachineCut> cut = machineCut();
+    if (!cut) {
         return;
     }
-    const double n = *calculation_.compute(*inputs).row.n;
     const char separator = userDecimalSeparator();
-    const PassportFeedChoice choice = passportFeed(*machine, calculation_, *inputs, n, separator);
+    const PassportFeedChoice choice =
+        passportFeed(cut->machine, calculation_, cut->inputs, cut->n, separator);
     if (!choice.feed) {
         dialogs_.message(QString::fromStdString(choice.refusal));
         return;
     }
     form_->setValueText(Key::s, QString::fromStdString(plainText(choice.feed->s, separator)));
-    form_->setValueText(Key::v,
-                        QString::fromStdString(plainText(choice.feed->speed.v, separator)));
+    form_->setValueText(Key::v, QString::fromStdString(plainText(choice.feed->speed.v, separator)));
     dialogs_.message(QString::fromStdString(passportFeedMessage(
-        *choice.feed, machine->feedUnit, inputUnit(definition().layout, Key::s), separator)));
+        *choice.feed, cut->machine.feedUnit, inputUnit(definition().layout, Key::s), separator)));
 }
 
 void CalcWindow::LIMIT_S_Click() {

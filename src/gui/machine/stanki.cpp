@@ -278,27 +278,22 @@ bool STANKI::readSpeeds(Machine& machine) {
         return readNumber(speedMin_, machinefield::speedMin, machine.speedMin) &&
                readNumber(speedMax_, machinefield::speedMax, machine.speedMax);
     }
-    SpeedList list = parseSpeedList(speeds_->text().toStdString());
-    if (list.badItem) {
-        dialogs_.message(
-            QString::fromStdString(notANumberMessage(machinefield::speeds, *list.badItem)));
-        speeds_->setFocus();
-        return false;
-    }
-    machine.speeds = std::move(list.speeds);
-    return true;
+    return readList(speeds_, machinefield::speeds, machine.speeds);
 }
 
 bool STANKI::readFeeds(Machine& machine) {
-    SpeedList list = parseSpeedList(feeds_->text().toStdString());
+    machine.feedUnit = static_cast<FeedUnit>(feedUnit_->currentIndex());
+    return readList(feeds_, machinefield::feeds, machine.feeds);
+}
+
+bool STANKI::readList(QLineEdit* edit, std::string_view field, std::vector<double>& values) {
+    SpeedList list = parseSpeedList(edit->text().toStdString());
     if (list.badItem) {
-        dialogs_.message(
-            QString::fromStdString(notANumberMessage(machinefield::feeds, *list.badItem)));
-        feeds_->setFocus();
+        dialogs_.message(QString::fromStdString(notANumberMessage(field, *list.badItem)));
+        edit->setFocus();
         return false;
     }
-    machine.feeds = std::move(list.speeds);
-    machine.feedUnit = static_cast<FeedUnit>(feedUnit_->currentIndex());
+    values = std::move(list.speeds);
     return true;
 }
 

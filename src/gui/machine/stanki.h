@@ -51,6 +51,8 @@ private:
     bool readSpeeds(Machine& machine);
     // The passport's feeds and their unit; false once a feed that is not a number is reported.
     bool readFeeds(Machine& machine);
+    // Reads a ";" list of numbers, sorted; false once an item that is not a number is reported.
+    bool readList(QLineEdit* edit, std::string_view field, std::vector<double>& values);
     // Reads a field's number into `value`, none for an empty field; false once text that is not a
     // number has been reported.
     bool readNumber(QLineEdit* edit, std::string_view field, std::optional<double>& value);
