@@ -47,7 +47,7 @@ void sweepRange(const Calculation& calc, const CalcInputs& inputs, std::string_v
 void checkAgainst(const Machine& machine, const Calculation& calc, const Outcome& outcome) {
     const MachineCheck check = checkMachine(machine, calc, outcome.row.results);
     std::string json;
-    appendMachineJson(json, machine, check, outcome.row.results, outcome.inputs[Key::D]);
+    appendMachineJson(json, machine, check, calc, outcome.inputs, outcome.row.results);
     if (json.find("inf") != std::string::npos || json.find("nan") != std::string::npos) {
         std::abort();
     }

@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr std::string_view resultColumns = ",n,Pz,Py,Px,M,N,error\n";
-constexpr std::string_view checkedColumns = ",n,Pz,Py,Px,M,N,Nspindle,load,violations,error\n";
-
 // The columns of the input as read, as many as the header has, so that every output row lines up.
 void appendInputColumns(std::string& out, std::span<const std::string_view> record,
                         std::size_t count) {
@@ -40,9 +37,9 @@ private:
 // read, then its results, or its number cells empty and why it is refused.
 class RowComputer {
 public:
-    RowComputer(const CsvColumns& columns, bool checked, std::FILE* notices)
+    RowComputer(const CsvColumns& columns, const ResultColumns& results, std::FILE* notices)
         : columns_(columns)
-        , emptyCells_(checked ? ",,,,,,,,,," : ",,,,,,,")
+        , emptyCells_(results.emptyCells())
         , notices_(notices) {}
 
     // A record the reader could not read whole (`unreadable` says why) is refused as it was read.
@@ -93,7 +90,7 @@ private:
     }
 
     const CsvColumns& columns_;
-    std::string_view emptyCells_;
+    std::string emptyCells_;
     std::FILE* notices_;
     OperationLookup lookup_;
     KeyTexts texts_{};
@@ -102,11 +99,12 @@ private:
 } // namespace
 
 BatchCalculation::BatchCalculation(CsvReader& input, CsvColumns columns, std::string headerLine,
-                                   std::optional<Machine> machine)
+                                   std::optional<Machine> machine, ResultColumns results)
     : input_(&input)
     , columns_(std::move(columns))
     , headerLine_(std::move(headerLine))
-    , machine_(std::move(machine)) {}
+    , machine_(std::move(machine))
+    , results_(results) {}
 
 std::optional<BatchCalculation> BatchCalculation::begin(CsvReader& input, std::string& error,
                                                         std::optional<Machine> machine) {
@@ -114,19 +112,21 @@ std::optional<BatchCalculation> BatchCalculation::begin(CsvReader& input, std::s
     if (!columns) {
         return std::nullopt;
     }
+    const ResultColumns results{columns->hasKey(Key::L), machine.has_value()};
     std::string headerLine;
     appendInputColumns(headerLine, input.fields(), columns->count());
-    headerLine += machine ? checkedColumns : resultColumns;
-    return BatchCalculation(input, std::move(*columns), std::move(headerLine), std::move(machine));
+    headerLine += results.heading();
+    return BatchCalculation(input, std::move(*columns), std::move(headerLine), std::move(machine),
+                            results);
 }
 
 BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
     output.append(headerLine_);
-    ChunkWriter writer(output, machine_ ? &*machine_ : nullptr);
+    ChunkWriter writer(output, machine_ ? &*machine_ : nullptr, results_.feedRates);
     ComputedRows* chunk = writer.emptyChunk();
 
     BatchSummary summary;
-    RowComputer rows(columns_, machine_.has_value(), notices);
+    RowComputer rows(columns_, results_, notices);
     CsvReader::Status status = CsvReader::Status::End;
     std::string unreadable;
     // A quote left open is a refusal of its row only: the reader goes on at the next line.

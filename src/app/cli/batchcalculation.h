@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/cli/computedrows.h"
 #include "app/cli/csv.h"
 #include "app/cli/csvcolumns.h"
 #include "app/cli/outputbuffer.h"
@@ -22,9 +23,9 @@ struct BatchSummary {
 };
 
 // Computes each row of a batch file as it is read and writes it out at once: its columns as read,
-// then the raw results n,Pz,Py,Px,M,N, with a machine its check Nspindle,load,violations, and the
-// refusal message, if any. The header names the operation column and the key columns in any
-// order, so one file can mix operations.
+// then the raw results n,Pz,Py,Px,M,N, with an L column Sm,To,Q, with a machine its check
+// Nspindle,load,violations, and the refusal message, if any. The header names the operation column
+// and the key columns in any order, so one file can mix operations.
 class BatchCalculation {
 public:
     // Reads the header row; nullopt, with the reason in `error`, when the file has no header or
@@ -40,10 +41,11 @@ public:
 
 private:
     BatchCalculation(CsvReader& input, CsvColumns columns, std::string headerLine,
-                     std::optional<Machine> machine);
+                     std::optional<Machine> machine, ResultColumns results);
 
     CsvReader* input_;
     CsvColumns columns_;
     std::string headerLine_;
     std::optional<Machine> machine_;
+    ResultColumns results_;
 };

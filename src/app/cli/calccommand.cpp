@@ -11,7 +11,8 @@
 
 namespace {
 
-// One object on one line: the raw results for scripts, and the cells as the window shows them.
+// One object on one line: the raw results for scripts, the cells as the window shows them, and
+// the feed rates.
 std::string resultJson(const Operation& operation, const Outcome& outcome,
                        const std::vector<std::string>& cells, const std::string& machine) {
     std::string out = "{\"operation\": ";
@@ -27,6 +28,7 @@ std::string resultJson(const Operation& operation, const Outcome& outcome,
         appendJsonString(out, cells[i]);
     }
     out += ']';
+    appendFeedRates(out, outcome.row.results);
     out += machine;
     out += "}\n";
     return out;
@@ -61,8 +63,8 @@ int runCalc(std::span<const std::string_view> arguments) {
             }
         }
         if (command.json) {
-            appendMachineJson(machine, *call->machine, check, outcome.row.results,
-                              outcome.row.diameter);
+            appendMachineJson(machine, *call->machine, check, calculation(call->operation->window),
+                              outcome.inputs, outcome.row.results);
         }
     }
     const WindowDefinition& window = definitionOf(*call->operation);

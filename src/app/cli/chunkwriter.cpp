@@ -32,9 +32,10 @@ void ChunkQueue::close() {
     changed_.notify_one();
 }
 
-ChunkWriter::ChunkWriter(OutputBuffer& output, const Machine* machine)
+ChunkWriter::ChunkWriter(OutputBuffer& output, const Machine* machine, bool feedRates)
     : output_(output)
-    , machine_(machine) {
+    , machine_(machine)
+    , feedRates_(feedRates) {
     for (ComputedRows& chunk : chunks_) {
         empty_.push(&chunk);
     }
@@ -68,7 +69,7 @@ void ChunkWriter::writeChunks() {
         // After a failed write the chunks still come back, so the computing thread never waits
         // for ever.
         if (!failed_) {
-            if (const auto crossed = chunk->writeTo(output_, machine_)) {
+            if (const auto crossed = chunk->writeTo(output_, machine_, feedRates_)) {
                 crossed_ += *crossed;
             } else {
                 failed_ = true;

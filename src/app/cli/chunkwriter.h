@@ -36,8 +36,10 @@ private:
 // where there is time to spare, rather than on the computing thread.
 class ChunkWriter {
 public:
-    // Checks every computed row against `machine`, if given, which must outlive the writer.
-    explicit ChunkWriter(OutputBuffer& output, const Machine* machine = nullptr);
+    // Checks every computed row against `machine`, if given, which must outlive the writer; with
+    // `feedRates` writes each row's Sm,To,Q.
+    explicit ChunkWriter(OutputBuffer& output, const Machine* machine = nullptr,
+                         bool feedRates = false);
     ~ChunkWriter();
     ChunkWriter(const ChunkWriter&) = delete;
     ChunkWriter& operator=(const ChunkWriter&) = delete;
@@ -61,6 +63,7 @@ private:
 
     OutputBuffer& output_;
     const Machine* machine_;
+    bool feedRates_;
     std::size_t crossed_ = 0; // the writing thread's until finish()
     std::array<ComputedRows, chunkCount> chunks_;
     ChunkQueue empty_;

@@ -20,6 +20,21 @@ void appendResultCells(OutputBuffer& output, const RowResults& results) {
     }
 }
 
+void appendFeedRateCells(OutputBuffer& output, const RowResults& results) {
+    for (const std::optional<double>* value : {&results.Sm, &results.To, &results.Q}) {
+        appendOptionalNumber(output, *value);
+    }
+}
+
+std::string ResultColumns::heading() const {
+    return std::string(",n,Pz,Py,Px,M,N") + (feedRates ? ",Sm,To,Q" : "") +
+           (checked ? ",Nspindle,load,violations" : "") + ",error\n";
+}
+
+std::string ResultColumns::emptyCells() const {
+    return std::string(7 + (feedRates ? 3 : 0) + (checked ? 3 : 0), ',');
+}
+
 void appendCheckCells(OutputBuffer& output, const MachineCheck& check) {
     appendOptionalNumber(output, check.spindlePower);
     appendOptionalNumber(output, check.load);
@@ -42,8 +57,8 @@ void ComputedRows::clear() {
     rows.clear();
 }
 
-std::optional<std::size_t> ComputedRows::writeTo(OutputBuffer& output,
-                                                 const Machine* machine) const {
+std::optional<std::size_t> ComputedRows::writeTo(OutputBuffer& output, const Machine* machine,
+                                                 bool feedRates) const {
     std::size_t crossed = 0;
     std::size_t textStart = 0;
     for (const Row& row : rows) {
@@ -51,6 +66,9 @@ std::optional<std::size_t> ComputedRows::writeTo(OutputBuffer& output,
         textStart = row.textEnd;
         if (row.computed) {
             appendResultCells(output, row.results);
+            if (feedRates) {
+                appendFeedRateCells(output, row.results);
+            }
             if (machine != nullptr) {
                 const MachineCheck check = checkMachine(*machine, *row.calculation, row.results);
                 appendCheckCells(output, check);

@@ -31,10 +31,22 @@ struct ComputedRows {
     void clear();
     bool full() const { return rows.size() == capacity; }
     // Writes the rows as CSV lines: their text, then for a computed row n,Pz,Py,Px,M,N as
-    // shortest round-trip numbers, with a machine the row checked against it as
-    // Nspindle,load,violations, and an empty error column. The number of rows beyond a limit of
-    // the machine; nothing once a write has failed.
-    std::optional<std::size_t> writeTo(OutputBuffer& output, const Machine* machine) const;
+    // shortest round-trip numbers, with `feedRates` Sm,To,Q, with a machine the row checked
+    // against it as Nspindle,load,violations, and an empty error column. The number of rows
+    // beyond a limit of the machine; nothing once a write has failed.
+    std::optional<std::size_t> writeTo(OutputBuffer& output, const Machine* machine,
+                                       bool feedRates) const;
+};
+
+// The columns batch and sweep write after their own: n,Pz,Py,Px,M,N; then Sm,To,Q when the input
+// gives a working travel L (scripts reading the older columns see them unchanged otherwise);
+// then Nspindle,load,violations with a machine; then error.
+struct ResultColumns {
+    bool feedRates = false;
+    bool checked = false;
+
+    std::string heading() const;    // ",n,Pz,Py,Px,M,N,…,error\n"
+    std::string emptyCells() const; // a refused row's, up to its error
 };
 
 // The cells a computed row ends with, each after a comma, as batch and sweep write them:
@@ -42,4 +54,6 @@ struct ComputedRows {
 // checked against a machine Nspindle,load,violations (the crossed limits joined by ";", which a
 // CSV field never has to be quoted for).
 void appendResultCells(OutputBuffer& output, const RowResults& results);
+// Sm,To,Q, each after a comma.
+void appendFeedRateCells(OutputBuffer& output, const RowResults& results);
 void appendCheckCells(OutputBuffer& output, const MachineCheck& check);

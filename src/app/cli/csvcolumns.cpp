@@ -1,5 +1,7 @@
 #include "app/cli/csvcolumns.h"
 
+#include <algorithm>
+
 std::optional<CsvColumns> CsvColumns::read(std::span<const std::string_view> header,
                                            bool withOperation, std::string& error) {
     CsvColumns columns;
@@ -42,6 +44,11 @@ void CsvColumns::keyTexts(std::span<const std::string_view> record, KeyTexts& te
             texts[static_cast<std::size_t>(entry.key)] = record[entry.column];
         }
     }
+}
+
+bool CsvColumns::hasKey(Key key) const {
+    return std::any_of(keyColumns_.begin(), keyColumns_.end(),
+                       [key](const KeyColumn& entry) { return entry.key == key; });
 }
 
 std::string_view CsvColumns::operationText(std::span<const std::string_view> record) const {

@@ -26,6 +26,7 @@ public:
                                                 std::string& error);
 
     std::size_t count() const { return count_; }
+    bool hasKey(Key key) const;
     // The texts of a record's key columns; a missing or empty cell leaves its key not given.
     void keyTexts(std::span<const std::string_view> record, KeyTexts& texts) const;
     std::string_view operationText(std::span<const std::string_view> record) const;

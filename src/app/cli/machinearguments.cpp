@@ -1,6 +1,7 @@
 #include "app/cli/machinearguments.h"
 
 #include "app/cli/numbertext.h"
+#include "core/calc/parsenumber.h"
 #include "core/machine/machinelibrary.h"
 
 #include <algorithm>
@@ -42,6 +43,29 @@ std::optional<std::vector<double>> speedList(std::string_view text) {
     return speeds;
 }
 
+// feeds= and feed-unit=, which go together: a feed of the wrong unit would be checked and chosen
+// wrongly by a factor of the spindle speed.
+std::string readFeeds(const std::optional<std::string_view>& feeds,
+                      const std::optional<std::string_view>& unit, Machine& machine) {
+    if (!feeds && !unit) {
+        return {};
+    }
+    if (!feeds || !unit) {
+        return "КЛЮЧИ feeds= И feed-unit= ЗАДАЮТСЯ ВМЕСТЕ!!!";
+    }
+    const std::optional<FeedUnit> named = feedUnitNamed(*unit);
+    if (!named) {
+        return "НЕИЗВЕСТНАЯ ЕДИНИЦА ПОДАЧ: feed-unit=" + std::string(*unit) + " (min или rev)!!!";
+    }
+    auto list = speedList(*feeds);
+    if (!list || list->empty()) {
+        return notANumber(machineFeedsName, *feeds);
+    }
+    machine.feeds = std::move(*list);
+    machine.feedUnit = *named;
+    return {};
+}
+
 // A machine key given with nothing after "=" is a wrong call: left out silently, it would drop
 // the check the user asked for.
 MachineArguments emptyKey(std::string_view key) {
@@ -78,8 +102,12 @@ MachineArguments machineOfKeys(const MachineKeys& keys) {
         machine.speeds = std::move(*speeds);
         any = true;
     }
+    if (std::string error = readFeeds(given(machineFeedsName), given(machineFeedUnitName), machine);
+        !error.empty()) {
+        return refused(std::move(error));
+    }
     MachineArguments out;
-    if (any) {
+    if (any || !machine.feeds.empty()) {
         out.machine = std::move(machine);
     }
     return out;

@@ -14,8 +14,9 @@
 // The machine a calculation is checked against, as the command line gives it: its data as
 // key=value arguments named as the fields of the library file, or a machine of the library by
 // name (--machine NAME, from --machines FILE or the user's library file).
-inline constexpr std::array<std::string_view, 7> machineKeyNames{
-    "power", "efficiency", "speeds", "nmin", "nmax", "torque-max", "force-max"};
+inline constexpr std::array<std::string_view, 9> machineKeyNames{
+    "power",      "efficiency", "speeds", "nmin",     "nmax",
+    "torque-max", "force-max",  "feeds",  "feed-unit"};
 
 // A command's key=value arguments parted into the machine's keys and the rest.
 struct MachineKeys {

@@ -101,6 +101,8 @@ Outcome calculate(const Operation& operation, const KeyTexts& texts) {
         }
         request.values.push_back(*number);
     }
+    // The working travel is no box: the flow reads it and refuses it as the window will.
+    request.travel = std::string(text(texts, Key::L));
     // The operation is what the window's menu item or tool option would choose.
     CalcState state;
     if (window.choices && calc.choiceIsOperationKind) {

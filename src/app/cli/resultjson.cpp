@@ -2,8 +2,10 @@
 
 #include "app/cli/json.h"
 #include "app/cli/numbertext.h"
+#include "core/machine/passportfeed.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <string_view>
 #include <utility>
 
@@ -16,10 +18,11 @@ void appendNumberOrNull(std::string& out, const std::optional<double>& value) {
     }
 }
 
-void appendRawResults(std::string& out, const RowResults& results) {
-    const std::pair<std::string_view, const std::optional<double>*> numbers[] = {
-        {"n", &results.n},   {"Pz", &results.Pz}, {"Py", &results.Py},
-        {"Px", &results.Px}, {"M", &results.M},   {"N", &results.N}};
+namespace {
+
+using NamedNumber = std::pair<std::string_view, const std::optional<double>*>;
+
+void appendNamedNumbers(std::string& out, std::initializer_list<NamedNumber> numbers) {
     for (const auto& [name, value] : numbers) {
         out += ", ";
         appendJsonString(out, name);
@@ -28,10 +31,30 @@ void appendRawResults(std::string& out, const RowResults& results) {
     }
 }
 
+} // namespace
+
+void appendRawResults(std::string& out, const RowResults& results) {
+    appendNamedNumbers(out, {{"n", &results.n},
+                             {"Pz", &results.Pz},
+                             {"Py", &results.Py},
+                             {"Px", &results.Px},
+                             {"M", &results.M},
+                             {"N", &results.N}});
+}
+
+void appendFeedRates(std::string& out, const RowResults& results) {
+    appendNamedNumbers(out, {{"Sm", &results.Sm}, {"To", &results.To}, {"Q", &results.Q}});
+}
+
 void appendMachineJson(std::string& out, const Machine& machine, const MachineCheck& check,
-                       const RowResults& results, double diameter) {
+                       const Calculation& calculation, const CalcInputs& inputs,
+                       const RowResults& results) {
     const std::optional<PassportSpeed> passport =
-        results.n ? passportSpeed(machine, *results.n, diameter) : std::nullopt;
+        results.n ? passportSpeed(machine, *results.n, inputs[Key::D]) : std::nullopt;
+    const PassportFeedChoice choice =
+        results.n ? passportFeed(machine, calculation, inputs, *results.n, '.')
+                  : PassportFeedChoice{};
+    const PassportFeed* feed = choice.feed ? &*choice.feed : nullptr;
     out += ", \"machine\": {\"Nspindle\": ";
     appendNumberOrNull(out, check.spindlePower);
     out += ", \"load\": ";
@@ -47,5 +70,9 @@ void appendMachineJson(std::string& out, const Machine& machine, const MachineCh
     appendNumberOrNull(out, passport ? std::optional(passport->n) : std::nullopt);
     out += ", \"v_passport\": ";
     appendNumberOrNull(out, passport ? std::optional(passport->v) : std::nullopt);
+    out += ", \"s_passport\": ";
+    appendNumberOrNull(out, feed ? std::optional(feed->s) : std::nullopt);
+    out += ", \"Sm_passport\": ";
+    appendNumberOrNull(out, feed ? std::optional(feed->Sm) : std::nullopt);
     out += '}';
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calc/calculation.h"
 #include "core/calc/resultrow.h"
 #include "core/machine/machine.h"
 #include "core/machine/machinecheck.h"
@@ -16,8 +17,14 @@ void appendNumberOrNull(std::string& out, const std::optional<double>& value);
 // has none (its cell stays blank).
 void appendRawResults(std::string& out, const RowResults& results);
 
+// `, "Sm": …, "To": …, "Q": …`: the minute feed, the main time (null without L) and the removal
+// rate (null in threading), unrounded.
+void appendFeedRates(std::string& out, const RowResults& results);
+
 // `, "machine": {…}`: the row against the machine: its spindle power and load, the limits
-// crossed, and the passport speed the spindle would really run at with the cutting speed that
-// gives on the diameter D.
+// crossed, the passport speed the spindle would really run at with the cutting speed that
+// gives on the diameter D, and the passport feed: in the feed box's unit and as a minute feed
+// (null where the machine has no feeds or none low enough).
 void appendMachineJson(std::string& out, const Machine& machine, const MachineCheck& check,
-                       const RowResults& results, double diameter);
+                       const Calculation& calculation, const CalcInputs& inputs,
+                       const RowResults& results);

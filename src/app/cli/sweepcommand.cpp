@@ -73,17 +73,29 @@ struct Tally {
     }
 };
 
+// What each point is written with.
+struct PointOutput {
+    const Machine* machine;
+    const Calculation& calculation;
+    ResultColumns columns;
+};
+
 // A refused point has no results, and so no check against the machine.
 void appendJsonPoint(std::string& text, std::string_view name, const SweepPoint& point,
-                     const Machine* machine, const std::optional<MachineCheck>& check) {
+                     const PointOutput& out, const std::optional<MachineCheck>& check) {
     const std::string& message = point.refusal;
     text += '{';
     appendJsonString(text, name);
     text += ": ";
     appendShortestNumber(text, point.x);
-    appendRawResults(text, message.empty() ? point.computed.row : RowResults{});
+    const RowResults& results = message.empty() ? point.computed.row : RowResults{};
+    appendRawResults(text, results);
+    if (out.columns.feedRates) {
+        appendFeedRates(text, results);
+    }
     if (check) {
-        appendMachineJson(text, *machine, *check, point.computed.row, point.inputs[Key::D]);
+        appendMachineJson(text, *out.machine, *check, out.calculation, point.inputs,
+                          point.computed.row);
     }
     if (!message.empty()) {
         text += ", \"error\": ";
@@ -94,16 +106,19 @@ void appendJsonPoint(std::string& text, std::string_view name, const SweepPoint&
 
 // As batch: a refused point keeps its number cells empty and says why in the last.
 void appendCsvPoint(OutputBuffer& output, std::string& text, const SweepPoint& point,
-                    const Machine* machine, const std::optional<MachineCheck>& check) {
+                    const PointOutput& out, const std::optional<MachineCheck>& check) {
     output.appendNumber(point.x);
     if (!point.refusal.empty()) {
-        output.append(machine ? ",,,,,,,,,," : ",,,,,,,");
+        output.append(out.columns.emptyCells());
         appendCsvField(text, point.refusal, ',');
         text += '\n';
         output.append(text);
         return;
     }
     appendResultCells(output, point.computed.row);
+    if (out.columns.feedRates) {
+        appendFeedRateCells(output, point.computed.row);
+    }
     if (check) {
         appendCheckCells(output, *check);
     }
@@ -112,12 +127,13 @@ void appendCsvPoint(OutputBuffer& output, std::string& text, const SweepPoint& p
 
 // The points on stdout, CSV under a header or a JSON object a line, and the notices on stderr.
 int writePoints(const std::vector<SweepPoint>& points, std::string_view name, bool json,
-                const Machine* machine, const Calculation& calc) {
+                const PointOutput& out) {
+    const Machine* machine = out.machine;
+    const Calculation& calc = out.calculation;
     OutputBuffer output(stdout);
     if (!json) {
         output.append(name);
-        output.append(machine ? ",n,Pz,Py,Px,M,N,Nspindle,load,violations,error\n"
-                              : ",n,Pz,Py,Px,M,N,error\n");
+        output.append(out.columns.heading());
     }
     Tally tally;
     std::string text;
@@ -125,10 +141,10 @@ int writePoints(const std::vector<SweepPoint>& points, std::string_view name, bo
         const std::optional<MachineCheck> check = tally.count(point, machine, calc);
         text.clear();
         if (json) {
-            appendJsonPoint(text, name, point, machine, check);
+            appendJsonPoint(text, name, point, out, check);
             output.append(text);
         } else {
-            appendCsvPoint(output, text, point, machine, check);
+            appendCsvPoint(output, text, point, out, check);
         }
         if (!output.flushIfFull()) {
             break;
@@ -194,6 +210,8 @@ int runSweep(std::span<const std::string_view> arguments) {
     const Calculation& calc = calculation(call->operation->window);
     const std::vector<SweepPoint> points =
         sweepPoints(calc, outcome.inputs, range->key, range->from, range->to, range->count);
+    const bool feedRates = !call->texts[static_cast<std::size_t>(Key::L)].empty();
+    const Machine* machine = call->machine ? &*call->machine : nullptr;
     return writePoints(points, range->name, call->command.json,
-                       call->machine ? &*call->machine : nullptr, calc);
+                       {machine, calc, {feedRates, machine != nullptr}});
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calc/materials.h"
+#include "core/calc/removalformula.h"
 #include "core/calc/resultrow.h"
 #include "core/calc/windowdefinition.h"
 
@@ -8,6 +9,9 @@
 #include <cstddef>
 #include <optional>
 #include <vector>
+
+// The sub-operations a window may compute: 0 for a window of one operation, 1 to 4 chosen.
+inline constexpr std::size_t subOperationCount = 5;
 
 // What one calculation reads: the materials, the window's further choice (the end-milling
 // scheme, the threading tool) or else the sub-operation the main menu chose last, and the value
@@ -53,4 +57,9 @@ struct Calculation {
     std::optional<Result> feedForce = Result::Px;
     // False where the feed is not chosen but given: a thread's pitch.
     bool feedIsChosen = true;
+    // The minute feed and removal rate of each sub-operation (CalcInputs::kind), as the
+    // registry's operations name them.
+    std::array<RemovalFormula, subOperationCount> removal{};
+
+    RemovalFormula removalOf(int kind) const { return removal.at(static_cast<std::size_t>(kind)); }
 };

@@ -1,5 +1,6 @@
 #include "core/calc/calculationflow.h"
 
+#include "core/calc/feedrates.h"
 #include "core/calc/inputcheck.h"
 #include "core/calc/parsenumber.h"
 #include "core/calc/rowbookkeeping.h"
@@ -55,6 +56,12 @@ public:
             outcome_.focusBox = negative;
             return refuse(negativeValueMessage);
         }
+        const Travel travel = readTravel(request_.travel);
+        if (!travel.error.empty()) {
+            outcome_.focusTravel = true;
+            return refuse(travel.error);
+        }
+        travel_ = travel.L.value_or(0);
         if (request_.rowCount &&
             !(request_.row && isWritableRow(*request_.row, *request_.rowCount))) {
             outcome_.focusRowNumber = true;
@@ -159,14 +166,15 @@ private:
         return refuse(window_.boxes[box].missingMessage);
     }
 
-    CalcOutcome refuse(const char* message) {
+    CalcOutcome refuse(std::string message) {
         outcome_.status = CalcOutcome::Status::Refused;
-        outcome_.message = message;
+        outcome_.message = std::move(message);
         return outcome_;
     }
 
     CalcOutcome compute() {
         CalcInputs inputs = keyedValues();
+        inputs[Key::L] = travel_;
         inputs.tool = static_cast<ToolMaterial>(*request_.tool);
         inputs.work = static_cast<WorkMaterial>(*request_.work);
         if (window_.choices) {
@@ -179,8 +187,13 @@ private:
         }
         // Everything is computed before a cell is written, so a refusal never leaves half a row.
         outcome_.inputs = inputs;
-        const Computed& computed = outcome_.computed.emplace(calculation_.compute(inputs));
-        const RowResults& results = computed.row;
+        Computed& computed = outcome_.computed.emplace(calculation_.compute(inputs));
+        RowResults& results = computed.row;
+        addFeedRates(results, calculation_, inputs);
+        results.H = inputs[Key::H];
+        if (hasBox(Key::angle)) {
+            results.angle = inputs[Key::angle];
+        }
         if (!allFinite(results)) {
             return refuse(calculationErrorMessage);
         }
@@ -211,15 +224,34 @@ private:
         return values;
     }
 
+    bool hasBox(Key key) const {
+        return std::any_of(window_.boxes.begin(), window_.boxes.end(),
+                           [key](const NumericBox& box) { return box.key == key; });
+    }
+
     const Calculation& calculation_;
     const WindowDefinition& window_;
     CalcRequest& request_;
     CalcState& state_;
     CalcAnswers& answers_;
     CalcOutcome outcome_;
+    double travel_ = 0; // L, mm; 0 for none
 };
 
 } // namespace
+
+Travel readTravel(std::string_view text) {
+    Travel out;
+    if (text.find_first_not_of(" \t") == std::string_view::npos) {
+        return out;
+    }
+    out.L = typedNumber(text);
+    if (!out.L || !(*out.L > 0)) {
+        out.L.reset();
+        out.error = "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: " + std::string(text) + "!!!";
+    }
+    return out;
+}
 
 CalcOutcome runCalculation(const Calculation& calculation, CalcRequest& request, CalcState& state,
                            CalcAnswers& answers) {

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A question "РАСЧЁТ" puts when a choice or a value is missing: the window shows it in an input
@@ -44,6 +45,8 @@ struct CalcRequest {
     // The row the result is for and the table's row count; no row check without a count.
     std::optional<int> row;
     std::optional<int> rowCount;
+    // The working travel L, mm, as typed; empty: none, and the row has no main time.
+    std::string travel;
 };
 
 struct CalcOutcome {
@@ -52,6 +55,7 @@ struct CalcOutcome {
     std::string message;                 // why it was refused
     std::optional<std::size_t> focusBox; // the box the refusal is about
     bool focusRowNumber = false;         // the refusal is about the row number
+    bool focusTravel = false;            // the refusal is about the working travel L
     int errorCode = 0;                   // the code of the last missing input
     std::optional<Computed> computed;    // the formulas ran (their results may still be refused)
     CalcInputs inputs;                   // what they ran on
@@ -59,6 +63,14 @@ struct CalcOutcome {
 };
 
 inline constexpr const char* badRowMessage = "НЕВЕРНЫЙ НОМЕР СТРОКИ!!!";
+
+// The working travel as typed: the length, mm; nothing when empty; the refusal when it is not a
+// positive number ("НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: 0!!!").
+struct Travel {
+    std::optional<double> L;
+    std::string error;
+};
+Travel readTravel(std::string_view text);
 
 // "РАСЧЁТ": derived inputs, the missing-input code, the questions, the refusals, the row check and
 // the formulas, in the order of the operation's window; the values read, the answers and the

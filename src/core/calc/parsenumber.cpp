@@ -1,5 +1,6 @@
 #include "core/calc/parsenumber.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -146,4 +147,21 @@ std::optional<int> leadingInteger(std::string_view text) {
 
 std::optional<int> leadingRowNumber(std::string_view text) {
     return leadingWhole<std::int32_t>(text);
+}
+
+std::optional<double> typedNumber(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    const auto last = text.find_last_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::string digits(text.substr(first, last - first + 1));
+    std::replace(digits.begin(), digits.end(), ',', '.');
+    double value = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
 }

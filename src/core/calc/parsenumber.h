@@ -17,3 +17,7 @@ std::optional<int> leadingInteger(std::string_view text);
 
 // The row-number box, read the same way into the 32-bit row counters.
 std::optional<int> leadingRowNumber(std::string_view text);
+
+// A number typed into a dialog or given as a key: a point or a comma for the decimal separator,
+// blanks around it, nothing else, and finite.
+std::optional<double> typedNumber(std::string_view text);

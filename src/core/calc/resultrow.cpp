@@ -22,7 +22,8 @@ bool allFinite(const RowResults& results) {
         return !value || std::isfinite(*value);
     };
     return finite(results.Pz) && finite(results.Py) && finite(results.Px) && finite(results.M) &&
-           finite(results.N) && finite(results.n);
+           finite(results.N) && finite(results.n) && finite(results.Sm) && finite(results.To) &&
+           finite(results.Q);
 }
 
 std::optional<double> resultValue(const RowResults& results, Result which) {

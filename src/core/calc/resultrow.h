@@ -24,6 +24,12 @@ struct RowResults {
     std::optional<double> Pz, Py, Px, M, N, n;
     // Said to the user once the row is written, where a result could not be computed.
     const char* notice = nullptr;
+    // Added by "РАСЧЁТ" once the formulas have run, for the exports and the machine's feed check:
+    // the minute feed Sм, mm/min, and the feed of one revolution, mm/rev; the main time To, min
+    // (none without the working travel L), the removal rate Q, cm³/min (none in threading); and the
+    // inputs the grid does not show: H, MPa or HB, and the helix angle ω, ° (none where the window
+    // has no box for it).
+    std::optional<double> Sm = {}, feedPerRevolution = {}, To = {}, Q = {}, H = {}, angle = {};
 };
 
 // The results by name, in the order of their columns.
@@ -31,6 +37,8 @@ enum class Result { Pz, Py, Px, M, N, n };
 std::optional<double> resultValue(const RowResults& results, Result which);
 // The grid column a result is shown in.
 int resultColumn(GridLayout layout, Result which);
+// The feed's column: the row number, the tool and the work material come before it.
+inline constexpr int feedColumn = 3;
 
 // False when a result overflowed or has no real value: such a row is refused, never shown.
 bool allFinite(const RowResults& results);

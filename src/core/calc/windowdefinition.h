@@ -11,11 +11,13 @@
 #include <vector>
 
 // The names of a calculation's inputs: each box takes the value of one key, and the command line
-// gives them by these names. Numbers are in the units of the windows.
-enum class Key { tool, work, H, D, z, B, t, s, v, angle, scheme, passes };
-inline constexpr std::size_t keyCount = 12;
+// gives them by these names. Numbers are in the units of the windows. L, the working travel in mm
+// (the machined length with approach and overrun), is no box of a window's declaration: it only
+// times the cut and may be left out.
+enum class Key { tool, work, H, D, z, B, t, s, v, angle, scheme, passes, L };
+inline constexpr std::size_t keyCount = 13;
 inline constexpr std::array<std::string_view, keyCount> keyNames{
-    "tool", "work", "H", "D", "z", "B", "t", "s", "v", "angle", "scheme", "passes"};
+    "tool", "work", "H", "D", "z", "B", "t", "s", "v", "angle", "scheme", "passes", "L"};
 
 // One numeric text box of a calculation window.
 struct NumericBox {

@@ -2,6 +2,7 @@
 
 #include "core/calc/cuttingformulas.h"
 #include "core/calc/numberformat.h"
+#include "core/calc/parsenumber.h"
 
 #include <algorithm>
 #include <charconv>
@@ -40,6 +41,8 @@ constexpr FieldRange spindleSpeedRange{machinefield::speeds, 0.01, 1e6,
                                        "ОТ 0,01 ДО 1000000 об/мин"};
 constexpr FieldRange torqueRange{machinefield::torqueMax, 0, 1e7, "ДО 10000000 Н·м"};
 constexpr FieldRange forceRange{machinefield::forceMax, 0, 1e7, "ДО 10000000 Н"};
+// Feeds from a fine boring head's 0,001 mm/rev to a rapid-feed table's 100 m/min.
+constexpr FieldRange feedRange{machinefield::feeds, 0.001, 1e5, "ОТ 0,001 ДО 100000"};
 
 // Empty when `value` is none or within the range.
 std::string rangeError(const std::optional<double>& value, const FieldRange& range) {
@@ -58,6 +61,24 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// A passport's list of speeds or feeds (`plural` names them): positive, within a real machine's
+// range, ascending without repeats.
+std::string listError(const std::vector<double>& values, const FieldRange& range,
+                      std::string_view plural) {
+    if (std::any_of(values.begin(), values.end(), [](double value) { return !(value > 0); })) {
+        return std::string(plural) + " ДОЛЖНЫ БЫТЬ БОЛЬШЕ НУЛЯ!!!";
+    }
+    for (const double value : values) {
+        if (std::string error = rangeError(value, range); !error.empty()) {
+            return error;
+        }
+    }
+    if (std::adjacent_find(values.begin(), values.end(), std::greater_equal<>()) != values.end()) {
+        return std::string(plural) + " ПОВТОРЯЮТСЯ ИЛИ НЕ ИДУТ ПО ВОЗРАСТАНИЮ!!!";
+    }
+    return {};
+}
+
 std::string speedsError(const Machine& machine, MachineUse use) {
     const bool list = !machine.speeds.empty();
     const bool range = machine.speedMin || machine.speedMax;
@@ -65,20 +86,7 @@ std::string speedsError(const Machine& machine, MachineUse use) {
         return "ЗАДАЙТЕ ЛИБО СПИСОК ЧАСТОТ ВРАЩЕНИЯ, ЛИБО ИХ ДИАПАЗОН!!!";
     }
     if (list) {
-        if (std::any_of(machine.speeds.begin(), machine.speeds.end(),
-                        [](double n) { return !(n > 0); })) {
-            return "ЧАСТОТЫ ВРАЩЕНИЯ ДОЛЖНЫ БЫТЬ БОЛЬШЕ НУЛЯ!!!";
-        }
-        for (const double n : machine.speeds) {
-            if (std::string error = rangeError(n, spindleSpeedRange); !error.empty()) {
-                return error;
-            }
-        }
-        if (std::adjacent_find(machine.speeds.begin(), machine.speeds.end(),
-                               std::greater_equal<>()) != machine.speeds.end()) {
-            return "ЧАСТОТЫ ВРАЩЕНИЯ ПОВТОРЯЮТСЯ ИЛИ НЕ ИДУТ ПО ВОЗРАСТАНИЮ!!!";
-        }
-        return {};
+        return listError(machine.speeds, spindleSpeedRange, "ЧАСТОТЫ ВРАЩЕНИЯ");
     }
     if (!range) {
         return use == MachineUse::Library ? "НЕ ЗАДАНЫ ЧАСТОТЫ ВРАЩЕНИЯ ШПИНДЕЛЯ!!!" : "";
@@ -102,6 +110,18 @@ std::string speedsError(const Machine& machine, MachineUse use) {
 }
 
 } // namespace
+
+std::string_view feedUnitCaption(FeedUnit unit) {
+    return feedUnitCaptions[static_cast<std::size_t>(unit)];
+}
+
+std::optional<FeedUnit> feedUnitNamed(std::string_view name) {
+    const auto found = std::find(feedUnitNames.begin(), feedUnitNames.end(), name);
+    if (found == feedUnitNames.end()) {
+        return std::nullopt;
+    }
+    return static_cast<FeedUnit>(found - feedUnitNames.begin());
+}
 
 std::optional<double> spindlePower(const Machine& machine) {
     if (!machine.power || !machine.efficiency) {
@@ -150,6 +170,11 @@ std::optional<PassportSpeed> passportSpeed(const Machine& machine, double n, dou
     return PassportSpeed{*running, cuttingSpeed(*running, D)};
 }
 
+std::string noPassportSpeedMessage(double n, char decimalSeparator) {
+    return "У СТАНКА НЕТ ЧАСТОТЫ ВРАЩЕНИЯ НЕ ВЫШЕ " + fixedText(n, 1, decimalSeparator) +
+           " об/мин!!!";
+}
+
 std::string machineError(const Machine& machine, MachineUse use) {
     const bool library = use == MachineUse::Library;
     if (library && trimmed(machine.name).empty()) {
@@ -176,6 +201,10 @@ std::string machineError(const Machine& machine, MachineUse use) {
     if (machine.forceMax && !(*machine.forceMax > 0)) {
         return mustBePositive(machinefield::forceMax);
     }
+    if (std::string feeds = listError(machine.feeds, feedRange, machinefield::feeds);
+        !feeds.empty()) {
+        return feeds;
+    }
     for (const auto& [value, range] :
          {std::pair{machine.power, powerRange}, std::pair{machine.efficiency, efficiencyRange},
           std::pair{machine.torqueMax, torqueRange}, std::pair{machine.forceMax, forceRange}}) {
@@ -188,18 +217,6 @@ std::string machineError(const Machine& machine, MachineUse use) {
 
 std::string notANumberMessage(std::string_view field, std::string_view text) {
     return "НЕВЕРНОЕ ЧИСЛО В ПОЛЕ «" + std::string(field) + "»: " + std::string(text) + "!!!";
-}
-
-std::optional<double> machineNumber(std::string_view text) {
-    std::string digits(trimmed(text));
-    std::replace(digits.begin(), digits.end(), ',', '.');
-    double value = 0;
-    const char* end = digits.data() + digits.size();
-    const auto [stop, error] = std::from_chars(digits.data(), end, value);
-    if (digits.empty() || error != std::errc() || stop != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 std::vector<std::string_view> speedListItems(std::string_view text) {
@@ -222,7 +239,7 @@ SpeedList parseSpeedList(std::string_view text) {
         if (trimmed(item).empty()) {
             continue; // "40; 50; " typed with a space after the last separator
         }
-        const std::optional<double> speed = machineNumber(item);
+        const std::optional<double> speed = typedNumber(item);
         if (!speed) {
             out.badItem = std::string(trimmed(item));
             return out;

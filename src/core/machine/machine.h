@@ -6,6 +6,15 @@
 #include <string_view>
 #include <vector>
 
+// The unit of a machine's feed box.
+enum class FeedUnit { perMinute, perRevolution };
+// As the library file and the command line's key feed-unit= name them, and as the windows show
+// them.
+inline constexpr std::array<std::string_view, 2> feedUnitNames{"min", "rev"};
+inline constexpr std::array<std::string_view, 2> feedUnitCaptions{"мм/мин", "мм/об"};
+std::string_view feedUnitCaption(FeedUnit unit);
+std::optional<FeedUnit> feedUnitNamed(std::string_view name);
+
 // A machine tool as its passport describes it, for checking whether a cut can be made on it.
 // Every limit is optional: a row is checked only against what is known of the machine.
 struct Machine {
@@ -17,6 +26,10 @@ struct Machine {
     std::optional<double> speedMax;
     std::optional<double> torqueMax; // N·m at the spindle
     std::optional<double> forceMax;  // N along the feed
+    // The passport's feeds, ascending, in its unit: a milling machine's table moves in mm/min, a
+    // lathe's or a drill's carriage in mm/rev. None: the feed is not checked or chosen.
+    std::vector<double> feeds;
+    FeedUnit feedUnit = FeedUnit::perMinute;
 
     bool operator==(const Machine&) const = default;
 };
@@ -36,6 +49,8 @@ inline constexpr std::array<MachineNumberField, 6> machineNumberFields{{
     {"force-max", &Machine::forceMax},
 }};
 inline constexpr std::string_view machineSpeedsName = "speeds";
+inline constexpr std::string_view machineFeedsName = "feeds";
+inline constexpr std::string_view machineFeedUnitName = "feed-unit";
 
 // The items of a speed list typed as "12,5; 16; 20", split at ";" and kept as typed, spaces
 // included; empty items (a trailing ";") are skipped.
@@ -58,6 +73,8 @@ struct PassportSpeed {
     double v; // m/min
 };
 std::optional<PassportSpeed> passportSpeed(const Machine& machine, double n, double D);
+// "У СТАНКА НЕТ ЧАСТОТЫ ВРАЩЕНИЯ НЕ ВЫШЕ 30,0 об/мин!!!" where there is none.
+std::string noPassportSpeedMessage(double n, char decimalSeparator);
 
 // Why the machine's data cannot be used, in the program's style, naming the field; empty when it
 // can. A machine of the library needs a name, the motor, the efficiency and its speeds; one given
@@ -78,10 +95,8 @@ inline constexpr std::string_view speedMin = "НАИМЕНЬШАЯ ЧАСТОТ�
 inline constexpr std::string_view speedMax = "НАИБОЛЬШАЯ ЧАСТОТА";
 inline constexpr std::string_view torqueMax = "НАИБОЛЬШИЙ МОМЕНТ";
 inline constexpr std::string_view forceMax = "НАИБОЛЬШАЯ СИЛА ПОДАЧИ";
+inline constexpr std::string_view feeds = "ПОДАЧИ";
 } // namespace machinefield
-
-// A typed number: a point or a comma for the decimal separator, spaces around it, nothing else.
-std::optional<double> machineNumber(std::string_view text);
 
 // A list of speeds typed as "12,5; 16; 20": the numbers, or the first item that is not one.
 // Empty items (a trailing ";") are skipped.

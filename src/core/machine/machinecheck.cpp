@@ -1,5 +1,6 @@
 #include "core/machine/machinecheck.h"
 
+#include "core/calc/feedrates.h"
 #include "core/calc/numberformat.h"
 
 #include <algorithm>
@@ -7,17 +8,17 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 4> limitCaptions{
+constexpr std::array<std::string_view, 5> limitCaptions{
     "МОЩНОСТЬ НА ШПИНДЕЛЕ", "НАИБОЛЬШИЙ МОМЕНТ СТАНКА", "ДИАПАЗОН ЧАСТОТ ВРАЩЕНИЯ СТАНКА",
-    "НАИБОЛЬШАЯ СИЛА ПОДАЧИ СТАНКА"};
+    "НАИБОЛЬШАЯ СИЛА ПОДАЧИ СТАНКА", "НАИБОЛЬШАЯ ПОДАЧА СТАНКА"};
 
 // The crossed limits in the table's "превышено" column.
-constexpr std::array<std::string_view, 4> limitWords{"мощность", "момент", "частота",
-                                                     "сила подачи"};
+constexpr std::array<std::string_view, 5> limitWords{"мощность", "момент", "частота", "сила подачи",
+                                                     "подача"};
 
 // What each limit holds down, as the messages name it.
-constexpr std::array<std::string_view, 4> limitedQuantities{"МОЩНОСТЬ РЕЗАНИЯ", "КРУТЯЩИЙ МОМЕНТ",
-                                                            "ЧАСТОТА ВРАЩЕНИЯ", "СИЛА ПОДАЧИ"};
+constexpr std::array<std::string_view, 5> limitedQuantities{
+    "МОЩНОСТЬ РЕЗАНИЯ", "КРУТЯЩИЙ МОМЕНТ", "ЧАСТОТА ВРАЩЕНИЯ", "СИЛА ПОДАЧИ", "ПОДАЧА"};
 
 std::string_view quantityOf(Limit limit) {
     return limitedQuantities[static_cast<std::size_t>(limit)];
@@ -26,14 +27,22 @@ std::string_view quantityOf(Limit limit) {
 // The largest value of a limited result, or for the speed the highest and lowest.
 struct Bound {
     Limit limit;
-    Result result;
+    std::optional<Result> result; // none for the feed, read from the row's feed rates
     double allowed;
     bool isMinimum = false; // the result must not fall below `allowed`
+    FeedUnit feedUnit = FeedUnit::perMinute;
 };
+
+std::optional<double> boundValue(const Bound& bound, const RowResults& results) {
+    if (!bound.result) {
+        return bound.feedUnit == FeedUnit::perMinute ? results.Sm : results.feedPerRevolution;
+    }
+    return resultValue(results, *bound.result);
+}
 
 std::vector<Bound> machineBounds(const Machine& machine, const Calculation& calculation) {
     std::vector<Bound> bounds;
-    bounds.reserve(5);
+    bounds.reserve(6);
     if (const auto power = spindlePower(machine)) {
         bounds.push_back({Limit::power, Result::N, *power});
     }
@@ -46,6 +55,10 @@ std::vector<Bound> machineBounds(const Machine& machine, const Calculation& calc
     }
     if (const auto force = limitedResult(calculation, Limit::force); force && machine.forceMax) {
         bounds.push_back({Limit::force, *force, *machine.forceMax});
+    }
+    if (!machine.feeds.empty() && calculation.feedIsChosen) {
+        bounds.push_back(
+            {Limit::feed, std::nullopt, machine.feeds.back(), false, machine.feedUnit});
     }
     return bounds;
 }
@@ -72,6 +85,14 @@ std::string violationLine(const Violation& violation, char separator) {
     case Limit::force:
         return "СИЛА ПОДАЧИ " + fixed(violation.value, 1) +
                " Н БОЛЬШЕ НАИБОЛЬШЕЙ СИЛЫ ПОДАЧИ СТАНКА " + fixed(violation.allowed, 1) + " Н!!!";
+    case Limit::feed: {
+        // A table's feed to a tenth of mm/min, a carriage's to a thousandth of mm/rev.
+        const bool perMinute = violation.feedUnit == FeedUnit::perMinute;
+        const std::string unit(feedUnitCaption(violation.feedUnit));
+        return "ПОДАЧА " + fixed(violation.value, perMinute ? 1 : 3) + " " + unit +
+               " БОЛЬШЕ НАИБОЛЬШЕЙ ПОДАЧИ СТАНКА " + plainText(violation.allowed, separator) + " " +
+               unit + "!!!";
+    }
     }
     return {};
 }
@@ -86,7 +107,9 @@ public:
 
     RowResults at(double x) {
         inputs_[varied_] = x;
-        return calculation_.compute(inputs_).row;
+        RowResults row = calculation_.compute(inputs_).row;
+        addFeedRates(row, calculation_, inputs_);
+        return row;
     }
 
 private:
@@ -95,8 +118,8 @@ private:
     Key varied_;
 };
 
-std::optional<double> finiteValue(const RowResults& results, Result result) {
-    const std::optional<double> value = resultValue(results, result);
+std::optional<double> finiteValue(const RowResults& results, const Bound& bound) {
+    const std::optional<double> value = boundValue(bound, results);
     return value && std::isfinite(*value) ? value : std::nullopt;
 }
 
@@ -116,12 +139,12 @@ public:
         , bound_(bound) {}
 
     LimitReach solve() {
-        const auto q0 = finiteValue(probes_.at, bound_.result);
+        const auto q0 = finiteValue(probes_.at, bound_);
         if (!q0) {
             return reach(LimitReach::Kind::NoData);
         }
-        const auto up = finiteValue(probes_.up, bound_.result);
-        const auto down = finiteValue(probes_.down, bound_.result);
+        const auto up = finiteValue(probes_.up, bound_);
+        const auto down = finiteValue(probes_.down, bound_);
         if (up && down && *up == *q0 && *down == *q0) {
             return reach(keeps(bound_, *q0) ? LimitReach::Kind::Always : LimitReach::Kind::Never);
         }
@@ -140,7 +163,7 @@ private:
     }
 
     bool holdsAt(double x) {
-        const auto q = finiteValue(results_.at(x), bound_.result);
+        const auto q = finiteValue(results_.at(x), bound_);
         return q && keeps(bound_, *q);
     }
 
@@ -248,8 +271,15 @@ std::optional<Result> limitedResult(const Calculation& calculation, Limit limit)
         return Result::n;
     case Limit::force:
         return calculation.feedForce;
+    case Limit::feed:
+        return std::nullopt;
     }
     return std::nullopt;
+}
+
+int limitColumn(const Calculation& calculation, Limit limit) {
+    const std::optional<Result> result = limitedResult(calculation, limit);
+    return result ? resultColumn(calculation.window.layout, *result) : feedColumn;
 }
 
 MachineCheck checkMachine(const Machine& machine, const Calculation& calculation,
@@ -260,9 +290,9 @@ MachineCheck checkMachine(const Machine& machine, const Calculation& calculation
         check.load = *results.N / *check.spindlePower;
     }
     for (const Bound& bound : machineBounds(machine, calculation)) {
-        const std::optional<double> value = resultValue(results, bound.result);
+        const std::optional<double> value = boundValue(bound, results);
         if (value && !keeps(bound, *value)) {
-            check.violations.push_back({bound.limit, *value, bound.allowed});
+            check.violations.push_back({bound.limit, *value, bound.allowed, bound.feedUnit});
         }
     }
     return check;
@@ -368,7 +398,7 @@ std::string inputUnit(GridLayout layout, Key varied) {
     if (varied != Key::s) {
         return "м/мин";
     }
-    const std::string feed = headings(layout)[3]; // "s, мм/зуб"
+    const std::string feed = headings(layout)[feedColumn]; // "s, мм/зуб"
     return feed.substr(feed.find(", ") + 2);
 }
 

@@ -9,12 +9,17 @@
 #include <string_view>
 #include <vector>
 
-// What a machine limits: the power at the spindle, its torque, its speeds and the feed force.
-enum class Limit { power, torque, speed, force };
-inline constexpr std::array<std::string_view, 4> limitNames{"power", "torque", "speed", "force"};
+// What a machine limits: the power at the spindle, its torque, its speeds, the feed force and its
+// largest passport feed.
+enum class Limit { power, torque, speed, force, feed };
+inline constexpr std::array<std::string_view, 5> limitNames{"power", "torque", "speed", "force",
+                                                            "feed"};
 
-// The result a limit holds down in this calculation; none for the feed force of threading.
+// The result a limit holds down in this calculation; none for the feed force of threading, and
+// none for the feed, which is an input (its cell is the feed's).
 std::optional<Result> limitedResult(const Calculation& calculation, Limit limit);
+// The grid column a crossed limit marks: its result's, or the feed's own.
+int limitColumn(const Calculation& calculation, Limit limit);
 
 // A crossed limit: the row's value and the machine's (for the speed, the end of its range the
 // row's speed lies beyond).
@@ -22,6 +27,7 @@ struct Violation {
     Limit limit;
     double value;
     double allowed;
+    FeedUnit feedUnit = FeedUnit::perMinute; // of a feed's values
 };
 
 // A row checked against a machine. A limit the machine has no data for, or a result the handbook

@@ -1,5 +1,6 @@
 #include "core/machine/machinelibrary.h"
 
+#include "core/calc/parsenumber.h"
 #include "core/files/reportfile.h"
 
 #include <algorithm>
@@ -27,6 +28,44 @@ std::string withoutExclamations(std::string message) {
     return message;
 }
 
+// A passport's list of numbers, sorted, or why it is none.
+std::string readList(const json& list, std::vector<double>& values, const char* notAList,
+                     const char* notANumber) {
+    if (!list.is_array()) {
+        return notAList;
+    }
+    for (const json& value : list) {
+        if (!value.is_number()) {
+            return notANumber;
+        }
+        values.push_back(value.get<double>());
+    }
+    std::sort(values.begin(), values.end());
+    return {};
+}
+
+// The passport's feeds and their unit, which a file of an older version has not.
+std::string readFeeds(const json& entry, Machine& machine) {
+    const auto feeds = entry.find(machineFeedsName);
+    if (feeds == entry.end()) {
+        return {};
+    }
+    if (std::string problem =
+            readList(*feeds, machine.feeds, "ПОДАЧИ НЕ СПИСОК", "ПОДАЧА НЕ ЧИСЛО");
+        !problem.empty()) {
+        return problem;
+    }
+    const auto unit = entry.find(machineFeedUnitName);
+    const std::optional<FeedUnit> named = unit != entry.end() && unit->is_string()
+                                              ? feedUnitNamed(unit->get<std::string>())
+                                              : std::nullopt;
+    if (!named) {
+        return "ЕДИНИЦА ПОДАЧ НЕ min И НЕ rev";
+    }
+    machine.feedUnit = *named;
+    return {};
+}
+
 // One machine of the file, or why it is not one.
 std::string readMachine(const json& entry, Machine& machine) {
     if (!entry.is_object()) {
@@ -47,18 +86,13 @@ std::string readMachine(const json& entry, Machine& machine) {
         }
     }
     if (const auto speeds = entry.find(machineSpeedsName); speeds != entry.end()) {
-        if (!speeds->is_array()) {
-            return "ЧАСТОТЫ ВРАЩЕНИЯ НЕ СПИСОК";
+        if (std::string problem = readList(*speeds, machine.speeds, "ЧАСТОТЫ ВРАЩЕНИЯ НЕ СПИСОК",
+                                           "ЧАСТОТА ВРАЩЕНИЯ НЕ ЧИСЛО");
+            !problem.empty()) {
+            return problem;
         }
-        for (const json& speed : *speeds) {
-            if (!speed.is_number()) {
-                return "ЧАСТОТА ВРАЩЕНИЯ НЕ ЧИСЛО";
-            }
-            machine.speeds.push_back(speed.get<double>());
-        }
-        std::sort(machine.speeds.begin(), machine.speeds.end());
     }
-    return {};
+    return readFeeds(entry, machine);
 }
 
 ParsedLibrary invalid(std::string problem) {
@@ -293,6 +327,10 @@ std::string libraryJson(const std::vector<Machine>& machines) {
         }
         if (!machine.speeds.empty()) {
             entry[machineSpeedsName] = machine.speeds;
+        }
+        if (!machine.feeds.empty()) {
+            entry[machineFeedsName] = machine.feeds;
+            entry[machineFeedUnitName] = feedUnitNames[static_cast<std::size_t>(machine.feedUnit)];
         }
         list.push_back(std::move(entry));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calc/calculation.h"
+#include "core/calc/removalformula.h"
 #include "core/operations/holes/holemakingcalculation.h"
 #include "core/operations/milling/millingcalculations.h"
 #include "core/operations/threads/threadcuttingcalculation.h"
@@ -47,6 +48,7 @@ struct Operation {
     std::string_view title; // the first line of its saved report
     // The keys it needs beyond tool, work, H, D, s and v, as --help lists them.
     std::string_view furtherKeys;
+    RemovalFormula removal; // its minute feed and removal rate
 };
 
 namespace registrydetail {
@@ -56,21 +58,26 @@ constexpr std::string_view titleOfWindow(int number) {
 } // namespace registrydetail
 
 inline constexpr std::array<Operation, 15> operations{{
-    {"face-milling", 1, 0, registrydetail::titleOfWindow(1), "z, B, t"},
-    {"cylindrical-milling", 2, 0, registrydetail::titleOfWindow(2), "z, B, t, angle"},
-    {"end-milling", 3, 0, registrydetail::titleOfWindow(3), "z, B, t, scheme; angle по желанию"},
-    {"disc-milling", 4, 0, registrydetail::titleOfWindow(4), "z, B, t; angle по желанию"},
-    {"turning", 5, 1, "Точение продольное", "t"},
-    {"facing", 5, 2, "Подрезка торца", "t"},
-    {"grooving", 5, 3, "Проточка канавок и отрезка", "t"},
-    {"boring", 5, 4, "Растачивание", "t"},
-    {"drilling", 6, 1, "Сверление", "t не нужна: сверло режет на D/2"},
-    {"enlarging", 6, 2, "Рассверливание", "t"},
-    {"core-drilling", 6, 3, "Зенкерование", "t"},
-    {"reaming", 6, 4, "Развёртывание", "t; усилия рассчитываются только для ceramics"},
-    {"thread-cutter", 7, 1, "Нарезание резьбы резцом", "t, passes"},
-    {"thread-tap", 7, 2, "Нарезание резьбы метчиком", "t"},
-    {"thread-die", 7, 3, "Нарезание резьбы плашкой", "t"},
+    {"face-milling", 1, 0, registrydetail::titleOfWindow(1), "z, B, t", RemovalFormula::milling},
+    {"cylindrical-milling", 2, 0, registrydetail::titleOfWindow(2), "z, B, t, angle",
+     RemovalFormula::milling},
+    {"end-milling", 3, 0, registrydetail::titleOfWindow(3), "z, B, t, scheme; angle по желанию",
+     RemovalFormula::milling},
+    {"disc-milling", 4, 0, registrydetail::titleOfWindow(4), "z, B, t; angle по желанию",
+     RemovalFormula::milling},
+    {"turning", 5, 1, "Точение продольное", "t", RemovalFormula::turning},
+    {"facing", 5, 2, "Подрезка торца", "t", RemovalFormula::turning},
+    {"grooving", 5, 3, "Проточка канавок и отрезка", "t", RemovalFormula::turning},
+    {"boring", 5, 4, "Растачивание", "t", RemovalFormula::turning},
+    {"drilling", 6, 1, "Сверление", "t не нужна: сверло режет на D/2", RemovalFormula::drilling},
+    {"enlarging", 6, 2, "Рассверливание", "t", RemovalFormula::enlarging},
+    {"core-drilling", 6, 3, "Зенкерование", "t", RemovalFormula::enlarging},
+    {"reaming", 6, 4, "Развёртывание", "t; усилия рассчитываются только для ceramics",
+     RemovalFormula::enlarging},
+    {"thread-cutter", 7, 1, "Нарезание резьбы резцом", "t, passes",
+     RemovalFormula::threadingPasses},
+    {"thread-tap", 7, 2, "Нарезание резьбы метчиком", "t", RemovalFormula::threading},
+    {"thread-die", 7, 3, "Нарезание резьбы плашкой", "t", RemovalFormula::threading},
 }};
 
 // The operation of that name, or none.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,10 @@ struct TableDocument {
     std::vector<std::string> headings;
     std::vector<std::vector<std::string>> rows; // the filled rows, cells as the grid shows them
     std::vector<bool> numeric;                  // per column: right-aligned numbers
+    // The columns only the exports have, which the report of "СОХРАНИТЬ" leaves out: from column
+    // `exportOnlyFrom` on, `exportOnlyCount` of them.
+    std::size_t exportOnlyFrom = 0;
+    std::size_t exportOnlyCount = 0;
 };
 
 // The columns whose every filled cell below the headings is a number ("1720,8", "-3", "1E+20"):

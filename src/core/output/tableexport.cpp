@@ -1,5 +1,6 @@
 #include "core/output/tableexport.h"
 
+#include "core/calc/numberformat.h"
 #include "core/machine/machinecheck.h"
 #include "core/output/report.h"
 #include "core/output/tablecsv.h"
@@ -7,19 +8,54 @@
 #include <algorithm>
 #include <iterator>
 
+namespace {
+
+// The exports' own columns: each row's feed rates and the inputs its cells do not show.
+std::size_t addFeedColumns(std::vector<std::vector<std::string>>& rows,
+                           const std::vector<RowResults>& results, const Calculation& calculation,
+                           char separator) {
+    const std::vector<NumericBox>& boxes = calculation.window.boxes;
+    const bool angle = std::any_of(boxes.begin(), boxes.end(),
+                                   [](const NumericBox& box) { return box.key == Key::angle; });
+    const std::size_t before = rows.front().size();
+    rows.front().insert(rows.front().end(), {"Sм, мм/мин", "To, мин", "Q, см³/мин", "H, МПа/HB"});
+    if (angle) {
+        rows.front().push_back("ω, °");
+    }
+    const auto fixed = [separator](const std::optional<double>& value, int decimals) {
+        return value ? fixedText(*value, decimals, separator) : std::string();
+    };
+    const auto plain = [separator](const std::optional<double>& value) {
+        return value ? plainText(*value, separator) : std::string();
+    };
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const RowResults& row = results[i];
+        rows[i + 1].insert(rows[i + 1].end(),
+                           {fixed(row.Sm, 2), fixed(row.To, 3), fixed(row.Q, 3), plain(row.H)});
+        if (angle) {
+            rows[i + 1].push_back(plain(row.angle));
+        }
+    }
+    return rows.front().size() - before;
+}
+
+} // namespace
+
 TableExport exportTable(const ResultsTable& table, const Calculation& calculation,
                         const Machine* machine, std::string title, char decimalSeparator) {
     TableExport out;
     std::vector<std::vector<std::string>> rows = table.reportRows();
+    const std::vector<RowResults> results = table.reportResults();
+    TableDocument& document = out.document;
+    document.exportOnlyFrom = rows.front().size();
+    document.exportOnlyCount = addFeedColumns(rows, results, calculation, decimalSeparator);
     if (machine) {
-        const std::vector<RowResults> results = table.reportResults();
         addMachineColumns(rows, results, *machine, calculation, decimalSeparator);
         out.crossesMachine =
             std::any_of(results.begin(), results.end(), [&](const RowResults& row) {
                 return !checkMachine(*machine, calculation, row).violations.empty();
             });
     }
-    TableDocument& document = out.document;
     document.title = std::move(title);
     document.numeric = numericColumns(rows);
     document.headings = std::move(rows.front());
@@ -42,6 +78,10 @@ std::optional<std::string> exportBytes(const TableDocument& document, ExportForm
     rows.insert(rows.end(), document.rows.begin(), document.rows.end());
     switch (format) {
     case ExportFormat::report:
+        for (std::vector<std::string>& row : rows) {
+            const auto from = row.begin() + static_cast<std::ptrdiff_t>(document.exportOnlyFrom);
+            row.erase(from, from + static_cast<std::ptrdiff_t>(document.exportOnlyCount));
+        }
         return toWindows1251(reportText(document.title, rows));
     case ExportFormat::csv:
         return tableCsv(rows, decimalSeparator);

@@ -16,7 +16,9 @@ struct TableExport {
     bool crossesMachine = false; // a row crosses a limit of the machine
 };
 
-// The filled rows of `table` under their headings, with the machine's three columns when a
+// The filled rows of `table` under their headings, then the feed rates "Sм, мм/мин", "To, мин",
+// "Q, см³/мин" and the inputs the grid does not show, "H, МПа/HB" and where the window has one
+// "ω, °" (the report of "СОХРАНИТЬ" leaves these out), then the machine's three columns when a
 // machine is given, as a document titled `title`. The date and the machine line are the caller's:
 // the windows show them, the command line has none.
 TableExport exportTable(const ResultsTable& table, const Calculation& calculation,

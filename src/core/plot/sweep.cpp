@@ -3,7 +3,24 @@
 #include "core/calc/calculationflow.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
+
+namespace {
+
+// The working travel as the flow reads it, in the shortest text that reads back exactly; empty
+// for none.
+std::string travelText(double L) {
+    if (!(L > 0)) {
+        return {};
+    }
+    std::array<char, 32> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), L);
+    return std::string(text.data(), written.ptr);
+}
+
+} // namespace
 
 SweepPoint sweepPoint(const Calculation& calculation, const CalcInputs& inputs, Key varied,
                       double x) {
@@ -14,6 +31,7 @@ SweepPoint sweepPoint(const Calculation& calculation, const CalcInputs& inputs, 
     }
     request.work = static_cast<int>(inputs.work);
     request.tool = static_cast<int>(inputs.tool);
+    request.travel = travelText(inputs[Key::L]);
     CalcState state;
     if (window.choices) {
         request.choice = inputs.kind;

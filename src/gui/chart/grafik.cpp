@@ -1,6 +1,7 @@
 #include "gui/chart/grafik.h"
 
 #include "core/calc/numberformat.h"
+#include "core/calc/parsenumber.h"
 #include "core/plot/axisticks.h"
 #include "core/plot/limitcrossing.h"
 #include "core/plot/sweep.h"
@@ -184,8 +185,8 @@ void GRAFIK::setMachine(std::optional<Machine> machine) {
 void GRAFIK::redraw() {
     const QString fromText = from_->text();
     const QString toText = to_->text();
-    const std::optional<double> from = machineNumber(fromText.toStdString());
-    const std::optional<double> to = machineNumber(toText.toStdString());
+    const std::optional<double> from = typedNumber(fromText.toStdString());
+    const std::optional<double> to = typedNumber(toText.toStdString());
     // A range being typed is not drawn until it is one; the chart keeps the last one till then.
     if (!from || !to) {
         notes_->setText(QString::fromStdString(

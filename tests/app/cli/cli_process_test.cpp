@@ -328,6 +328,15 @@ TEST_F(Cli, BadInputIsRefusedWithoutANumber) {
         {turning + "H=750 v=-100", 1, "ЗНАЧЕНИЕ НЕ МОЖЕТ БЫТЬ ОТРИЦАТЕЛЬНЫМ!!!"},
         {turning + "H=7,5 v=100", 1, "НЕВЕРНОЕ ЧИСЛО: H=7,5!!!"},
         {turning + "H=abc v=100", 1, "НЕВЕРНОЕ ЧИСЛО: H=abc!!!"},
+        {turning + "H=750 v=100 L=0", 1, "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: 0!!!"},
+        {turning + "H=750 v=100 L=-20", 1, "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: -20!!!"},
+        {turning + "H=750 v=100 L=abc", 1, "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: abc!!!"},
+        // A feed of no unit would be checked and chosen wrongly by a factor of n.
+        {turning + "H=750 v=100 feeds=0.1;0.2", 1, "КЛЮЧИ feeds= И feed-unit= ЗАДАЮТСЯ ВМЕСТЕ!!!"},
+        {turning + "H=750 v=100 feeds=0.1 feed-unit=mm", 1,
+         "НЕИЗВЕСТНАЯ ЕДИНИЦА ПОДАЧ: feed-unit=mm (min или rev)!!!"},
+        {turning + "H=750 v=100 feeds=0.2;0.1 feed-unit=rev", 1,
+         "ПОДАЧИ ПОВТОРЯЮТСЯ ИЛИ НЕ ИДУТ ПО ВОЗРАСТАНИЮ!!!"},
         {"calc turning tool=wood work=steel H=750 D=50 t=2 s=0.2 v=100", 1,
          "НЕИЗВЕСТНЫЙ МАТЕРИАЛ ИНСТРУМЕНТА: wood!!!"},
         {"calc turning tool=hss work=glass H=750 D=50 t=2 s=0.2 v=100", 1,
@@ -532,6 +541,33 @@ void expectNumber(const std::string& text, std::optional<double> expected, doubl
     EXPECT_NEAR(value, *expected, relative * std::abs(*expected)) << name;
 }
 
+// Sм, To and Q of calc, worked by hand; n = 1000·v/(3,14·D) as the handbook rounds π.
+TEST_F(Cli, CalcGivesTheMinuteFeedMainTimeAndRemovalRate) {
+    struct Case {
+        std::string arguments;
+        double Sm;
+        std::optional<double> To, Q;
+    };
+    const std::vector<Case> cases{
+        // n = 318,47: Sм = 0,1·10·318,47 = 318,47 mm/min; To = 200/318,47 = 0,62800 min;
+        // Q = 2·50·318,47/1000 = 31,847 cm³/min.
+        {faceMilling + " L=200", 318.47133757961783, 0.62800000, 31.847133757961783},
+        // No L, no main time.
+        {faceMilling, 318.47133757961783, std::nullopt, 31.847133757961783},
+        // n = 1000·20/(3,14·20) = 318,47; Sм = 2,5·318,47 = 796,18; six passes of 30 mm:
+        // To = 180/796,18 = 0,22608 min; a thread removes no rate.
+        {threadCutter + " L=30", 796.17834394904460, 0.22608, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const ProcessResult result = run("calc " + c.arguments + " --json");
+        EXPECT_EQ(result.code, 0) << result.err;
+        expectNumber(jsonMember(result.out, "Sm"), c.Sm, 1e-9, "Sm");
+        expectNumber(jsonMember(result.out, "To"), c.To, 5e-6, "To");
+        expectNumber(jsonMember(result.out, "Q"), c.Q, 1e-9, "Q");
+    }
+}
+
 const std::string passportSpeeds =
     "speeds=12.5;16;20;25;31.5;40;50;63;80;100;125;160;200;250;315;400;500;630;800;1000;1250;1600";
 
@@ -597,6 +633,35 @@ TEST_F(Cli, RowCheckedAgainstAMachine) {
     EXPECT_NE(plain.out.find("52.672"), std::string::npos);
     EXPECT_EQ(plain.err,
               "КРУТЯЩИЙ МОМЕНТ 52.67 Н·м БОЛЬШЕ НАИБОЛЬШЕГО МОМЕНТА СТАНКА 50.00 Н·м!!!\n");
+}
+
+// The face-milling example at 0,12 mm/tooth on an R10 gearbox of 31,5…1600 rev/min and a table
+// of R10 feeds 25…400 mm/min: nф = 315, Sм = 0,12·10·315 = 378 → 315 mm/min, sz = 0,1. A table
+// whose feeds end at 315 is crossed by Sм = 0,12·10·318,47 = 382,17.
+TEST_F(Cli, PassportFeedAndTheFeedLimit) {
+    const std::string speeds = "speeds=31.5;40;50;63;80;100;125;160;200;250;315;400;500;630;800;"
+                               "1000;1250;1600";
+    const std::string keys = "calc face-milling tool=carbide work=steel H=750 D=100 z=10 B=50 "
+                             "t=2 s=0.12 v=100 L=200 --json feed-unit=min " +
+                             speeds;
+    const ProcessResult chosen =
+        run(keys + " feeds=25;31.5;40;50;63;80;100;125;160;200;250;315;400");
+    EXPECT_EQ(chosen.code, 0) << chosen.err;
+    const std::string machine = chosen.out.substr(chosen.out.find("\"machine\": {"));
+    EXPECT_EQ(jsonMember(machine, "n_passport"), "315");
+    EXPECT_EQ(jsonMember(machine, "s_passport"), "0.1");
+    EXPECT_EQ(jsonMember(machine, "Sm_passport"), "315");
+    EXPECT_EQ(jsonMember(machine, "violations"), "[]");
+    // 200 mm at 0,12·10·318,47 mm/min.
+    expectNumber(jsonMember(chosen.out, "To"), 200 / (1.2 * 100000 / 314), 1e-12, "To");
+
+    const ProcessResult crossed = run(keys + " feeds=25;100;315");
+    EXPECT_EQ(crossed.code, 3);
+    EXPECT_EQ(jsonMember(crossed.out, "violations"), "[\"feed\"]");
+    EXPECT_EQ(jsonMember(crossed.out, "s_passport"), "0.1");
+    const ProcessResult none = run(keys + " feeds=400;500");
+    EXPECT_EQ(jsonMember(none.out, "s_passport"), "null");
+    EXPECT_EQ(jsonMember(none.out, "Sm_passport"), "null");
 }
 
 TEST_F(Cli, LargestFeedAndSpeedTheMachineAllows) {
@@ -796,10 +861,13 @@ TEST_F(Cli, ReportAsCsvIsWhatTheWindowExportsByteForByte) {
     writeFile(folder / "in.csv", "tool,work,H,D,z,B,t,s,v\n"
                                  "carbide,steel,750,100,10,50,2,0.1,100\n");
     const std::string bom = "\xEF\xBB\xBF";
+    // After the grid's columns: Sм = 0,1·10·318,47 = 318,47 mm/min, no To without L,
+    // Q = 2·50·318,47/1000 = 31,847 cm³/min, and H.
     const std::string commaHeadings = "номер;инстр-т;заг-ка;s, мм/зуб;v, м/мин;t, мм;D фр, мм;"
-                                      "В фр, мм;Z фр;Pz, H;Py, H;Px, H;M, Hм;N, кВт;n, об/мин";
+                                      "В фр, мм;Z фр;Pz, H;Py, H;Px, H;M, Hм;N, кВт;n, об/мин;"
+                                      "Sм, мм/мин;To, мин;Q, см³/мин;H, МПа/HB";
     const std::string commaRow =
-        "1;ТC;сталь;0,1;100;2;100;50;10;1720,8;688,3;860,4;86,041;2,812;318";
+        "1;ТC;сталь;0,1;100;2;100;50;10;1720,8;688,3;860,4;86,041;2,812;318;318,47;;31,847;750";
     const std::vector<std::tuple<std::string, int, std::string>> cases{
         // ";" between the cells under a decimal comma; no heading holds one.
         {" --comma", 0, bom + commaHeadings + "\r\n" + commaRow + "\r\n"},
@@ -807,8 +875,10 @@ TEST_F(Cli, ReportAsCsvIsWhatTheWindowExportsByteForByte) {
         {"", 0,
          bom +
              "номер,инстр-т,заг-ка,\"s, мм/зуб\",\"v, м/мин\",\"t, мм\",\"D фр, мм\",\"В фр, мм\","
-             "Z фр,\"Pz, H\",\"Py, H\",\"Px, H\",\"M, Hм\",\"N, кВт\",\"n, об/мин\"\r\n"
-             "1,ТC,сталь,0.1,100,2,100,50,10,1720.8,688.3,860.4,86.041,2.812,318\r\n"},
+             "Z фр,\"Pz, H\",\"Py, H\",\"Px, H\",\"M, Hм\",\"N, кВт\",\"n, об/мин\","
+             "\"Sм, мм/мин\",\"To, мин\",\"Q, см³/мин\",\"H, МПа/HB\"\r\n"
+             "1,ТC,сталь,0.1,100,2,100,50,10,1720.8,688.3,860.4,86.041,2.812,318,318.47,,31.847,750"
+             "\r\n"},
         // Nдв·η = 2.5 · 0.8; N 2.812 / 2 = 141 %; M 86.04 > 50 N·m: the row is beyond the machine.
         {" --comma power=2.5 efficiency=0.8 torque-max=50", 3,
          bom + commaHeadings + ";N шп, кВт;загрузка, %;превышено\r\n" + commaRow +
@@ -901,6 +971,39 @@ TEST_F(Cli, SweepWritesTheColumnsOfBatch) {
     EXPECT_EQ(first, "0,,,,,,,,,,ВЫ НЕ ЗАДАЛИ ПОДАЧУ!!!");
     EXPECT_TRUE(second.ends_with(",2," + shortest(2.8118066677283173 / 2) + ",power,")) << second;
     EXPECT_EQ(run("sweep " + keys + " --vary s=0.1:0.2:2 power=2.5 efficiency=0.8").code, 3);
+}
+
+// Sm,To,Q follow N only when a working travel is given: scripts reading the older columns see them
+// unchanged otherwise. At 0,1 mm/tooth over 200 mm: 318,47 mm/min, 0,628 min, 31,847 cm³/min.
+TEST_F(Cli, TheFeedRateColumnsComeWithATravel) {
+    const std::string keys =
+        "face-milling tool=carbide work=steel H=750 D=100 z=10 B=50 t=2 v=100 L=200";
+    const double Sm = 0.1 * 10 * 1000 * 100 / (3.14 * 100);
+    const std::string rates =
+        "," + shortest(Sm) + "," + shortest(200 / Sm) + "," + shortest(2 * 50 * Sm / 1000) + ",";
+    const ProcessResult swept = run("sweep " + keys + " --vary s=0:0.1:2");
+    std::istringstream lines(swept.out);
+    std::string header, first, second;
+    std::getline(lines, header);
+    std::getline(lines, first);
+    std::getline(lines, second);
+    EXPECT_EQ(header, "s,n,Pz,Py,Px,M,N,Sm,To,Q,error");
+    EXPECT_EQ(first, "0,,,,,,,,,,ВЫ НЕ ЗАДАЛИ ПОДАЧУ!!!");
+    EXPECT_TRUE(second.ends_with(rates)) << second;
+
+    writeFile(folder / "travel.csv", "operation,tool,work,H,D,z,B,t,s,v,L\n"
+                                     "face-milling,carbide,steel,750,100,10,50,2,0.1,100,200\n"
+                                     "face-milling,carbide,steel,750,100,10,50,2,0.1,100,\n");
+    const ProcessResult batch = run("batch " + (folder / "travel.csv").string());
+    std::istringstream rows(batch.out);
+    std::getline(rows, header);
+    std::getline(rows, first);
+    std::getline(rows, second);
+    EXPECT_EQ(header, "operation,tool,work,H,D,z,B,t,s,v,L,n,Pz,Py,Px,M,N,Sm,To,Q,error");
+    EXPECT_TRUE(first.ends_with(rates)) << first;
+    // An empty L is no travel: no main time.
+    EXPECT_TRUE(second.ends_with("," + shortest(Sm) + ",," + shortest(2 * 50 * Sm / 1000) + ","))
+        << second;
 }
 
 TEST_F(Cli, HelpAndVersion) {

@@ -1,3 +1,4 @@
+#include "core/calc/parsenumber.h"
 #include "core/files/reportfile.h"
 #include "core/machine/machinecheck.h"
 #include "core/machine/machinelibrary.h"
@@ -350,6 +351,18 @@ TEST(MachineData, RefusedNamingTheField) {
          "об/мин!!!"},
         {"torque 1e240", with([](Machine& m) { m.torqueMax = 1e240; }),
          "ЗНАЧЕНИЕ В ПОЛЕ «НАИБОЛЬШИЙ МОМЕНТ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА: ДО 10000000 Н·м!!!"},
+        {"feeds out of order", with([](Machine& m) {
+             m.feeds = {50, 40};
+         }),
+         "ПОДАЧИ ПОВТОРЯЮТСЯ ИЛИ НЕ ИДУТ ПО ВОЗРАСТАНИЮ!!!"},
+        {"feed 0", with([](Machine& m) {
+             m.feeds = {0, 40};
+         }),
+         "ПОДАЧИ ДОЛЖНЫ БЫТЬ БОЛЬШЕ НУЛЯ!!!"},
+        {"feed 1e6", with([](Machine& m) {
+             m.feeds = {40, 1e6};
+         }),
+         "ЗНАЧЕНИЕ В ПОЛЕ «ПОДАЧИ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА: ОТ 0,001 ДО 100000!!!"},
         {"force 1e300", with([](Machine& m) { m.forceMax = 1e300; }),
          "ЗНАЧЕНИЕ В ПОЛЕ «НАИБОЛЬШАЯ СИЛА ПОДАЧИ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА: ДО 10000000 "
          "Н!!!"},
@@ -369,11 +382,11 @@ TEST(MachineData, RefusedNamingTheField) {
 }
 
 TEST(MachineData, TypedNumbersAndSpeedLists) {
-    EXPECT_EQ(machineNumber(" 7,5 "), 7.5);
-    EXPECT_EQ(machineNumber("7.5"), 7.5);
-    EXPECT_EQ(machineNumber("7,5кВт"), std::nullopt);
-    EXPECT_EQ(machineNumber(""), std::nullopt);
-    EXPECT_EQ(machineNumber("inf"), std::nullopt);
+    EXPECT_EQ(typedNumber(" 7,5 "), 7.5);
+    EXPECT_EQ(typedNumber("7.5"), 7.5);
+    EXPECT_EQ(typedNumber("7,5кВт"), std::nullopt);
+    EXPECT_EQ(typedNumber(""), std::nullopt);
+    EXPECT_EQ(typedNumber("inf"), std::nullopt);
     const SpeedList list = parseSpeedList("40; 31,5;50;");
     EXPECT_EQ(list.speeds, (std::vector<double>{31.5, 40, 50}));
     EXPECT_EQ(parseSpeedList("31,5; сорок").badItem, "сорок");
@@ -425,6 +438,9 @@ TEST_F(LibraryFile, RoundTripsEveryField) {
     lathe.speedMin = 10;
     lathe.speedMax = 2000;
     lathe.forceMax = 6000;
+    lathe.feeds = {0.05, 0.1, 2.8};
+    lathe.feedUnit = FeedUnit::perRevolution;
+    mill.feeds = {25, 31.5, 1250};
     ASSERT_TRUE(saveLibrary(path_, {mill, lathe}));
     const LoadedLibrary loaded = loadLibrary(path_);
     EXPECT_EQ(loaded.problem, "");
@@ -433,12 +449,28 @@ TEST_F(LibraryFile, RoundTripsEveryField) {
     EXPECT_EQ(loadLibrary(folder_ / "none.json").problem, "");
 }
 
+// A library of the version before the passport feeds loads as it is: no feeds, nothing checked.
+TEST_F(LibraryFile, AFileWithoutFeedsLoadsUnchanged) {
+    const std::string older = "{\n  \"machines\": [\n    {\n      \"efficiency\": 0.8,\n"
+                              "      \"name\": \"6Р12\",\n      \"power\": 7.5,\n"
+                              "      \"speeds\": [\n        31.5,\n        1600.0\n      ]\n"
+                              "    }\n  ]\n}\n";
+    write(older);
+    const LoadedLibrary loaded = loadLibrary(path_);
+    EXPECT_EQ(loaded.problem, "");
+    ASSERT_EQ(loaded.machines.size(), 1u);
+    EXPECT_TRUE(loaded.machines[0].feeds.empty());
+    EXPECT_EQ(libraryJson(loaded.machines), older);
+}
+
 TEST_F(LibraryFile, DamagedFileIsSetAsideNeverLost) {
     const std::string damaged[] = {
         "{\"machines\": [", // cut short
         "{\"machines\": [{\"name\": \"6Р12\", \"power\": 7.5, \"efficiency\": 1.5, "
         "\"speeds\": [100]}]}", // η above 1
         "{\"machines\": [{\"name\": \"А\", \"power\": \"7,5\"}]}",
+        "{\"machines\": [{\"name\": \"А\", \"power\": 7.5, \"efficiency\": 0.8, "
+        "\"speeds\": [100], \"feeds\": [25]}]}", // a feed of no unit
     };
     for (const std::string& text : damaged) {
         write(text);
@@ -451,6 +483,7 @@ TEST_F(LibraryFile, DamagedFileIsSetAsideNeverLost) {
     EXPECT_EQ(read(path_.string() + ".damaged"), damaged[0]);
     EXPECT_EQ(read(path_.string() + ".damaged-2"), damaged[1]);
     EXPECT_EQ(read(path_.string() + ".damaged-3"), damaged[2]);
+    EXPECT_EQ(read(path_.string() + ".damaged-4"), damaged[3]);
 }
 
 } // namespace
