@@ -1,5 +1,7 @@
 #include "core/calc/feedrates.h"
 
+#include "core/calc/numberformat.h"
+
 #include <numbers>
 
 namespace {
@@ -56,4 +58,18 @@ void addFeedRates(RowResults& results, const Calculation& calculation, const Cal
     results.feedPerRevolution = rates.perRevolution;
     results.To = rates.To;
     results.Q = rates.Q;
+}
+
+std::string feedRatesLine(const RowResults& results, char decimalSeparator) {
+    if (!results.Sm) {
+        return {};
+    }
+    std::string line = "Sм " + fixedText(*results.Sm, 0, decimalSeparator) + " мм/мин";
+    if (results.To) {
+        line += " · To " + fixedText(*results.To, 2, decimalSeparator) + " мин";
+    }
+    if (results.Q) {
+        line += " · Q " + fixedText(*results.Q, 1, decimalSeparator) + " см³/мин";
+    }
+    return line;
 }

@@ -37,6 +37,8 @@ enum class Result { Pz, Py, Px, M, N, n };
 std::optional<double> resultValue(const RowResults& results, Result which);
 // The grid column a result is shown in.
 int resultColumn(GridLayout layout, Result which);
+// The feed's column: the row number, the tool and the work material come before it.
+inline constexpr int feedColumn = 3;
 
 // False when a result overflowed or has no real value: such a row is refused, never shown.
 bool allFinite(const RowResults& results);

@@ -61,6 +61,24 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// A passport's list of speeds or feeds (`plural` names them): positive, within a real machine's
+// range, ascending without repeats.
+std::string listError(const std::vector<double>& values, const FieldRange& range,
+                      std::string_view plural) {
+    if (std::any_of(values.begin(), values.end(), [](double value) { return !(value > 0); })) {
+        return std::string(plural) + " ДОЛЖНЫ БЫТЬ БОЛЬШЕ НУЛЯ!!!";
+    }
+    for (const double value : values) {
+        if (std::string error = rangeError(value, range); !error.empty()) {
+            return error;
+        }
+    }
+    if (std::adjacent_find(values.begin(), values.end(), std::greater_equal<>()) != values.end()) {
+        return std::string(plural) + " ПОВТОРЯЮТСЯ ИЛИ НЕ ИДУТ ПО ВОЗРАСТАНИЮ!!!";
+    }
+    return {};
+}
+
 std::string speedsError(const Machine& machine, MachineUse use) {
     const bool list = !machine.speeds.empty();
     const bool range = machine.speedMin || machine.speedMax;
@@ -68,20 +86,7 @@ std::string speedsError(const Machine& machine, MachineUse use) {
         return "ЗАДАЙТЕ ЛИБО СПИСОК ЧАСТОТ ВРАЩЕНИЯ, ЛИБО ИХ ДИАПАЗОН!!!";
     }
     if (list) {
-        if (std::any_of(machine.speeds.begin(), machine.speeds.end(),
-                        [](double n) { return !(n > 0); })) {
-            return "ЧАСТОТЫ ВРАЩЕНИЯ ДОЛЖНЫ БЫТЬ БОЛЬШЕ НУЛЯ!!!";
-        }
-        for (const double n : machine.speeds) {
-            if (std::string error = rangeError(n, spindleSpeedRange); !error.empty()) {
-                return error;
-            }
-        }
-        if (std::adjacent_find(machine.speeds.begin(), machine.speeds.end(),
-                               std::greater_equal<>()) != machine.speeds.end()) {
-            return "ЧАСТОТЫ ВРАЩЕНИЯ ПОВТОРЯЮТСЯ ИЛИ НЕ ИДУТ ПО ВОЗРАСТАНИЮ!!!";
-        }
-        return {};
+        return listError(machine.speeds, spindleSpeedRange, "ЧАСТОТЫ ВРАЩЕНИЯ");
     }
     if (!range) {
         return use == MachineUse::Library ? "НЕ ЗАДАНЫ ЧАСТОТЫ ВРАЩЕНИЯ ШПИНДЕЛЯ!!!" : "";
@@ -102,23 +107,6 @@ std::string speedsError(const Machine& machine, MachineUse use) {
         return error;
     }
     return rangeError(machine.speedMax, spindleSpeedRange);
-}
-
-std::string feedsError(const Machine& machine) {
-    if (std::any_of(machine.feeds.begin(), machine.feeds.end(),
-                    [](double feed) { return !(feed > 0); })) {
-        return "ПОДАЧИ ДОЛЖНЫ БЫТЬ БОЛЬШЕ НУЛЯ!!!";
-    }
-    for (const double feed : machine.feeds) {
-        if (std::string error = rangeError(feed, feedRange); !error.empty()) {
-            return error;
-        }
-    }
-    if (std::adjacent_find(machine.feeds.begin(), machine.feeds.end(), std::greater_equal<>()) !=
-        machine.feeds.end()) {
-        return "ПОДАЧИ ПОВТОРЯЮТСЯ ИЛИ НЕ ИДУТ ПО ВОЗРАСТАНИЮ!!!";
-    }
-    return {};
 }
 
 } // namespace
@@ -182,6 +170,11 @@ std::optional<PassportSpeed> passportSpeed(const Machine& machine, double n, dou
     return PassportSpeed{*running, cuttingSpeed(*running, D)};
 }
 
+std::string noPassportSpeedMessage(double n, char decimalSeparator) {
+    return "У СТАНКА НЕТ ЧАСТОТЫ ВРАЩЕНИЯ НЕ ВЫШЕ " + fixedText(n, 1, decimalSeparator) +
+           " об/мин!!!";
+}
+
 std::string machineError(const Machine& machine, MachineUse use) {
     const bool library = use == MachineUse::Library;
     if (library && trimmed(machine.name).empty()) {
@@ -208,7 +201,8 @@ std::string machineError(const Machine& machine, MachineUse use) {
     if (machine.forceMax && !(*machine.forceMax > 0)) {
         return mustBePositive(machinefield::forceMax);
     }
-    if (std::string feeds = feedsError(machine); !feeds.empty()) {
+    if (std::string feeds = listError(machine.feeds, feedRange, machinefield::feeds);
+        !feeds.empty()) {
         return feeds;
     }
     for (const auto& [value, range] :

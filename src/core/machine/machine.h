@@ -73,6 +73,8 @@ struct PassportSpeed {
     double v; // m/min
 };
 std::optional<PassportSpeed> passportSpeed(const Machine& machine, double n, double D);
+// "У СТАНКА НЕТ ЧАСТОТЫ ВРАЩЕНИЯ НЕ ВЫШЕ 30,0 об/мин!!!" where there is none.
+std::string noPassportSpeedMessage(double n, char decimalSeparator);
 
 // Why the machine's data cannot be used, in the program's style, naming the field; empty when it
 // can. A machine of the library needs a name, the motor, the efficiency and its speeds; one given

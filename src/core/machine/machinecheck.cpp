@@ -277,6 +277,11 @@ std::optional<Result> limitedResult(const Calculation& calculation, Limit limit)
     return std::nullopt;
 }
 
+int limitColumn(const Calculation& calculation, Limit limit) {
+    const std::optional<Result> result = limitedResult(calculation, limit);
+    return result ? resultColumn(calculation.window.layout, *result) : feedColumn;
+}
+
 MachineCheck checkMachine(const Machine& machine, const Calculation& calculation,
                           const RowResults& results) {
     MachineCheck check;
@@ -393,7 +398,7 @@ std::string inputUnit(GridLayout layout, Key varied) {
     if (varied != Key::s) {
         return "м/мин";
     }
-    const std::string feed = headings(layout)[3]; // "s, мм/зуб"
+    const std::string feed = headings(layout)[feedColumn]; // "s, мм/зуб"
     return feed.substr(feed.find(", ") + 2);
 }
 

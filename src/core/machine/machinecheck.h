@@ -18,6 +18,8 @@ inline constexpr std::array<std::string_view, 5> limitNames{"power", "torque", "
 // The result a limit holds down in this calculation; none for the feed force of threading, and
 // none for the feed, which is an input (its cell is the feed's).
 std::optional<Result> limitedResult(const Calculation& calculation, Limit limit);
+// The grid column a crossed limit marks: its result's, or the feed's own.
+int limitColumn(const Calculation& calculation, Limit limit);
 
 // A crossed limit: the row's value and the machine's (for the speed, the end of its range the
 // row's speed lies beyond).

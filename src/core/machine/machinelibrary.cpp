@@ -28,22 +28,33 @@ std::string withoutExclamations(std::string message) {
     return message;
 }
 
+// A passport's list of numbers, sorted, or why it is none.
+std::string readList(const json& list, std::vector<double>& values, const char* notAList,
+                     const char* notANumber) {
+    if (!list.is_array()) {
+        return notAList;
+    }
+    for (const json& value : list) {
+        if (!value.is_number()) {
+            return notANumber;
+        }
+        values.push_back(value.get<double>());
+    }
+    std::sort(values.begin(), values.end());
+    return {};
+}
+
 // The passport's feeds and their unit, which a file of an older version has not.
 std::string readFeeds(const json& entry, Machine& machine) {
     const auto feeds = entry.find(machineFeedsName);
     if (feeds == entry.end()) {
         return {};
     }
-    if (!feeds->is_array()) {
-        return "ПОДАЧИ НЕ СПИСОК";
+    if (std::string problem =
+            readList(*feeds, machine.feeds, "ПОДАЧИ НЕ СПИСОК", "ПОДАЧА НЕ ЧИСЛО");
+        !problem.empty()) {
+        return problem;
     }
-    for (const json& feed : *feeds) {
-        if (!feed.is_number()) {
-            return "ПОДАЧА НЕ ЧИСЛО";
-        }
-        machine.feeds.push_back(feed.get<double>());
-    }
-    std::sort(machine.feeds.begin(), machine.feeds.end());
     const auto unit = entry.find(machineFeedUnitName);
     const std::optional<FeedUnit> named = unit != entry.end() && unit->is_string()
                                               ? feedUnitNamed(unit->get<std::string>())
@@ -75,16 +86,11 @@ std::string readMachine(const json& entry, Machine& machine) {
         }
     }
     if (const auto speeds = entry.find(machineSpeedsName); speeds != entry.end()) {
-        if (!speeds->is_array()) {
-            return "ЧАСТОТЫ ВРАЩЕНИЯ НЕ СПИСОК";
+        if (std::string problem = readList(*speeds, machine.speeds, "ЧАСТОТЫ ВРАЩЕНИЯ НЕ СПИСОК",
+                                           "ЧАСТОТА ВРАЩЕНИЯ НЕ ЧИСЛО");
+            !problem.empty()) {
+            return problem;
         }
-        for (const json& speed : *speeds) {
-            if (!speed.is_number()) {
-                return "ЧАСТОТА ВРАЩЕНИЯ НЕ ЧИСЛО";
-            }
-            machine.speeds.push_back(speed.get<double>());
-        }
-        std::sort(machine.speeds.begin(), machine.speeds.end());
     }
     return readFeeds(entry, machine);
 }

@@ -14,7 +14,7 @@ PassportFeedChoice passportFeed(const Machine& machine, const Calculation& calcu
     }
     const std::optional<PassportSpeed> speed = passportSpeed(machine, n, inputs[Key::D]);
     if (!speed) {
-        return {std::nullopt, "НЕТ ЧАСТОТЫ ВРАЩЕНИЯ СТАНКА НЕ ВЫШЕ РАСЧЁТНОЙ!!!"};
+        return {std::nullopt, noPassportSpeedMessage(n, decimalSeparator)};
     }
     // A mill's feed per revolution is that of all its teeth.
     const bool milling = calculation.removalOf(inputs.kind) == RemovalFormula::milling;
@@ -41,5 +41,5 @@ std::string passportFeedMessage(const PassportFeed& feed, FeedUnit machineUnit,
            std::string(feedUnitCaption(machineUnit)) +
            ": s = " + plainText(feed.s, decimalSeparator) + " " + std::string(feedUnit) +
            " при nф = " + plainText(feed.speed.n, decimalSeparator) +
-           " об/мин, v = " + fixedText(feed.speed.v, 1, decimalSeparator) + " м/мин.";
+           " об/мин, v = " + plainText(feed.speed.v, decimalSeparator) + " м/мин.";
 }

@@ -27,7 +27,8 @@ struct PassportFeedChoice {
 PassportFeedChoice passportFeed(const Machine& machine, const Calculation& calculation,
                                 const CalcInputs& inputs, double n, char decimalSeparator);
 
-// "ПОДАЧА ПО ПАСПОРТУ 315 мм/мин: s = 0,1 мм/зуб при nф = 315 об/мин, v = 98,9 м/мин." for the
-// window's message; `feedUnit` is the unit of its feed box.
+// "ПОДАЧА ПО ПАСПОРТУ 315 мм/мин: s = 0,1 мм/зуб при nф = 315 об/мин, v = 98,91 м/мин." for the
+// window's message, the feed and the speed as they are written into the boxes; `feedUnit` is the
+// unit of the feed box.
 std::string passportFeedMessage(const PassportFeed& feed, FeedUnit machineUnit,
                                 std::string_view feedUnit, char decimalSeparator);

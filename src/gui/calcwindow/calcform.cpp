@@ -90,6 +90,14 @@ QLayout* CalcForm::buildInputs() {
         inputs->addWidget(label, line, 0);
         inputs->addWidget(box(name), line++, 1);
     }
+    travelBox_ = new QLineEdit(this);
+    travelBox_->setObjectName(QStringLiteral("TRAVEL_0%1").arg(definition_.number));
+    travelBox_->setToolTip(QStringLiteral(
+        "Обрабатываемая длина с врезанием и перебегом, мм. Без неё основное время не считается."));
+    auto* travelLabel = new QLabel(QStringLiteral("Длина рабочего хода, мм"), this);
+    travelLabel->setBuddy(travelBox_);
+    inputs->addWidget(travelLabel, line, 0);
+    inputs->addWidget(travelBox_, line++, 1);
     inputs->setRowStretch(line++, 1);
     rowNumberBox_ = new QLineEdit(this);
     rowNumberBox_->setObjectName(QStringLiteral("Text1"));
@@ -144,7 +152,7 @@ QLayout* CalcForm::buildToolColumn() {
 
 void CalcForm::setTabOrder() {
     // The cutting data top to bottom, the work material with its strength box, the tool, the
-    // further choice, the row number last.
+    // further choice, the row number, and the working travel, which only times the cut.
     std::vector<QWidget*> chain;
     for (const std::string& name : screenOrder()) {
         chain.push_back(box(name));
@@ -160,6 +168,7 @@ void CalcForm::setTabOrder() {
     appendOptions(toolOptions_);
     appendOptions(choiceOptions_);
     chain.push_back(rowNumberBox_);
+    chain.push_back(travelBox_);
     for (std::size_t i = 1; i < chain.size(); ++i) {
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     }
@@ -226,6 +235,7 @@ CalcRequest CalcForm::request(int rowCount) const {
     request.choice = selected(choiceOptions_);
     request.row = leadingRowNumber(rowNumberBox_->text().toStdString());
     request.rowCount = rowCount;
+    request.travel = travelBox_->text().toStdString();
     return request;
 }
 
@@ -249,6 +259,8 @@ void CalcForm::showAnswers(const CalcRequest& request) {
 void CalcForm::focusRefused(const CalcOutcome& outcome) {
     if (outcome.focusRowNumber) {
         rowNumberBox_->setFocus();
+    } else if (outcome.focusTravel) {
+        travelBox_->setFocus();
     } else if (outcome.focusBox) {
         boxes_[*outcome.focusBox]->setFocus();
     }

@@ -55,6 +55,7 @@ private:
     const WindowDefinition& definition_;
     std::vector<QLineEdit*> boxes_; // as in the declaration's boxes
     QLineEdit* rowNumberBox_ = nullptr;
+    QLineEdit* travelBox_ = nullptr; // the working travel L, which only times the cut
     QLabel* strengthLabel_ = nullptr;
     QButtonGroup* workOptions_ = nullptr;
     QButtonGroup* toolOptions_ = nullptr;

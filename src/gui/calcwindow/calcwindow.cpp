@@ -86,6 +86,9 @@ QWidget* CalcWindow::buildResults() {
     grid_ = new ResultsGrid(headings(definition().layout), frame);
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(grid_);
+    timeLine_ = new QLabel(frame);
+    timeLine_->setObjectName(actionName("TIME_LINE", definition().number));
+    layout->addWidget(timeLine_);
     machineLine_ = new QLabel(frame);
     machineLine_->setObjectName(actionName("MACHINE_LINE", definition().number));
     layout->addWidget(machineLine_);
@@ -145,6 +148,8 @@ void CalcWindow::addMachineMenu() {
     connect(addItem(machine, actionName("PASSPORT", number), "СКОРОСТЬ ПО ПАСПОРТУ"),
             &QAction::triggered, this, &CalcWindow::PASSPORT_Click);
     if (calculation_.feedIsChosen) {
+        connect(addItem(machine, actionName("PASSPORT_S", number), "ПОДАЧА ПО ПАСПОРТУ"),
+                &QAction::triggered, this, &CalcWindow::PASSPORT_S_Click);
         connect(addItem(machine, actionName("LIMIT_S", number), "НАИБОЛЬШАЯ ПОДАЧА"),
                 &QAction::triggered, this, &CalcWindow::LIMIT_S_Click);
     }

@@ -55,6 +55,9 @@ public slots:
     void SAVE_Click();
     // "СКОРОСТЬ ПО ПАСПОРТУ": the cutting speed at the passport speed just below the one typed.
     void PASSPORT_Click();
+    // "ПОДАЧА ПО ПАСПОРТУ": the passport feed below the feed at the passport speed, written into
+    // the feed box with the cutting speed at that spindle speed.
+    void PASSPORT_S_Click();
     // "НАИБОЛЬШАЯ ПОДАЧА", "НАИБОЛЬШАЯ СКОРОСТЬ": the largest value the chosen machine allows,
     // offered for the box.
     void LIMIT_S_Click();
@@ -93,6 +96,13 @@ private:
     // The inputs "РАСЧЁТ" would compute with, its questions asked and its refusals shown, for
     // the chosen machine; nothing when there is no machine or no inputs.
     std::optional<CalcInputs> machineInputs(const Machine*& machine);
+    // The chosen machine with those inputs and the spindle speed they give.
+    struct MachineCut {
+        const Machine& machine;
+        CalcInputs inputs;
+        double n;
+    };
+    std::optional<MachineCut> machineCut();
     // The inputs as "РАСЧЁТ" reads them: asking its questions and showing its refusals, or
     // without a word (then a missing choice or value gives nothing).
     enum class Asking { Questions, Nothing };
@@ -117,6 +127,7 @@ private:
     ExportFiles export_;
     QPointer<GRAFIK> graph_;
     QLabel* machineLine_ = nullptr;
+    QLabel* timeLine_ = nullptr; // the last row's minute feed, main time and removal rate
     std::optional<RowResults> lastResults_; // of the row computed last, for the machine line
     int errorCode_ = 0;
 };

@@ -1,8 +1,10 @@
 // The calculation window's machine: the check of every row, the load line under the grid and the
 // menu "СТАНОК".
 #include "core/calc/calculationflow.h"
+#include "core/calc/feedrates.h"
 #include "core/calc/numberformat.h"
 #include "core/machine/machinecheck.h"
+#include "core/machine/passportfeed.h"
 #include "gui/calcwindow/calcform.h"
 #include "gui/calcwindow/calcwindow.h"
 #include "gui/calcwindow/resultsgrid.h"
@@ -18,6 +20,8 @@ const Machine* CalcWindow::chosenMachine() const {
 
 QString CalcWindow::checkRow(const CalcOutcome& outcome) {
     lastResults_ = outcome.row.results;
+    timeLine_->setText(
+        QString::fromStdString(feedRatesLine(outcome.row.results, userDecimalSeparator())));
     showMachineLine();
     const Machine* machine = chosenMachine();
     if (!machine) {
@@ -26,8 +30,7 @@ QString CalcWindow::checkRow(const CalcOutcome& outcome) {
     const char separator = userDecimalSeparator();
     const MachineCheck check = checkMachine(*machine, calculation_, outcome.row.results);
     for (const Violation& violation : check.violations) {
-        const std::optional<Result> result = limitedResult(calculation_, violation.limit);
-        grid_->markCell(outcome.row.row, resultColumn(definition().layout, *result),
+        grid_->markCell(outcome.row.row, limitColumn(calculation_, violation.limit),
                         QString::fromStdString(violationsMessage({violation}, separator)));
     }
     return QString::fromStdString(violationsMessage(check.violations, separator));
@@ -55,18 +58,26 @@ std::optional<CalcInputs> CalcWindow::machineInputs(const Machine*& machine) {
     return readInputs(Asking::Questions);
 }
 
-void CalcWindow::PASSPORT_Click() {
+std::optional<CalcWindow::MachineCut> CalcWindow::machineCut() {
     const Machine* machine = nullptr;
-    const std::optional<CalcInputs> inputs = machineInputs(machine);
+    std::optional<CalcInputs> inputs = machineInputs(machine);
     if (!inputs) {
-        return;
+        return std::nullopt;
     }
     const double n = *calculation_.compute(*inputs).row.n;
-    const std::optional<PassportSpeed> passport = passportSpeed(*machine, n, (*inputs)[Key::D]);
+    return MachineCut{*machine, std::move(*inputs), n};
+}
+
+void CalcWindow::PASSPORT_Click() {
+    const std::optional<MachineCut> cut = machineCut();
+    if (!cut) {
+        return;
+    }
+    const std::optional<PassportSpeed> passport =
+        passportSpeed(cut->machine, cut->n, cut->inputs[Key::D]);
     const char separator = userDecimalSeparator();
     if (!passport) {
-        dialogs_.message(QStringLiteral("У СТАНКА НЕТ ЧАСТОТЫ ВРАЩЕНИЯ НЕ ВЫШЕ %1 об/мин!!!")
-                             .arg(QString::fromStdString(fixedText(n, 1, separator))));
+        dialogs_.message(QString::fromStdString(noPassportSpeedMessage(cut->n, separator)));
         return;
     }
     const QString v = QString::fromStdString(plainText(passport->v, separator));
@@ -74,6 +85,24 @@ void CalcWindow::PASSPORT_Click() {
     dialogs_.message(
         QStringLiteral("ЧАСТОТА ВРАЩЕНИЯ ПО ПАСПОРТУ %1 об/мин, СКОРОСТЬ РЕЗАНИЯ %2 м/мин")
             .arg(QString::fromStdString(plainText(passport->n, separator)), v));
+}
+
+void CalcWindow::PASSPORT_S_Click() {
+    const std::optional<MachineCut> cut = machineCut();
+    if (!cut) {
+        return;
+    }
+    const char separator = userDecimalSeparator();
+    const PassportFeedChoice choice =
+        passportFeed(cut->machine, calculation_, cut->inputs, cut->n, separator);
+    if (!choice.feed) {
+        dialogs_.message(QString::fromStdString(choice.refusal));
+        return;
+    }
+    form_->setValueText(Key::s, QString::fromStdString(plainText(choice.feed->s, separator)));
+    form_->setValueText(Key::v, QString::fromStdString(plainText(choice.feed->speed.v, separator)));
+    dialogs_.message(QString::fromStdString(passportFeedMessage(
+        *choice.feed, cut->machine.feedUnit, inputUnit(definition().layout, Key::s), separator)));
 }
 
 void CalcWindow::LIMIT_S_Click() {

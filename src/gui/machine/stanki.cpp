@@ -30,6 +30,30 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     return result;
 }
 
+// The preferred-number series of GOST 8032 with their ratios, R10 (φ = 1,26) chosen: the ratio
+// most gearboxes and feed boxes of general-purpose machines follow.
+QComboBox* seriesChoice(const char* name, char decimalSeparator, QWidget* parent) {
+    auto* choice = new QComboBox(parent);
+    choice->setObjectName(QString::fromUtf8(name));
+    for (const SpeedSeries& series : speedSeries) {
+        choice->addItem(QStringLiteral("%1 φ = %2")
+                            .arg(QString::fromUtf8(series.name),
+                                 QString::fromUtf8(series.ratio)
+                                     .replace(QLatin1Char(','), QChar(decimalSeparator))));
+    }
+    choice->setCurrentIndex(1);
+    return choice;
+}
+
+// A line of widgets, the first stretched: "from … to … unit", "series … fill".
+QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
+    auto* line = new QHBoxLayout;
+    for (QWidget* widget : widgets) {
+        line->addWidget(widget, widget == *widgets.begin() ? 1 : 0);
+    }
+    return line;
+}
+
 } // namespace
 
 STANKI::STANKI(MachineCatalog& catalog, UserDialogs& dialogs, QWidget* parent)
@@ -51,6 +75,7 @@ STANKI::STANKI(MachineCatalog& catalog, UserDialogs& dialogs, QWidget* parent)
     });
     connect(speeds_, &QLineEdit::textChanged, this, &STANKI::showRangeOfList);
     connect(generate_, &QPushButton::clicked, this, &STANKI::generateSpeeds);
+    connect(generateFeeds_, &QPushButton::clicked, this, &STANKI::generateFeeds);
     connect(add_, &QPushButton::clicked, this, &STANKI::addMachine);
     connect(save_, &QPushButton::clicked, this, &STANKI::saveMachine);
     connect(delete_, &QPushButton::clicked, this, &STANKI::deleteMachine);
@@ -83,21 +108,29 @@ void STANKI::createFields() {
         end->setToolTip(QStringLiteral("Бесступенчатое регулирование: диапазон берётся, "
                                        "когда список частот пуст"));
     }
-    ratio_ = new QComboBox(this);
-    ratio_->setObjectName(QStringLiteral("MachineRatio"));
-    for (const SpeedSeries& series : speedSeries) {
-        ratio_->addItem(QStringLiteral("%1 φ = %2")
-                            .arg(QString::fromUtf8(series.name),
-                                 QString::fromUtf8(series.ratio)
-                                     .replace(QLatin1Char(','), QChar(decimalSeparator_))));
-    }
-    // φ = 1,26 is the ratio most gearboxes of general-purpose machines follow.
-    ratio_->setCurrentIndex(1);
+    ratio_ = seriesChoice("MachineRatio", decimalSeparator_, this);
     generate_ = button("MachineGenerate", QStringLiteral("ЗАПОЛНИТЬ СПИСОК"), this);
     generate_->setToolTip(QStringLiteral("Частоты ряда от наименьшей до наибольшей; затем "
                                          "исправьте список по паспорту станка"));
     torque_ = field("MachineTorque", this);
     force_ = field("MachineForce", this);
+    feeds_ = field("MachineFeeds", this);
+    feeds_->setToolTip(QStringLiteral("Все подачи из паспорта станка; пусто — подача не "
+                                      "проверяется и не подбирается"));
+    feedUnit_ = new QComboBox(this);
+    feedUnit_->setObjectName(QStringLiteral("MachineFeedUnit"));
+    for (const std::string_view caption : feedUnitCaptions) {
+        feedUnit_->addItem(
+            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    }
+    feedUnit_->setToolTip(
+        QStringLiteral("Фрезерный станок — мм/мин, токарный и сверлильный — мм/об"));
+    feedMin_ = field("MachineFeedMin", this);
+    feedMax_ = field("MachineFeedMax", this);
+    feedRatio_ = seriesChoice("MachineFeedRatio", decimalSeparator_, this);
+    generateFeeds_ = button("MachineGenerateFeeds", QStringLiteral("ЗАПОЛНИТЬ СПИСОК"), this);
+    generateFeeds_->setToolTip(QStringLiteral("Подачи ряда от наименьшей до наибольшей; затем "
+                                              "исправьте список по паспорту станка"));
 }
 
 void STANKI::createButtons() {
@@ -110,14 +143,9 @@ void STANKI::createButtons() {
 }
 
 void STANKI::layOut() {
-    auto* range = new QHBoxLayout;
-    range->addWidget(speedMin_, 1);
-    range->addWidget(new QLabel(QStringLiteral("до"), this));
-    range->addWidget(speedMax_, 1);
-    range->addWidget(new QLabel(QStringLiteral("об/мин"), this));
-    auto* series = new QHBoxLayout;
-    series->addWidget(ratio_, 1);
-    series->addWidget(generate_);
+    const auto label = [this](const char* text) {
+        return new QLabel(QString::fromUtf8(text), this);
+    };
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Имя станка"), name_);
     form->addRow(QStringLiteral("Мощность двигателя, кВт"), power_);
@@ -127,11 +155,18 @@ void STANKI::layOut() {
     speedsLabel->setBuddy(speeds_);
     form->addRow(speedsLabel);
     form->addRow(speeds_);
-    form->addRow(QStringLiteral("или от"), range);
-    form->addRow(QStringLiteral("Ряд"), series);
+    form->addRow(QStringLiteral("или от"),
+                 row({speedMin_, label("до"), speedMax_, label("об/мин")}));
+    form->addRow(QStringLiteral("Ряд"), row({ratio_, generate_}));
     form->addRow(QStringLiteral("Наибольший момент, Н·м"), torque_);
     form->addRow(QStringLiteral("Наибольшая сила подачи, Н"), force_);
-    form->addRow(new QLabel(QStringLiteral("Момент и сила подачи не обязательны."), this));
+    auto* feedsLabel = new QLabel(QStringLiteral("Подачи по паспорту (через ;)"), this);
+    feedsLabel->setBuddy(feeds_);
+    form->addRow(feedsLabel);
+    form->addRow(row({feeds_, feedUnit_}));
+    form->addRow(QStringLiteral("ряд от"), row({feedMin_, label("до"), feedMax_}));
+    form->addRow(QStringLiteral("Ряд подач"), row({feedRatio_, generateFeeds_}));
+    form->addRow(new QLabel(QStringLiteral("Момент, сила подачи и подачи не обязательны."), this));
 
     auto* top = new QHBoxLayout;
     top->addWidget(list_);
@@ -183,6 +218,12 @@ void STANKI::showMachine(int row) {
     showRangeOfList();
     torque_->setText(number(machine.torqueMax));
     force_->setText(number(machine.forceMax));
+    feeds_->setText(QString::fromStdString(speedListText(machine.feeds, decimalSeparator_)));
+    feeds_->setCursorPosition(0);
+    feedUnit_->setCurrentIndex(static_cast<int>(machine.feedUnit));
+    // The list's ends, for another series over the same feeds.
+    feedMin_->setText(machine.feeds.empty() ? QString() : number(machine.feeds.front()));
+    feedMax_->setText(machine.feeds.empty() ? QString() : number(machine.feeds.back()));
 }
 
 void STANKI::showRangeOfList() {
@@ -237,14 +278,22 @@ bool STANKI::readSpeeds(Machine& machine) {
         return readNumber(speedMin_, machinefield::speedMin, machine.speedMin) &&
                readNumber(speedMax_, machinefield::speedMax, machine.speedMax);
     }
-    SpeedList list = parseSpeedList(speeds_->text().toStdString());
+    return readList(speeds_, machinefield::speeds, machine.speeds);
+}
+
+bool STANKI::readFeeds(Machine& machine) {
+    machine.feedUnit = static_cast<FeedUnit>(feedUnit_->currentIndex());
+    return readList(feeds_, machinefield::feeds, machine.feeds);
+}
+
+bool STANKI::readList(QLineEdit* edit, std::string_view field, std::vector<double>& values) {
+    SpeedList list = parseSpeedList(edit->text().toStdString());
     if (list.badItem) {
-        dialogs_.message(
-            QString::fromStdString(notANumberMessage(machinefield::speeds, *list.badItem)));
-        speeds_->setFocus();
+        dialogs_.message(QString::fromStdString(notANumberMessage(field, *list.badItem)));
+        edit->setFocus();
         return false;
     }
-    machine.speeds = std::move(list.speeds);
+    values = std::move(list.speeds);
     return true;
 }
 
@@ -254,7 +303,7 @@ std::optional<Machine> STANKI::typedMachine() {
     if (!readNumber(power_, machinefield::power, machine.power) ||
         !readNumber(efficiency_, machinefield::efficiency, machine.efficiency) ||
         !readSpeeds(machine) || !readNumber(torque_, machinefield::torqueMax, machine.torqueMax) ||
-        !readNumber(force_, machinefield::forceMax, machine.forceMax)) {
+        !readNumber(force_, machinefield::forceMax, machine.forceMax) || !readFeeds(machine)) {
         return std::nullopt;
     }
     return machine;
@@ -280,18 +329,44 @@ void STANKI::generateSpeeds() {
     if (refused(machineError(range, MachineUse::Limits))) {
         return;
     }
-    const SpeedSeries& series = speedSeries.at(static_cast<std::size_t>(ratio_->currentIndex()));
-    const std::vector<double> speeds = seriesSpeeds(series, *range.speedMin, *range.speedMax);
-    if (speeds.empty()) {
-        // Ends closer together than one step of the series.
-        dialogs_.message(QStringLiteral("МЕЖДУ НАИМЕНЬШЕЙ И НАИБОЛЬШЕЙ ЧАСТОТОЙ НЕТ ЧИСЕЛ РЯДА "
-                                        "%1!!!")
-                             .arg(QString::fromUtf8(series.name)));
+    fillSeries(speeds_, ratio_, *range.speedMin, *range.speedMax,
+               QStringLiteral("МЕЖДУ НАИМЕНЬШЕЙ И НАИБОЛЬШЕЙ ЧАСТОТОЙ НЕТ ЧИСЕЛ РЯДА %1!!!"));
+}
+
+void STANKI::generateFeeds() {
+    std::optional<double> low;
+    std::optional<double> high;
+    if (!readNumber(feedMin_, machinefield::feeds, low) ||
+        !readNumber(feedMax_, machinefield::feeds, high)) {
         return;
     }
-    speeds_->setText(QString::fromStdString(speedListText(speeds, decimalSeparator_)));
-    speeds_->setCursorPosition(0);
-    speeds_->setFocus();
+    if (!low || !high) {
+        dialogs_.message(QStringLiteral("ДЛЯ РЯДА ЗАДАЙТЕ НАИМЕНЬШУЮ И НАИБОЛЬШУЮ ПОДАЧУ!!!"));
+        (low ? feedMax_ : feedMin_)->setFocus();
+        return;
+    }
+    // The ends as a list of two feeds: positive, ascending and within a real machine's.
+    Machine ends;
+    ends.feeds = {*low, *high};
+    if (refused(machineError(ends, MachineUse::Limits))) {
+        return;
+    }
+    fillSeries(feeds_, feedRatio_, *low, *high,
+               QStringLiteral("МЕЖДУ НАИМЕНЬШЕЙ И НАИБОЛЬШЕЙ ПОДАЧЕЙ НЕТ ЧИСЕЛ РЯДА %1!!!"));
+}
+
+void STANKI::fillSeries(QLineEdit* list, const QComboBox* ratio, double low, double high,
+                        const QString& noneMessage) {
+    const SpeedSeries& series = speedSeries.at(static_cast<std::size_t>(ratio->currentIndex()));
+    const std::vector<double> numbers = seriesSpeeds(series, low, high);
+    if (numbers.empty()) {
+        // Ends closer together than one step of the series.
+        dialogs_.message(noneMessage.arg(QString::fromUtf8(series.name)));
+        return;
+    }
+    list->setText(QString::fromStdString(speedListText(numbers, decimalSeparator_)));
+    list->setCursorPosition(0);
+    list->setFocus();
 }
 
 void STANKI::addMachine() {

@@ -33,6 +33,11 @@ private:
     void showRangeOfList();
     void updateButtons();
     void generateSpeeds();
+    void generateFeeds();
+    // The numbers of the series `ratio` names from `low` to `high` into `list`, or `noneMessage`
+    // said when none lies between them.
+    void fillSeries(QLineEdit* list, const QComboBox* ratio, double low, double high,
+                    const QString& noneMessage);
     void addMachine();
     void saveMachine();
     void deleteMachine();
@@ -44,6 +49,10 @@ private:
     // The passport's list into `machine.speeds`, or else the stepless range; false once a speed
     // that is not a number has been reported.
     bool readSpeeds(Machine& machine);
+    // The passport's feeds and their unit; false once a feed that is not a number is reported.
+    bool readFeeds(Machine& machine);
+    // Reads a ";" list of numbers, sorted; false once an item that is not a number is reported.
+    bool readList(QLineEdit* edit, std::string_view field, std::vector<double>& values);
     // Reads a field's number into `value`, none for an empty field; false once text that is not a
     // number has been reported.
     bool readNumber(QLineEdit* edit, std::string_view field, std::optional<double>& value);
@@ -67,6 +76,13 @@ private:
     QLineEdit* force_ = nullptr;
     QComboBox* ratio_ = nullptr;
     QPushButton* generate_ = nullptr;
+    QLineEdit* feeds_ = nullptr;
+    QComboBox* feedUnit_ = nullptr;
+    // The ends a series of feeds is filled between, and its ratio.
+    QLineEdit* feedMin_ = nullptr;
+    QLineEdit* feedMax_ = nullptr;
+    QComboBox* feedRatio_ = nullptr;
+    QPushButton* generateFeeds_ = nullptr;
     QPushButton* add_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* delete_ = nullptr;

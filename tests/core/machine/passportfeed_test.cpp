@@ -86,10 +86,11 @@ TEST(PassportFeed, TheHandbookOrderOnMillsLathesAndDrills) {
         const double nf = *calc.compute(set).row.n;
         EXPECT_EQ(passportFeed(c.machine, calc, set, nf, ',').feed->passport, c.passport);
     }
-    EXPECT_EQ(passportFeedMessage(
-                  *passportFeed(cases[0].machine, calculation(1), milling, 318.47, ',').feed,
-                  FeedUnit::perMinute, "мм/зуб", ','),
-              "ПОДАЧА ПО ПАСПОРТУ 315 мм/мин: s = 0,1 мм/зуб при nф = 315 об/мин, v = 98,9 м/мин.");
+    EXPECT_EQ(
+        passportFeedMessage(
+            *passportFeed(cases[0].machine, calculation(1), milling, 318.47, ',').feed,
+            FeedUnit::perMinute, "мм/зуб", ','),
+        "ПОДАЧА ПО ПАСПОРТУ 315 мм/мин: s = 0,1 мм/зуб при nф = 315 об/мин, v = 98,91 м/мин.");
 }
 
 TEST(PassportFeed, RefusedWhereThereIsNoneToTake) {
@@ -100,7 +101,7 @@ TEST(PassportFeed, RefusedWhereThereIsNoneToTake) {
         {passportFeed(machineWith({}, FeedUnit::perMinute), mill, milling, 318.47, ','),
          "У СТАНКА 6Р12 НЕ ЗАДАНЫ ПОДАЧИ!!!"},
         {passportFeed(machineWith(millFeeds, FeedUnit::perMinute), mill, milling, 30, ','),
-         "НЕТ ЧАСТОТЫ ВРАЩЕНИЯ СТАНКА НЕ ВЫШЕ РАСЧЁТНОЙ!!!"},
+         "У СТАНКА НЕТ ЧАСТОТЫ ВРАЩЕНИЯ НЕ ВЫШЕ 30,0 об/мин!!!"},
         {passportFeed(machineWith(millFeeds, FeedUnit::perRevolution), calculation(7), turning,
                       318.47, ','),
          "ПОДАЧА РЕЗЬБЫ РАВНА ЕЁ ШАГУ И НЕ ВЫБИРАЕТСЯ!!!"},

@@ -82,6 +82,53 @@ TEST_F(MachineInWindowTest, FaceMillingUpToTheSpindlePowerAndBack) {
               shown("Станок 6Р12: на шпинделе 6,00 кВт, резание 5,99 кВт — 100 %"));
 }
 
+// The face-milling example at 0,12 mm/tooth over a travel of 200 mm on a 6Р12 whose table feeds
+// run from 25 to 315 mm/min (R10): Sм = 0,12·10·318,47 = 382,2 mm/min is above them. The passport
+// feed then takes nф = 315, the feed there 0,12·10·315 = 378 → 315 mm/min, sz = 0,1.
+TEST_F(MachineInWindowTest, PassportFeedMainTimeAndTheFeedLimit) {
+    Machine table = mill6R12();
+    table.name = "6Р12Ф";
+    table.feeds = seriesSpeeds(speedSeries[1], 25, 315);
+    EXPECT_EQ(main.machines().add(table), "");
+    CalcWindow* window = faceMillingOn("6Р12Ф");
+    type(window, "S_TEXT", "0,12");
+    type(window, "TRAVEL_01", "200");
+    choose("MAKE_01", window);
+    EXPECT_EQ(dialogs.shown,
+              QStringList{shown("message: ПОДАЧА 382,2 мм/мин БОЛЬШЕ НАИБОЛЬШЕЙ ПОДАЧИ СТАНКА "
+                                "315 мм/мин!!!")});
+    EXPECT_TRUE(marked(window, 1, 3));
+    EXPECT_FALSE(marked(window, 1, 13));
+    // 200/382,17 = 0,523 min; 2·50·382,17/1000 = 38,2 cm³/min.
+    const auto timeLine = [this, window] {
+        return control<QLabel>(window, "TIME_LINE_01")->text();
+    };
+    EXPECT_EQ(timeLine(), shown("Sм 382 мм/мин · To 0,52 мин · Q 38,2 см³/мин"));
+
+    dialogs.shown.clear();
+    choose("PASSPORT_S_01", window);
+    EXPECT_EQ(control<QLineEdit>(window, "S_TEXT")->text(), shown("0,1"));
+    EXPECT_EQ(control<QLineEdit>(window, "V_TEXT")->text(), shown("98,91"));
+    EXPECT_EQ(dialogs.shown, QStringList{shown("message: ПОДАЧА ПО ПАСПОРТУ 315 мм/мин: s = 0,1 "
+                                               "мм/зуб при nф = 315 об/мин, v = 98,91 м/мин.")});
+    // At the passport's speed and feed: 315 mm/min, 200/315 = 0,635 min, 31,5 cm³/min.
+    dialogs.shown.clear();
+    choose("MAKE_01", window);
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join('\n').toStdString();
+    EXPECT_FALSE(marked(window, 2, 3));
+    EXPECT_EQ(timeLine(), shown("Sм 315 мм/мин · To 0,63 мин · Q 31,5 см³/мин"));
+
+    // Without a travel there is no main time; a travel of 0 is refused, and no row is written.
+    type(window, "TRAVEL_01", "");
+    choose("MAKE_01", window);
+    EXPECT_EQ(timeLine(), shown("Sм 315 мм/мин · Q 31,5 см³/мин"));
+    type(window, "TRAVEL_01", "0");
+    choose("MAKE_01", window);
+    EXPECT_EQ(dialogs.shown, QStringList{"message: НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: 0!!!"});
+    EXPECT_EQ(window->RowCount(), 5) << "three rows and no more";
+    EXPECT_EQ(open("MAKE_0007", 7)->findChild<QAction*>(QStringLiteral("PASSPORT_S_07")), nullptr);
+}
+
 TEST_F(MachineInWindowTest, PassportSpeedAndLimitsThatDoNotDependOnTheInput) {
     CalcWindow* turning = open("MAKE_0021", 5);
     chooseMachine(turning, 5, "6Р12");

@@ -321,6 +321,33 @@ TEST_F(StankiTest, SeriesFillsTheSpeedListBetweenTheEnds) {
     ASSERT_EQ(catalog().machines().size(), 1u);
     EXPECT_EQ(catalog().machines()[0].speeds,
               std::vector<double>({31.5, 50, 80, 125, 200, 315, 500, 800, 1250}));
+
+    // The table's feeds of R10 from 25 to 400 mm/min, saved with their unit and shown again.
+    fill(dialog, {{"MachineFeedMin", "25"}, {"MachineFeedMax", "400"}});
+    press(dialog, "MachineGenerateFeeds");
+    EXPECT_EQ(text(dialog, "MachineFeeds"),
+              shown("25; 31,5; 40; 50; 63; 80; 100; 125; 160; 200; 250; 315; 400"));
+    control<QComboBox>(dialog, "MachineFeedUnit")->setCurrentIndex(0);
+    press(dialog, "MachineSave");
+    EXPECT_EQ(dialogs.shown, QStringList());
+    Machine saved = catalog().machines()[0];
+    EXPECT_EQ(saved.feeds, seriesSpeeds(speedSeries[1], 25, 400));
+    EXPECT_EQ(saved.feedUnit, FeedUnit::perMinute);
+    EXPECT_EQ(onDisk(), inCatalog());
+    // A lathe's feeds in mm/rev; a feed that is no number is refused naming its field.
+    fill(dialog, {{"MachineFeeds", "0,1; 0,05; 0,2"}});
+    control<QComboBox>(dialog, "MachineFeedUnit")->setCurrentIndex(1);
+    press(dialog, "MachineSave");
+    saved.feeds = {0.05, 0.1, 0.2};
+    saved.feedUnit = FeedUnit::perRevolution;
+    EXPECT_EQ(inCatalog(), libraryJson({saved}));
+    EXPECT_EQ(text(dialog, "MachineFeeds"), shown("0,05; 0,1; 0,2"));
+    EXPECT_EQ(control<QComboBox>(dialog, "MachineFeedUnit")->currentText(), "мм/об");
+    fill(dialog, {{"MachineFeeds", "0,1; 0,2мм"}});
+    press(dialog, "MachineSave");
+    EXPECT_EQ(dialogs.shown,
+              QStringList({message(notANumberMessage(machinefield::feeds, "0,2мм"))}));
+    EXPECT_EQ(inCatalog(), libraryJson({saved}));
 }
 
 TEST_F(StankiTest, DeletesTheSelectedMachineOnlyAfterTheQuestion) {
