@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 double niceStep(double rough, std::span<const double> mantissas) {
@@ -40,28 +41,42 @@ valueScales(const std::array<AxisContent, valueAxisCount>& axes) {
     // for the labels of the crossings. The power, the torque and the forces are often in
     // proportion (M = Pz·D/2000, N = Pz·v/60000 whatever the feed, depth or width): scaled alike
     // their curves would lie on each other, so each axis after the power's takes a coarser step
-    // until its curves fill a height of their own.
+    // until its curves fill a height of their own. So do the rates after them: the removal rate is
+    // in proportion to the minute feed (Q = t·B·Sм/1000 of a mill), the main time to the torque
+    // over a turned diameter (To = L/(s·n) with n ∝ 1/D, M = Pz·D/2000). The rates come last, so
+    // the forces, the power and the torque keep their scales whether the rates are drawn or not.
     constexpr std::array mantissas{1.0, 1.2, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0, 8.0};
+    constexpr std::array order{ValueAxis::power,      ValueAxis::torque,      ValueAxis::force,
+                               ValueAxis::minuteFeed, ValueAxis::removalRate, ValueAxis::mainTime};
     std::array<ValueScale, valueAxisCount> scales{};
     std::array<double, valueAxisCount> fills{};
     std::vector<std::size_t> placed;
-    for (const ValueAxis axis : {ValueAxis::power, ValueAxis::torque, ValueAxis::force}) {
+    for (const ValueAxis axis : order) {
         const std::size_t i = axisIndex(axis);
         const double top = axes[i].top;
         double step = niceStep((top > 0 ? top : 1) * 1.06 / 5, mantissas);
-        const auto crowded = [&] {
-            return std::any_of(placed.begin(), placed.end(), [&](std::size_t j) {
-                return std::abs(top / (5 * step) - fills[j]) < 0.12;
-            });
+        // How near the top of the curves comes to the top of another axis's curves at `candidate`.
+        const auto clearance = [&](double candidate) {
+            double nearest = std::numeric_limits<double>::infinity();
+            for (const std::size_t j : placed) {
+                nearest = std::min(nearest, std::abs(top / (5 * candidate) - fills[j]));
+            }
+            return nearest;
         };
-        for (int coarser = 0; top > 0 && coarser < 4 && crowded(); ++coarser) {
+        // This step or the first of four coarser ones that is clear of the others; when none is,
+        // as with many axes drawn, the clearest of them.
+        double chosen = step;
+        for (int coarser = 0; top > 0 && coarser < 4 && clearance(chosen) < 0.12; ++coarser) {
             step = niceStep(step * 1.001, mantissas);
+            if (clearance(step) > clearance(chosen)) {
+                chosen = step;
+            }
         }
-        fills[i] = top / (5 * step);
+        fills[i] = top / (5 * chosen);
         if (axes[i].used && top > 0) {
             placed.push_back(i);
         }
-        scales[i] = {step, 5 * step, decimalsOf(step), axes[i].used};
+        scales[i] = {chosen, 5 * chosen, decimalsOf(chosen), axes[i].used};
     }
     return scales;
 }

@@ -29,9 +29,10 @@ struct AxisTicks {
 // The input's axis from `from` to `to`: about eight intervals of 1, 2, 2,5 or 5·10^k.
 AxisTicks inputTicks(double from, double to);
 
-// The three value axes, in this order.
-enum class ValueAxis { force, power, torque };
-inline constexpr std::size_t valueAxisCount = 3;
+// The value axes, in this order: the forces, the power, the torque, the minute feed, the main
+// time and the removal rate.
+enum class ValueAxis { force, power, torque, minuteFeed, mainTime, removalRate };
+inline constexpr std::size_t valueAxisCount = 6;
 inline constexpr std::size_t axisIndex(ValueAxis axis) {
     return static_cast<std::size_t>(axis);
 }

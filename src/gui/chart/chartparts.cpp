@@ -30,6 +30,14 @@ QChart* newChart() {
     return chart;
 }
 
+// The value axes' titles, by ValueAxis.
+constexpr std::array<const char*, valueAxisCount> valueAxisTitles{"Сила, Н",
+                                                                  "Мощность, кВт",
+                                                                  "Момент, Н·м",
+                                                                  "Минутная подача, мм/мин",
+                                                                  "Основное время, мин",
+                                                                  "Съём, см³/мин"};
+
 void addAxes(ChartParts& parts) {
     const auto addAxis = [&parts](const char* title, Qt::Alignment side) {
         auto* axis = new QValueAxis(parts.chart);
@@ -40,18 +48,20 @@ void addAxes(ChartParts& parts) {
     parts.inputAxis = addAxis("", Qt::AlignBottom);
     parts.inputAxis->setTickType(QValueAxis::TicksDynamic);
     parts.inputAxis->setTickAnchor(0);
-    QValueAxis* force = addAxis("Сила, Н", Qt::AlignLeft);
-    QValueAxis* power = addAxis("Мощность, кВт", Qt::AlignRight);
-    QValueAxis* torque = addAxis("Момент, Н·м", Qt::AlignRight);
-    parts.valueAxes = {force, power, torque};
-    // One grid for the three scales: each has the same five intervals.
-    for (QValueAxis* axis : parts.valueAxes) {
-        axis->setTickCount(6);
+    for (std::size_t i = 0; i < valueAxisCount; ++i) {
+        const bool forces = static_cast<ValueAxis>(i) == ValueAxis::force;
+        parts.valueAxes[i] = addAxis(valueAxisTitles[i], forces ? Qt::AlignLeft : Qt::AlignRight);
+        // One grid for all the scales: each has the same five intervals.
+        parts.valueAxes[i]->setTickCount(6);
     }
-    power->setGridLineVisible(false);
-    torque->setGridLineVisible(false);
-    power->setLinePenColor(QColor(quantities[powerIndex].color));
-    torque->setLinePenColor(QColor(quantities[torqueIndex].color));
+    // Each axis at the right carries one quantity, in its colour.
+    for (const Quantity& quantity : quantities) {
+        if (quantity.axis != ValueAxis::force) {
+            QValueAxis* axis = parts.valueAxes[axisIndex(quantity.axis)];
+            axis->setGridLineVisible(false);
+            axis->setLinePenColor(QColor(quantity.color));
+        }
+    }
 }
 
 void attach(ChartParts& parts, QAbstractSeries* series, ValueAxis axis) {

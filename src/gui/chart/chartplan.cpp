@@ -29,7 +29,7 @@ void planCurves(ChartDrawing& drawing, const SweepCurves& curves, const ShownQua
             QList<QPointF>& points = drawing.pieces[q].emplace_back();
             points.reserve(static_cast<qsizetype>(piece.size()));
             for (const SweepPoint& point : piece) {
-                if (const auto value = resultValue(point.computed.row, quantities[q].result)) {
+                if (const auto value = point.computed.row.*quantities[q].value) {
                     points.append({point.x, *value});
                 }
             }
@@ -49,7 +49,7 @@ void planLimits(ChartDrawing& drawing, const ChartLimits& limits, Key varied, do
 
 void planCurrent(ChartDrawing& drawing, const SweepPoint& point, const ShownQuantities& shown) {
     for (std::size_t q = 0; q < quantityCount && point.refusal.empty(); ++q) {
-        const auto value = resultValue(point.computed.row, quantities[q].result);
+        const auto value = point.computed.row.*quantities[q].value;
         if (value && shown[q]) {
             drawing.current[axisIndex(quantities[q].axis)].append({point.x, *value});
         }

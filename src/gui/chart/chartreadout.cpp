@@ -17,7 +17,7 @@ QString chartReadout(const Calculation& calculation, const CalcInputs& inputs, K
     }
     QStringList parts;
     for (std::size_t q = 0; q < quantityCount; ++q) {
-        const auto value = resultValue(point.computed.row, quantities[q].result);
+        const auto value = point.computed.row.*quantities[q].value;
         if (value && shown[q]) {
             parts << QStringLiteral("%1 = %2 %3")
                          .arg(QString::fromUtf8(quantities[q].name),

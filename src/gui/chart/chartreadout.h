@@ -5,6 +5,7 @@
 
 // The line under the chart for the input's value `x` under the mouse, rounded to `decimals` as
 // it is shown, and the calculation at exactly that value: what "РАСЧЁТ" gives when it is typed
-// into the box. "s = 0,300: Pz = … Н, …, N = … кВт", or why the calculation refuses it.
+// into the box. "s = 0,300: Pz = … Н, …, N = … кВт" with the shown quantities, or why the
+// calculation refuses it.
 QString chartReadout(const Calculation& calculation, const CalcInputs& inputs, Key varied, double x,
                      int decimals, const ShownQuantities& shown);

@@ -37,6 +37,7 @@ GRAFIK::GRAFIK(const Calculation& calculation, const CalcInputs& inputs,
     setWindowTitle(QStringLiteral("График"));
     buildView();
     buildControls();
+    offerQuantities();
     resetRange();
     redraw();
     resize(1000, 680);
@@ -60,14 +61,20 @@ void GRAFIK::buildControls() {
     auto* controls = new QHBoxLayout;
     addVaryBox(central, controls);
     addRangeBoxes(central, controls);
-    controls->addSpacing(12);
-    addQuantityBoxes(central, controls);
     controls->addStretch();
     addExportButtons(central, controls);
+    // The quantities on a row of their own, which leaves the range boxes room on a laptop's
+    // screen.
+    auto* quantityRow = new QHBoxLayout;
+    addQuantityBoxes(central, quantityRow);
+    quantityRow->addStretch();
 
     values_ = new QLabel(central);
     values_->setObjectName(QStringLiteral("GraphValues"));
     values_->setMinimumHeight(values_->fontMetrics().height());
+    // With every quantity ticked the line may be wider than the window: it wraps rather than
+    // widens it under the mouse.
+    values_->setWordWrap(true);
     notes_ = new QLabel(central);
     notes_->setObjectName(QStringLiteral("GraphNotes"));
     notes_->setStyleSheet(QStringLiteral("color: #b00000"));
@@ -75,6 +82,7 @@ void GRAFIK::buildControls() {
 
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(controls);
+    layout->addLayout(quantityRow);
     layout->addWidget(view_, 1);
     layout->addWidget(values_);
     layout->addWidget(notes_);
@@ -128,7 +136,7 @@ void GRAFIK::addQuantityBoxes(QWidget* central, QBoxLayout* controls) {
     for (std::size_t i = 0; i < quantityCount; ++i) {
         shown_[i] = new QCheckBox(QString::fromUtf8(quantities[i].name), central);
         shown_[i]->setObjectName(QString::fromUtf8(quantities[i].box));
-        shown_[i]->setChecked(true);
+        shown_[i]->setChecked(quantities[i].shownAtFirst);
         connect(shown_[i], &QCheckBox::toggled, this, &GRAFIK::redraw);
         controls->addWidget(shown_[i]);
     }
@@ -154,9 +162,20 @@ Key GRAFIK::varied() const {
 ShownQuantities GRAFIK::shownQuantities() const {
     ShownQuantities shown{};
     for (std::size_t q = 0; q < quantityCount; ++q) {
-        shown[q] = shown_[q]->isChecked();
+        shown[q] = shown_[q]->isChecked() && shown_[q]->isEnabled();
     }
     return shown;
+}
+
+void GRAFIK::offerQuantities() {
+    // What the row gives does not depend on the input varied: the current row tells.
+    const SweepPoint current = sweepPoint(calculation_, inputs_, varied(), inputs_[varied()]);
+    for (std::size_t q = 0; q < quantityCount; ++q) {
+        const bool given =
+            !current.refusal.empty() || (current.computed.row.*quantities[q].value).has_value();
+        shown_[q]->setEnabled(given);
+        shown_[q]->setToolTip(given ? QString() : QString::fromUtf8(quantities[q].missing));
+    }
 }
 
 void GRAFIK::resetRange() {
@@ -171,6 +190,7 @@ void GRAFIK::resetRange() {
 
 void GRAFIK::setInputs(const CalcInputs& inputs) {
     inputs_ = inputs;
+    offerQuantities();
     redraw();
 }
 

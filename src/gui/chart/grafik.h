@@ -18,9 +18,10 @@ class QLineEdit;
 class UserDialogs;
 struct SweepCurves;
 
-// "ГРАФИК": how the forces, the torque and the power of one calculation change with one of its
-// inputs, every other input as the calculation window holds it, against the limits of the
-// window's machine. Every point is the core's own calculation at that value.
+// "ГРАФИК": how the forces, the torque and the power of one calculation, and on request its minute
+// feed, main time and removal rate, change with one of its inputs, every other input as the
+// calculation window holds it, against the limits of the window's machine. Every point is the
+// core's own calculation at that value.
 class GRAFIK : public QMainWindow {
     Q_OBJECT
 public:
@@ -44,6 +45,8 @@ private:
     void addQuantityBoxes(QWidget* central, QBoxLayout* controls);
     void addExportButtons(QWidget* central, QBoxLayout* controls);
     Key varied() const;
+    // Only the quantities the row has can be ticked: no main time without the working travel.
+    void offerQuantities();
     ShownQuantities shownQuantities() const;
     void resetRange();
     void redraw();

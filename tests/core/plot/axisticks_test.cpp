@@ -51,9 +51,44 @@ TEST(AxisTicks, ProportionalCurvesEachFillAHeightOfTheirOwn) {
     const ValueScale& force = scales[axisIndex(ValueAxis::force)];
     EXPECT_DOUBLE_EQ(force.step, 800);
     EXPECT_DOUBLE_EQ(force.max, 4000);
-    for (const ValueScale& scale : scales) {
-        EXPECT_TRUE(scale.visible);
+    for (const ValueAxis axis : {ValueAxis::force, ValueAxis::power, ValueAxis::torque}) {
+        EXPECT_TRUE(scales[axisIndex(axis)].visible);
     }
+    for (const ValueAxis axis :
+         {ValueAxis::minuteFeed, ValueAxis::mainTime, ValueAxis::removalRate}) {
+        EXPECT_FALSE(scales[axisIndex(axis)].visible);
+    }
+}
+
+TEST(AxisTicks, RatesTakeTheClearestStepAfterTheForces) {
+    // The example above, L = 200: n = 1000·100/(3,14·100) = 318,47, Sм = 0,1·10·n = 318,47,
+    // Q = 2·50·Sм/1000 = 31,847 (Sм/10: the same height at the same mantissa), To = 200/Sм =
+    // 0,628. The power, the torque and the forces keep 0,937, 0,674 and 0,421 of the height.
+    // Sм: 67,5 → 80 fills 0,796, 0,122 from the torque's.
+    // Q: 8 fills 0,796 (Sм's), 10 0,637, 12 0,531, 15 0,425, 20 0,318: none is 0,12 clear; 12 is
+    // the clearest (0,109 from the forces' 0,421, against 0,103 at 20).
+    // To: 0,15 fills 0,837, 0,2 0,628, 0,25 0,502, 0,3 0,419, 0,4 0,314: 0,4 is the clearest
+    // (0,107 from 0,421).
+    std::array<AxisContent, valueAxisCount> content{};
+    const double Sm = 1000 / 3.14;
+    const std::pair<ValueAxis, double> tops[] = {
+        {ValueAxis::force, 1686},          {ValueAxis::power, 2.81},
+        {ValueAxis::torque, 84.3},         {ValueAxis::minuteFeed, Sm},
+        {ValueAxis::removalRate, Sm / 10}, {ValueAxis::mainTime, 200 / Sm}};
+    for (const auto& [axis, top] : tops) {
+        content[axisIndex(axis)] = {top, true};
+    }
+    const auto scales = valueScales(content);
+    const std::pair<ValueAxis, double> steps[] = {
+        {ValueAxis::force, 800},     {ValueAxis::power, 0.6},      {ValueAxis::torque, 25},
+        {ValueAxis::minuteFeed, 80}, {ValueAxis::removalRate, 12}, {ValueAxis::mainTime, 0.4}};
+    for (const auto& [axis, step] : steps) {
+        const ValueScale& scale = scales[axisIndex(axis)];
+        EXPECT_DOUBLE_EQ(scale.step, step) << axisIndex(axis);
+        EXPECT_DOUBLE_EQ(scale.max, 5 * step) << axisIndex(axis);
+        EXPECT_TRUE(scale.visible) << axisIndex(axis);
+    }
+    EXPECT_EQ(scales[axisIndex(ValueAxis::mainTime)].decimals, 1);
 }
 
 TEST(AxisTicks, HiddenOrEmptyAxesCrowdNothing) {
