@@ -9,6 +9,7 @@
 #include "gui/calcwindow/velta_06.h"
 #include "gui/calcwindow/velta_07.h"
 #include "gui/common/mnemonics.h"
+#include "gui/common/screenfit.h"
 #include "gui/common/userdialogs.h"
 #include "gui/export/file_0.h"
 #include "gui/machine/machinecatalog.h"
@@ -99,7 +100,7 @@ VELTA_00::VELTA_00(UserDialogs& dialogs, QWidget* parent)
         });
     }
     createMenus();
-    resize(1024, 700);
+    fitToScreen(this, QSize(1024, 700));
 }
 
 VELTA_00::~VELTA_00() {

@@ -1,0 +1,108 @@
+#include "gui/common/screenfit.h"
+
+#include "core/screen/windowfit.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+ScreenRect screenRect(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+// The frame the window system has put around `window`; none before it is shown.
+FrameMargins frameOf(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect inside = window->geometry();
+    return {inside.left() - frame.left(), inside.top() - frame.top(),
+            frame.right() - inside.right(), frame.bottom() - inside.bottom()};
+}
+
+// Before its first showing a window has no frame yet: another window's is the best guess of it.
+FrameMargins expectedFrameOf(const QWidget* window) {
+    for (const QWidget* shown : QApplication::topLevelWidgets()) {
+        if (shown != window && shown->isVisible() && frameOf(shown) != FrameMargins{}) {
+            return frameOf(shown);
+        }
+    }
+    return frameOf(window);
+}
+
+ScreenSize minimumOf(const QWidget* window) {
+    const QSize minimum = window->minimumSize().expandedTo(window->minimumSizeHint());
+    return {minimum.width(), minimum.height()};
+}
+
+const QString keeperName = QStringLiteral("ScreenKeeper");
+
+// Follows a top-level window's showing and its frame; see keepOnScreen.
+class ScreenKeeper : public QObject {
+public:
+    explicit ScreenKeeper(QWidget* window)
+        : QObject(window)
+        , window_(window) {
+        setObjectName(keeperName);
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_) {
+            return false;
+        }
+        if (event->type() == QEvent::Show) {
+            keep();
+            // A message box takes its final size in its own handling of the showing, after this.
+            QTimer::singleShot(0, this, &ScreenKeeper::keep);
+        } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+                   window_->isVisible() && frameOf(window_) != kept_) {
+            // The window system has just framed the window: its title bar may now stand out.
+            keep();
+        }
+        return false;
+    }
+
+private:
+    void keep() {
+        kept_ = frameOf(window_);
+        // A maximized or full-screen window is where the window system puts it.
+        if (window_->windowState() != Qt::WindowNoState) {
+            return;
+        }
+        const ScreenRect placed =
+            fitWindow(screenRect(window_->geometry()), kept_,
+                      screenRect(window_->screen()->availableGeometry()), minimumOf(window_));
+        const QRect fitted(placed.x, placed.y, placed.width, placed.height);
+        if (fitted != window_->geometry()) {
+            window_->setGeometry(fitted);
+        }
+    }
+
+    QWidget* window_;
+    FrameMargins kept_;
+};
+
+} // namespace
+
+void fitToScreen(QWidget* window, QSize wanted) {
+    const QRect room = window->screen()->availableGeometry();
+    const ScreenRect placed =
+        fitWindow({room.x(), room.y(), wanted.width(), wanted.height()}, expectedFrameOf(window),
+                  screenRect(room), minimumOf(window));
+    window->resize(placed.width, placed.height);
+    keepOnScreen(window);
+}
+
+void keepOnScreen(QWidget* window) {
+    if (window->findChild<QObject*>(keeperName, Qt::FindDirectChildrenOnly) == nullptr) {
+        new ScreenKeeper(window);
+    }
+}
+
+void fitToArea(QMdiSubWindow* frame, QSize wanted) {
+    frame->resize(wanted.boundedTo(frame->mdiArea()->viewport()->size()));
+}
