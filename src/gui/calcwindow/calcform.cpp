@@ -34,7 +34,7 @@ constexpr std::array<std::array<const char*, 2>, toolMaterialCount> toolOptions{
 constexpr std::array<const char*, 3> strengthTexts{"Предел прочности (МПа)/ твёрдость (HB)",
                                                    "Предел прочности, МПа", "Твёрдость, НВ"};
 
-// The width `label` takes for the widest of `texts`, each wrapped as the label wraps it.
+// The width `label` takes for the widest of `texts`.
 int widestText(QLabel* label, const std::array<const char*, 3>& texts) {
     const QString shown = label->text();
     int widest = 0;
@@ -133,9 +133,10 @@ QWidget* CalcForm::buildWorkFrame() {
                                    workOptions_, this);
     strengthLabel_ = new QLabel(QString::fromUtf8(strengthTexts[0]), frame);
     strengthLabel_->setObjectName(QStringLiteral("Label5"));
-    strengthLabel_->setWordWrap(true);
     // The column keeps one width whatever the label says, so that the tool material and the
-    // machine beside it do not move under the pointer when a work material is chosen.
+    // machine beside it do not move under the pointer when a work material is chosen. Unwrapped,
+    // it keeps its height too; a wrapped label would also make the scrolling page around the form
+    // hold it and the grid at their full heights, never at their least.
     strengthLabel_->setFixedWidth(widestText(strengthLabel_, strengthTexts));
     frame->layout()->addWidget(strengthLabel_);
     frame->layout()->addWidget(strengthBox());

@@ -106,3 +106,10 @@ void keepOnScreen(QWidget* window) {
 void fitToArea(QMdiSubWindow* frame, QSize wanted) {
     frame->resize(wanted.boundedTo(frame->mdiArea()->viewport()->size()));
 }
+
+void keepInArea(QMdiSubWindow* frame) {
+    const ScreenRect placed =
+        fitWindow(screenRect(frame->geometry()), {},
+                  screenRect(frame->mdiArea()->viewport()->rect()), minimumOf(frame));
+    frame->setGeometry(placed.x, placed.y, placed.width, placed.height);
+}

@@ -19,3 +19,7 @@ void keepOnScreen(QWidget* window);
 // Opens the sub-window `frame` of the main window's area at `wanted`, frame included, or smaller
 // where the area is smaller.
 void fitToArea(QMdiSubWindow* frame, QSize wanted);
+
+// Moves the shown sub-window `frame` as little as it takes for all of it to lie inside its area:
+// the area places a new window beside the others even where it then stands out of the area.
+void keepInArea(QMdiSubWindow* frame);

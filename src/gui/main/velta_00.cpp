@@ -171,7 +171,7 @@ CalcWindow* VELTA_00::loadWindow(int number) {
         window->useMachines(*machines_);
         connect(window, &CalcWindow::reportWritten, this, &VELTA_00::showSaveDialog);
         connect(window, &CalcWindow::referenceRequested, this, &VELTA_00::showReference);
-        addToArea(window)->resize(980, 560);
+        fitToArea(addToArea(window), QSize(980, 560));
     }
     return window;
 }
@@ -191,6 +191,7 @@ void VELTA_00::showSaveDialog(const QString& workingFile, const QByteArray& byte
 void VELTA_00::bringForward(QWidget* window) {
     auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
     frame->show();
+    keepInArea(frame);
     area_->setActiveSubWindow(frame);
 }
 

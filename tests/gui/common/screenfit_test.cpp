@@ -9,7 +9,11 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -47,6 +51,14 @@ std::string placement(const QWidget* window, const QRect& frame, const QRect& ro
 void expectOnTheScreen(const QWidget* window) {
     EXPECT_TRUE(room(window).contains(window->frameGeometry()))
         << placement(window, window->frameGeometry(), room(window));
+}
+
+// All of `widget` is in view once its scrolling page has scrolled to it.
+void expectReachable(QScrollArea* page, QWidget* widget) {
+    page->ensureWidgetVisible(widget);
+    EXPECT_EQ(widget->visibleRegion(), QRegion(widget->rect()))
+        << widget->objectName().toStdString() << " of " << widget->height() << " px, "
+        << widget->visibleRegion().boundingRect().height() << " in view";
 }
 
 class ScreenFitTest : public WindowTest {
@@ -139,6 +151,69 @@ TEST_F(ScreenFitTest, MessageAndInputBoxesOpenOnTheScreen) {
         show();
         EXPECT_TRUE(seen);
     }
+}
+
+TEST_F(ScreenFitTest, EveryPartOfACalculationWindowCanBeScrolledIntoView) {
+    QMdiArea* area = main.findChild<QMdiArea*>();
+    for (const WindowItem& item : calculationWindows) {
+        SCOPED_TRACE(item.menuItem);
+        CalcWindow* window = openOnTheMill(item);
+        const auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+        EXPECT_TRUE(area->viewport()->rect().contains(frame->geometry()))
+            << placement(window, frame->geometry(), area->viewport()->rect());
+        auto* page = window->findChild<QScrollArea*>();
+        ASSERT_NE(page, nullptr);
+
+        std::vector<QWidget*> inputs;
+        for (QWidget* widget : page->widget()->findChildren<QWidget*>()) {
+            if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QRadioButton*>(widget) ||
+                qobject_cast<QComboBox*>(widget)) {
+                inputs.push_back(widget);
+            }
+        }
+        // The numeric boxes, the travel and the row number, four work and three tool materials,
+        // the further choice where the window has one, and the machine.
+        const WindowDefinition& definition = window->definition();
+        const std::size_t choices = definition.choices ? definition.choices->options.size() : 0;
+        EXPECT_EQ(inputs.size(), definition.boxes.size() + 2 + 4 + 3 + choices + 1);
+        for (QWidget* input : inputs) {
+            expectReachable(page, input);
+        }
+        for (const char* line : {"TIME_LINE", "MACHINE_LINE"}) {
+            expectReachable(page, control(window, QStringLiteral("%1_0%2")
+                                                      .arg(QString::fromUtf8(line))
+                                                      .arg(item.number)
+                                                      .toUtf8()
+                                                      .constData()));
+        }
+        EXPECT_FALSE(
+            control<QLabel>(
+                window, QStringLiteral("MACHINE_LINE_0%1").arg(item.number).toUtf8().constData())
+                ->text()
+                .isEmpty());
+
+        // The grid's heading and its first row, where the first result goes.
+        ResultsGrid* grid = window->grid();
+        page->ensureWidgetVisible(grid);
+        const QRect firstCell = grid->visualRect(grid->model()->index(0, 0));
+        EXPECT_EQ(grid->viewport()->visibleRegion().intersected(firstCell), QRegion(firstCell))
+            << firstCell.y() << '+' << firstCell.height() << " in a grid of "
+            << grid->viewport()->height();
+    }
+}
+
+// A refusal puts the cursor in the box it is about, wherever the page was scrolled: the box comes
+// into view.
+TEST_F(ScreenFitTest, TheBoxOfARefusalComesIntoView) {
+    CalcWindow* window = open("MAKE_0007", 7);
+    fill(window, {{"T_TEXT7", "1"}, {"H_TEXT7", "750"}, {"S_TEXT7", "2"}, {"V_TEXT7", "10"}});
+    control(window, "TRAVEL_07")->setFocus();
+    window->findChild<QScrollArea*>()->ensureWidgetVisible(control(window, "MACHINE_LINE_07"));
+    calculate(window);
+    EXPECT_EQ(dialogs.shown, QStringList{"message: ВЫ НЕ ЗАДАЛИ ДИАМЕТР РЕЗЬБЫ!!!"});
+    QWidget* diameter = control(window, "D_TEXT7");
+    EXPECT_TRUE(diameter->hasFocus());
+    EXPECT_EQ(diameter->visibleRegion(), QRegion(diameter->rect()));
 }
 
 // The label above the strength box changes with the work material; the tool material and the
