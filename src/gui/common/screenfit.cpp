@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QTimer>
+#include <cmath>
 
 namespace {
 
@@ -18,8 +19,18 @@ ScreenRect screenRect(const QRect& rect) {
 FrameMargins frameOf(const QWidget* window) {
     const QRect frame = window->frameGeometry();
     const QRect inside = window->geometry();
-    return {inside.left() - frame.left(), inside.top() - frame.top(),
-            frame.right() - inside.right(), frame.bottom() - inside.bottom()};
+    FrameMargins margins{inside.left() - frame.left(), inside.top() - frame.top(),
+                         frame.right() - inside.right(), frame.bottom() - inside.bottom()};
+    // At a scale such as 150 % Qt rounds the frame, measured in the screen's pixels, to the
+    // program's, and the window's size and the screen's as well: a pixel more on each framed side
+    // keeps the whole frame on the screen whichever way they were rounded.
+    const double scale = window->devicePixelRatioF();
+    if (scale != std::floor(scale)) {
+        for (int* side : {&margins.left, &margins.top, &margins.right, &margins.bottom}) {
+            *side += *side > 0 ? 1 : 0;
+        }
+    }
+    return margins;
 }
 
 // Before its first showing a window has no frame yet: another window's is the best guess of it.
