@@ -6,7 +6,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
-#include <QTimer>
 #include <cmath>
 
 namespace {
@@ -48,15 +47,14 @@ ScreenSize minimumOf(const QWidget* window) {
     return {minimum.width(), minimum.height()};
 }
 
-const QString keeperName = QStringLiteral("ScreenKeeper");
-
-// Follows a top-level window's showing and its frame; see keepOnScreen.
+// Whenever a top-level window is shown, and again once the window system has put its frame around
+// it, moves and shrinks it as little as it takes for it and its frame to lie inside the free part
+// of its screen. Where the user moves it later is left to the user.
 class ScreenKeeper : public QObject {
 public:
     explicit ScreenKeeper(QWidget* window)
         : QObject(window)
         , window_(window) {
-        setObjectName(keeperName);
         window->installEventFilter(this);
     }
 
@@ -67,11 +65,11 @@ protected:
         }
         if (event->type() == QEvent::Show) {
             keep();
-            // A message box takes its final size in its own handling of the showing, after this.
-            QTimer::singleShot(0, this, &ScreenKeeper::keep);
         } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
-                   window_->isVisible() && frameOf(window_) != kept_) {
+                   window_->isVisible() && kept_ == FrameMargins{} &&
+                   frameOf(window_) != FrameMargins{}) {
             // The window system has just framed the window: its title bar may now stand out.
+            // Later moves are the user's.
             keep();
         }
         return false;
@@ -105,13 +103,7 @@ void fitToScreen(QWidget* window, QSize wanted) {
         fitWindow({room.x(), room.y(), wanted.width(), wanted.height()}, expectedFrameOf(window),
                   screenRect(room), minimumOf(window));
     window->resize(placed.width, placed.height);
-    keepOnScreen(window);
-}
-
-void keepOnScreen(QWidget* window) {
-    if (window->findChild<QObject*>(keeperName, Qt::FindDirectChildrenOnly) == nullptr) {
-        new ScreenKeeper(window);
-    }
+    new ScreenKeeper(window);
 }
 
 void fitToArea(QMdiSubWindow* frame, QSize wanted) {

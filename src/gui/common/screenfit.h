@@ -8,13 +8,10 @@ class QWidget;
 // program's pixels, smaller than the sizes the windows were drawn for.
 
 // Gives the top-level `window`, before it is first shown, the size `wanted`, or less where the
-// free part of its screen (QScreen::availableGeometry) is smaller, and keeps it on the screen.
+// free part of its screen (QScreen::availableGeometry) is smaller, its frame included. Whenever it
+// is shown, and again once the window system has framed it, it is moved and shrunk as little as
+// it takes to lie inside that part; where the user moves it later is left to the user.
 void fitToScreen(QWidget* window, QSize wanted);
-
-// Whenever the top-level `window` is shown, and again once the window system has put its frame
-// around it, moves and shrinks it as little as it takes for it and its frame to lie inside the free
-// part of its screen. Where the user moves it later is left to the user.
-void keepOnScreen(QWidget* window);
 
 // Opens the sub-window `frame` of the main window's area at `wanted`, frame included, or smaller
 // where the area is smaller.
