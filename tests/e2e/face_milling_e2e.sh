@@ -32,7 +32,9 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 mkdir "$work/home"
 cd "$work/home"
-LC_ALL=$locale LANG=$locale QT_QPA_PLATFORM=xcb "$rezhim" >"$work/rezhim.log" 2>&1 &
+# Settings and machines of its own: the user's are neither read nor written.
+XDG_CONFIG_HOME="$work/config" LC_ALL=$locale LANG=$locale QT_QPA_PLATFORM=xcb "$rezhim" \
+    >"$work/rezhim.log" 2>&1 &
 app=$!
 # Qt makes X windows of the class before it maps the main window; only a shown one takes the focus.
 main=$(timeout 20 xdotool search --sync --onlyvisible --class rezhim | head -n 1)

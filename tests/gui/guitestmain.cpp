@@ -1,7 +1,10 @@
 #include "gui/common/qttranslations.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -36,16 +39,82 @@ bool localeIsTheExpectedOne() {
     return false;
 }
 
+// The screen the windows open on, in the screen's own pixels and at the desktop's scale.
+struct TestScreen {
+    int width = 1920;
+    int height = 1080;
+    double scale = 1;
+};
+
+// REZHIM_TEST_SCREEN as WIDTHxHEIGHT or WIDTHxHEIGHT@SCALE ("1366x768@1.5"); without it a desktop
+// of 1920 × 1080, where every window has its default size.
+std::optional<TestScreen> requestedScreen() {
+    const QString text = qEnvironmentVariable("REZHIM_TEST_SCREEN");
+    if (text.isEmpty()) {
+        return TestScreen{};
+    }
+    static const QRegularExpression form(QStringLiteral("^(\\d+)x(\\d+)(?:@([0-9.]+))?$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    return TestScreen{match.captured(1).toInt(), match.captured(2).toInt(),
+                      match.captured(3).isEmpty() ? 1.0 : match.captured(3).toDouble()};
+}
+
+// Qt's offscreen platform reads its screen from a configuration file named in the platform's
+// options, and the desktop's scale from QT_SCALE_FACTOR.
+void configureOffscreenScreen(const TestScreen& screen, const QTemporaryDir& folder) {
+    const QString path = folder.filePath(QStringLiteral("screen.json"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "Cannot write %s.\n", qPrintable(path));
+        std::exit(1);
+    }
+    file.write(QStringLiteral("{\"screens\": [{\"name\": \"test\", \"x\": 0, \"y\": 0, "
+                              "\"width\": %1, \"height\": %2}]}")
+                   .arg(screen.width)
+                   .arg(screen.height)
+                   .toUtf8());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + path.toUtf8());
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(screen.scale));
+}
+
+// The platform gave the screen asked for: its width and height in the screen's pixels, at the
+// scale asked for. A platform that ignored the file would test on a screen of its own choosing.
+bool screenIsTheRequestedOne(const TestScreen& requested) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double scale = screen->devicePixelRatio();
+    const QSize pixels = (QSizeF(screen->geometry().size()) * scale).toSize();
+    if (qAbs(pixels.width() - requested.width) <= 1 &&
+        qAbs(pixels.height() - requested.height) <= 1 && qFuzzyCompare(scale, requested.scale)) {
+        return true;
+    }
+    std::fprintf(stderr, "The screen is %dx%d at %g, not %dx%d at %g as asked.\n", pixels.width(),
+                 pixels.height(), scale, requested.width, requested.height, requested.scale);
+    return false;
+}
+
 } // namespace
 
 // GUI tests run headless. A modal box that slipped past the scripted dialogs would wait for a
 // user forever; the watchdog closes it and fails the test instead.
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::optional<TestScreen> screen = requestedScreen();
+    if (!screen) {
+        std::fprintf(stderr, "REZHIM_TEST_SCREEN=%s is no screen such as 1366x768@1.5.\n",
+                     qgetenv("REZHIM_TEST_SCREEN").constData());
+        return 1;
+    }
+    // Started by hand or by CTest the windows run offscreen; another platform is left as it is.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool offscreen = platform.isEmpty() || platform == "offscreen";
+    QTemporaryDir platformFolder;
+    if (offscreen) {
+        configureOffscreenScreen(*screen, platformFolder);
     }
     QApplication app(argc, argv);
-    if (!localeIsTheExpectedOne()) {
+    if (!localeIsTheExpectedOne() || (offscreen && !screenIsTheRequestedOne(*screen))) {
         return 1;
     }
     installQtTranslations(app);

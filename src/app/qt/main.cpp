@@ -1,9 +1,11 @@
 #include "gui/common/qttranslations.h"
 #include "gui/common/qtuserdialogs.h"
 #include "gui/main/velta_00.h"
+#include "gui/main/windowplacement.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 #include <cstdio>
 #include <cstring>
 
@@ -54,6 +56,9 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/gui/main/rezhim.svg")));
     QtUserDialogs dialogs;
     VELTA_00 mainWindow(dialogs);
+    // Beside the machine library: $XDG_CONFIG_HOME/rezhim/rezhim.conf.
+    QSettings settings(QStringLiteral("rezhim"), QStringLiteral("rezhim"));
+    WindowPlacement placement(mainWindow, settings);
     mainWindow.show();
     return QApplication::exec();
 }

@@ -29,6 +29,23 @@ constexpr std::array<std::array<const char*, 2>, toolMaterialCount> toolOptions{
     {"MK_OPT", "Минералокерамика"},
 }};
 
+// What the label above the strength box says: before a work material is chosen, and for one rated
+// by strength or by hardness.
+constexpr std::array<const char*, 3> strengthTexts{"Предел прочности (МПа)/ твёрдость (HB)",
+                                                   "Предел прочности, МПа", "Твёрдость, НВ"};
+
+// The width `label` takes for the widest of `texts`.
+int widestText(QLabel* label, const std::array<const char*, 3>& texts) {
+    const QString shown = label->text();
+    int widest = 0;
+    for (const char* text : texts) {
+        label->setText(QString::fromUtf8(text));
+        widest = std::max(widest, label->sizeHint().width());
+    }
+    label->setText(shown);
+    return widest;
+}
+
 template <typename Options>
 QGroupBox* optionFrame(const char* frameName, const char* caption, const Options& options,
                        const char* suffix, QButtonGroup* group, QWidget* parent) {
@@ -114,9 +131,13 @@ QWidget* CalcForm::buildWorkFrame() {
     workOptions_ = new QButtonGroup(this);
     QGroupBox* frame = optionFrame("Frame4", "Материал заготовки", workOptions, definition_.suffix,
                                    workOptions_, this);
-    strengthLabel_ = new QLabel(QStringLiteral("Предел прочности (МПа)/ твёрдость (HB)"), frame);
+    strengthLabel_ = new QLabel(QString::fromUtf8(strengthTexts[0]), frame);
     strengthLabel_->setObjectName(QStringLiteral("Label5"));
-    strengthLabel_->setWordWrap(true);
+    // The column keeps one width whatever the label says, so that the tool material and the
+    // machine beside it do not move under the pointer when a work material is chosen. Unwrapped,
+    // it keeps its height too; a wrapped label would also make the scrolling page around the form
+    // hold it and the grid at their full heights, never at their least.
+    strengthLabel_->setFixedWidth(widestText(strengthLabel_, strengthTexts));
     frame->layout()->addWidget(strengthLabel_);
     frame->layout()->addWidget(strengthBox());
     strengthLabel_->setBuddy(strengthBox());
@@ -201,8 +222,8 @@ QLineEdit* CalcForm::box(const std::string& name) const {
 }
 
 void CalcForm::workMaterialSelected(WorkMaterial work) {
-    strengthLabel_->setText(isRatedByHardness(work) ? QStringLiteral("Твёрдость, НВ")
-                                                    : QStringLiteral("Предел прочности, МПа"));
+    strengthLabel_->setText(
+        QString::fromUtf8(isRatedByHardness(work) ? strengthTexts[2] : strengthTexts[1]));
 }
 
 void CalcForm::focusFirstBox() {

@@ -3,6 +3,7 @@
 #include "core/calc/calculationflow.h"
 #include "gui/calcwindow/calcform.h"
 #include "gui/calcwindow/resultsgrid.h"
+#include "gui/common/scrollingpage.h"
 #include "gui/common/unload.h"
 #include "gui/common/userdialogs.h"
 #include "gui/common/userlocale.h"
@@ -62,13 +63,18 @@ CalcWindow::CalcWindow(const Calculation& calculation, CalcState& state, UserDia
     , export_(dialogs) {
     setObjectName(QStringLiteral("VELTA_0%1").arg(definition().number));
     setWindowTitle(QString::fromUtf8(definition().caption));
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
-    form_ = new CalcForm(definition(), central);
-    // The results fill the rest of the window and grow with it.
-    auto* page = new QVBoxLayout(central);
+    auto* contents = new QWidget;
+    form_ = new CalcForm(definition(), contents);
+    // The results fill the rest of the window and grow with it; where the window is smaller than
+    // the inputs and a few rows of results, the whole page scrolls.
+    auto* page = new QVBoxLayout(contents);
     page->addWidget(form_);
-    page->addWidget(buildResults(), 1);
+    page->addWidget(buildResults(contents), 1);
+    auto* scrolling = new ScrollingPage(contents, this);
+    scrolling->setObjectName(actionName("PAGE", definition().number));
+    // Not a stop of Tab: the boxes are, and the page scrolls to each.
+    scrolling->setFocusPolicy(Qt::NoFocus);
+    setCentralWidget(scrolling);
     buildMenu();
     connect(form_, &CalcForm::submitted, this, &CalcWindow::MAKE_Click);
     connect(form_, &CalcForm::changed, this, &CalcWindow::updateGraph);
@@ -80,8 +86,8 @@ CalcWindow::CalcWindow(const Calculation& calculation, CalcState& state, UserDia
     grid_->setRows(table_.RowCount());
 }
 
-QWidget* CalcWindow::buildResults() {
-    auto* frame = new QGroupBox(QStringLiteral("Режимы резания"), centralWidget());
+QWidget* CalcWindow::buildResults(QWidget* page) {
+    auto* frame = new QGroupBox(QStringLiteral("Режимы резания"), page);
     frame->setObjectName(QStringLiteral("Frame1"));
     grid_ = new ResultsGrid(headings(definition().layout), frame);
     auto* layout = new QVBoxLayout(frame);

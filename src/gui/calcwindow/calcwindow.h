@@ -80,7 +80,7 @@ protected:
     virtual void keep(const CalcInputs&) {}
 
 private:
-    QWidget* buildResults();
+    QWidget* buildResults(QWidget* page);
     void buildMenu();
     void addExportMenu();
     void addMachineMenu();

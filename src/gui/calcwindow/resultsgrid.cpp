@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QScrollBar>
 
 namespace {
 // Every column but the last is centred and top-aligned; the last keeps numbers to the right.
@@ -34,6 +35,13 @@ ResultsGrid::ResultsGrid(const std::vector<std::string>& headings, QWidget* pare
     addAction(copy);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     setAlternatingRowColors(true);
+}
+
+QSize ResultsGrid::minimumSizeHint() const {
+    const int height = 2 * frameWidth() + horizontalHeader()->sizeHint().height() +
+                       3 * verticalHeader()->defaultSectionSize() +
+                       horizontalScrollBar()->sizeHint().height();
+    return {QTableWidget::minimumSizeHint().width(), height};
 }
 
 void ResultsGrid::setRows(int rows) {

@@ -24,4 +24,7 @@ public:
 
     // A red cell with the reason as its tooltip, until the row is written again.
     void markCell(int row, int column, const QString& reason);
+
+    // The headings and three rows at least: where the window is smaller, its page scrolls.
+    QSize minimumSizeHint() const override;
 };

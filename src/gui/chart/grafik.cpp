@@ -9,6 +9,7 @@
 #include "gui/chart/chartexport.h"
 #include "gui/chart/chartplan.h"
 #include "gui/chart/chartreadout.h"
+#include "gui/common/screenfit.h"
 #include "gui/common/userlocale.h"
 
 #include <QChart>
@@ -40,7 +41,7 @@ GRAFIK::GRAFIK(const Calculation& calculation, const CalcInputs& inputs,
     offerQuantities();
     resetRange();
     redraw();
-    resize(1000, 680);
+    fitToScreen(this, QSize(1000, 680));
 }
 
 void GRAFIK::buildView() {
@@ -49,7 +50,8 @@ void GRAFIK::buildView() {
     view_ = new QChartView(parts_.chart);
     view_->setObjectName(QStringLiteral("GraphView"));
     view_->setRenderHint(QPainter::Antialiasing);
-    view_->setMinimumSize(640, 400);
+    // On a small screen the chart gives up its room first: the window then fits the screen.
+    view_->setMinimumSize(320, 200);
     view_->setMouseTracking(true);
     view_->viewport()->setMouseTracking(true);
     view_->viewport()->installEventFilter(this);
@@ -105,6 +107,8 @@ void GRAFIK::addVaryBox(QWidget* central, QBoxLayout* controls) {
         vary_->addItem(QString::fromUtf8(box->label), static_cast<int>(box->key));
     }
     vary_->setCurrentIndex(std::max(0, vary_->findData(static_cast<int>(Key::s))));
+    // As wide as its longest label where there is room, narrower (its list still whole) where not.
+    vary_->setMinimumContentsLength(12);
     auto* varyLabel = new QLabel(QStringLiteral("По оси абсцисс:"), central);
     varyLabel->setBuddy(vary_);
     controls->addWidget(varyLabel);

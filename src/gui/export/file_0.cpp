@@ -1,6 +1,7 @@
 #include "gui/export/file_0.h"
 
 #include "core/files/reportfile.h"
+#include "gui/common/screenfit.h"
 #include "gui/common/userdialogs.h"
 
 #include <QComboBox>
@@ -37,7 +38,7 @@ FILE_0::FILE_0(CalcState& state, UserDialogs& dialogs, QWidget* parent)
     setModal(false);
     createControls();
     layOut();
-    resize(560, 360);
+    fitToScreen(this, QSize(560, 360));
     name_->setFocus();
     connectControls();
 

@@ -2,6 +2,7 @@
 
 #include "core/calc/numberformat.h"
 #include "core/calc/parsenumber.h"
+#include "gui/common/screenfit.h"
 #include "gui/common/userdialogs.h"
 #include "gui/common/userlocale.h"
 #include "gui/machine/machinecatalog.h"
@@ -68,6 +69,7 @@ STANKI::STANKI(MachineCatalog& catalog, UserDialogs& dialogs, QWidget* parent)
     createFields();
     createButtons();
     layOut();
+    fitToScreen(this, sizeHint());
 
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         showMachine(row);

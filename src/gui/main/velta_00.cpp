@@ -9,6 +9,7 @@
 #include "gui/calcwindow/velta_06.h"
 #include "gui/calcwindow/velta_07.h"
 #include "gui/common/mnemonics.h"
+#include "gui/common/screenfit.h"
 #include "gui/common/userdialogs.h"
 #include "gui/export/file_0.h"
 #include "gui/machine/machinecatalog.h"
@@ -99,7 +100,7 @@ VELTA_00::VELTA_00(UserDialogs& dialogs, QWidget* parent)
         });
     }
     createMenus();
-    resize(1024, 700);
+    fitToScreen(this, QSize(1024, 700));
 }
 
 VELTA_00::~VELTA_00() {
@@ -170,7 +171,7 @@ CalcWindow* VELTA_00::loadWindow(int number) {
         window->useMachines(*machines_);
         connect(window, &CalcWindow::reportWritten, this, &VELTA_00::showSaveDialog);
         connect(window, &CalcWindow::referenceRequested, this, &VELTA_00::showReference);
-        addToArea(window)->resize(980, 560);
+        fitToArea(addToArea(window), QSize(980, 560));
     }
     return window;
 }
@@ -190,6 +191,7 @@ void VELTA_00::showSaveDialog(const QString& workingFile, const QByteArray& byte
 void VELTA_00::bringForward(QWidget* window) {
     auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
     frame->show();
+    keepInArea(frame);
     area_->setActiveSubWindow(frame);
 }
 

@@ -1,12 +1,12 @@
 #include "gui/reference/referencetable.h"
 
+#include "gui/common/scrollingpage.h"
 #include "gui/common/unload.h"
 
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QScrollArea>
 #include <QShortcut>
 #include <algorithm>
 
@@ -37,23 +37,6 @@ protected:
             return oneLine;
         }
         return {oneLine.width() - textWidth + narrowest, oneLine.height() + metrics.lineSpacing()};
-    }
-};
-
-// Scrolls the contents of a reference window, and asks for room for all of them.
-class ContentsArea : public QScrollArea {
-public:
-    explicit ContentsArea(QWidget* parent)
-        : QScrollArea(parent) {
-        setObjectName(QStringLiteral("ReferenceContents"));
-        setFrameShape(QFrame::NoFrame);
-        setWidgetResizable(true);
-    }
-
-    QSize sizeHint() const override {
-        const QMargins margins = contentsMargins();
-        const QSize size = widget() ? widget()->sizeHint() : QSize();
-        return size.grownBy(margins);
     }
 };
 
@@ -110,8 +93,8 @@ ReferenceWindow::ReferenceWindow(const char* objectName, const char* caption, co
 }
 
 void ReferenceWindow::setContents(QWidget* contents) {
-    auto* area = new ContentsArea(this);
-    area->setWidget(contents);
+    auto* area = new ScrollingPage(contents, this);
+    area->setObjectName(QStringLiteral("ReferenceContents"));
     setCentralWidget(area);
 }
 
