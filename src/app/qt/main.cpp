@@ -1,3 +1,4 @@
+#include "core/about/licence.h"
 #include "gui/common/qttranslations.h"
 #include "gui/common/qtuserdialogs.h"
 #include "gui/main/velta_00.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("rezhim %s\n", REZHIM_VERSION);
+            std::fwrite(licenceNotice.data(), 1, licenceNotice.size(), stdout);
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0) {

@@ -10,7 +10,9 @@ fail() { echo "$1"; exit 1; }
 help=$("${bare[@]}" "$rezhim" --help) || fail "--help failed"
 grep -q -- '--version' <<<"$help" || fail "--help does not list --version: $help"
 grep -q -- 'QT_QPA_PLATFORM=offscreen' <<<"$help" || fail "--help does not say how to start headless"
-"${bare[@]}" "$rezhim" --version | grep -qx 'rezhim [0-9.]*' || fail "--version"
+version=$("${bare[@]}" "$rezhim" --version) || fail "--version failed"
+grep -qx 'rezhim [0-9.]*' <<<"$version" || fail "--version: $version"
+grep -q 'GPL-3.0-or-later' <<<"$version" || fail "--version does not name the licence: $version"
 
 message=$("${bare[@]}" timeout 10 "$rezhim" 2>&1) && fail "started without a display"
 [[ $(wc -l <<<"$message") -eq 1 ]] || fail "more than one line without a display: $message"
