@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build folder and checks what it holds: the two
-# programs, the menu entry and the icons, nothing else, and the Qt libraries it needs.
+# programs, the menu entry, the icons and the licence and changelog, nothing else; the Qt libraries
+# it needs, Qt's Wayland plugin recommended and a description that reads cleanly.
 set -euo pipefail
 build=$1
 source_dir=$2
@@ -19,6 +20,8 @@ dpkg-deb -c "$package" | awk '{print $6}' | grep -v '/$' | sort > "$work/files"
         echo "./usr/share/icons/hicolor/${size}x${size}/apps/rezhim.png"
     done
     echo ./usr/share/icons/hicolor/scalable/apps/rezhim.svg
+    echo ./usr/share/doc/rezhim/copyright
+    echo ./usr/share/doc/rezhim/changelog.gz
 } | sort > "$work/expected"
 diff -u "$work/expected" "$work/files"
 
@@ -27,6 +30,17 @@ for library in libqt6widgets6 libqt6svgwidgets6 libqt6printsupport6 qt6-translat
     fonts-dejavu-core; do
     grep -q "$library" <<< "$depends" || { echo "Depends lacks $library: $depends"; exit 1; }
 done
+
+[[ $(dpkg-deb -f "$package" Recommends) == qt6-wayland ]] || { echo "Recommends no qt6-wayland"; exit 1; }
+# A CMake list in the description would start its lines with ";".
+if dpkg-deb -f "$package" Description | grep -n '^ ;'; then
+    echo "Description lines start with ';'"
+    exit 1
+fi
+# The changelog is the package's: its newest entry is this version.
+dpkg-deb --fsys-tarfile "$package" | tar -xO ./usr/share/doc/rezhim/changelog.gz | zcat | head -1 |
+    grep -q "^rezhim ($(dpkg-deb -f "$package" Version))" ||
+    { echo "changelog.gz does not start with this version"; exit 1; }
 
 desktop-file-validate "$source_dir/packaging/rezhim.desktop"
 grep -qx 'Name\[ru\]=Режимы резания' "$source_dir/packaging/rezhim.desktop"
