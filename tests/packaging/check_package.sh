@@ -22,6 +22,10 @@ dpkg-deb -c "$package" | awk '{print $6}' | grep -v '/$' | sort > "$work/files"
     echo ./usr/share/icons/hicolor/scalable/apps/rezhim.svg
     echo ./usr/share/doc/rezhim/copyright
     echo ./usr/share/doc/rezhim/changelog.gz
+    for folder in man1 ru/man1; do
+        echo "./usr/share/man/$folder/rezhim.1.gz"
+        echo "./usr/share/man/$folder/rezhim-cli.1.gz"
+    done
 } | sort > "$work/expected"
 diff -u "$work/expected" "$work/files"
 
@@ -41,6 +45,10 @@ fi
 dpkg-deb --fsys-tarfile "$package" | tar -xO ./usr/share/doc/rezhim/changelog.gz | zcat | head -1 |
     grep -q "^rezhim ($(dpkg-deb -f "$package" Version))" ||
     { echo "changelog.gz does not start with this version"; exit 1; }
+
+# Debian's own checks: no error and no warning. Infos (the hardening flags a Debian source build
+# would add) are not failures.
+tags=$(lintian --fail-on error,warning "$package" 2>&1) || { echo "lintian: $tags"; exit 1; }
 
 desktop-file-validate "$source_dir/packaging/rezhim.desktop"
 grep -qx 'Name\[ru\]=Режимы резания' "$source_dir/packaging/rezhim.desktop"
