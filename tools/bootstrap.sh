@@ -18,8 +18,8 @@ packages=(cmake ninja-build g++ clang-format qt6-base-dev qt6-svg-dev qt6-charts
           locales qt6-translations-l10n
           # tests: sanitizers and fuzzing (clang), the real X server, the Debian package
           clang libclang-rt-14-dev xvfb xdotool dpkg-dev desktop-file-utils
-          # tests: Debian's checks of the package, the manual pages rendered
-          lintian man-db
+          # tests: Debian's and AppStream's checks of the package, the manual pages rendered
+          lintian appstream man-db
           # tests: the exported PDF read back as text
           poppler-utils)
 missing=()

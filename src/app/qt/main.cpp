@@ -53,6 +53,8 @@ int main(int argc, char* argv[]) {
     installQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("rezhim"));
     QApplication::setApplicationVersion(QStringLiteral(REZHIM_VERSION));
+    // The menu entry's name: a Wayland desktop finds the windows' icon and name through it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(REZHIM_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/gui/main/rezhim.svg")));
     QtUserDialogs dialogs;
     VELTA_00 mainWindow(dialogs);
