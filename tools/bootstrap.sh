@@ -20,6 +20,8 @@ packages=(cmake ninja-build g++ clang-format qt6-base-dev qt6-svg-dev qt6-charts
           clang libclang-rt-14-dev xvfb xdotool dpkg-dev desktop-file-utils
           # tests: Debian's and AppStream's checks of the package, the manual pages rendered
           lintian appstream man-db
+          # tests: the completion of rezhim-cli, sourced as bash-completion sources it
+          bash-completion
           # tests: the exported PDF read back as text
           poppler-utils)
 missing=()

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build folder and checks what it holds: the two
-# programs, the menu entry, the icons, the AppStream metadata, the manual pages, the licence and
-# the changelog, nothing else; the Qt libraries it needs, Qt's Wayland plugin recommended, a
-# description that reads cleanly, one version and day throughout, and Debian's and AppStream's
-# own checks passed.
+# programs, the menu entry, the icons, the AppStream metadata, the manual pages, the bash
+# completion, the licence and the changelog, nothing else; the Qt libraries it needs, Qt's
+# Wayland plugin recommended, a description that reads cleanly, one version and day throughout,
+# and Debian's and AppStream's own checks passed.
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
@@ -24,6 +24,7 @@ dpkg-deb -c "$package" | awk '{print $6}' | grep -v '/$' | sort > "$work/files"
     echo ./usr/share/icons/hicolor/scalable/apps/rezhim.svg
     echo ./usr/share/doc/rezhim/copyright
     echo ./usr/share/doc/rezhim/changelog.gz
+    echo ./usr/share/bash-completion/completions/rezhim-cli
     for folder in man1 ru/man1; do
         echo "./usr/share/man/$folder/rezhim.1.gz"
         echo "./usr/share/man/$folder/rezhim-cli.1.gz"
