@@ -22,6 +22,8 @@ packages=(cmake ninja-build g++ clang-format qt6-base-dev qt6-svg-dev qt6-charts
           lintian appstream man-db
           # tests: the completion of rezhim-cli, sourced as bash-completion sources it
           bash-completion
+          # tests: the program on a Wayland compositor, through Qt's Wayland plugin
+          weston qt6-wayland
           # tests: the exported PDF read back as text
           poppler-utils)
 missing=()

@@ -1,12 +1,15 @@
+#include "app/qt/quitonsignals.h"
 #include "core/about/licence.h"
 #include "gui/common/qttranslations.h"
 #include "gui/common/qtuserdialogs.h"
 #include "gui/main/velta_00.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
 
 namespace {
 
@@ -58,6 +61,11 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/gui/main/rezhim.svg")));
     QtUserDialogs dialogs;
     VELTA_00 mainWindow(dialogs);
+    auto* quit = mainWindow.findChild<QAction*>(QStringLiteral("EXIT_00"));
+    if (quit == nullptr) {
+        throw std::logic_error("the main window has no ВЫХОД");
+    }
+    quitOnSignals(*quit);
     mainWindow.show();
     return QApplication::exec();
 }
