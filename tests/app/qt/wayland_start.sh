@@ -47,6 +47,6 @@ asks_to_quit "$app" || fail "rezhim did not end on SIGTERM"
 wait "$app"
 status=$?
 app=
-((status == 0)) || fail "rezhim ended with status $status"
+((status == 0)) || fail "rezhim ended with status $status: $(cat "$work/rezhim.log")"
 [[ ! -s $work/rezhim.log ]] || fail "rezhim printed: $(cat "$work/rezhim.log")"
 echo "wayland start ok"
