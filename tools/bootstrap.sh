@@ -18,6 +18,12 @@ packages=(cmake ninja-build g++ clang-format qt6-base-dev qt6-svg-dev qt6-charts
           locales qt6-translations-l10n
           # tests: sanitizers and fuzzing (clang), the real X server, the Debian package
           clang libclang-rt-14-dev xvfb xdotool dpkg-dev desktop-file-utils
+          # tests: Debian's and AppStream's checks of the package, the manual pages rendered
+          lintian appstream man-db
+          # tests: the completion of rezhim-cli, sourced as bash-completion sources it
+          bash-completion
+          # tests: the program on a Wayland compositor, through Qt's Wayland plugin
+          weston qt6-wayland
           # tests: the exported PDF read back as text
           poppler-utils)
 missing=()
@@ -60,12 +66,13 @@ git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 
 # The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer: any report
-# ends its test with a failure. (The package and the real X server are checked above.)
+# ends its test with a failure. (The package, the real X server and the Wayland compositor are
+# checked above; Qt's Wayland plugin leaves libwayland-client's memory to the exit.)
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREZHIM_SANITIZE=ON
 cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$(nproc)" \
-    -E 'debian_package|e2e'
+    -E 'debian_package|e2e|wayland'
 
 # Every parser of outside input under libFuzzer, about a minute in all.
 bash tools/fuzz.sh 20

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/commandline.h"
 #include "app/cli/commands.h"
+#include "core/about/licence.h"
 
 #include <clocale>
 #include <cstdio>
@@ -23,6 +25,7 @@ int main(int argc, char** argv) {
         std::fwrite(text.data(), 1, text.size(), stdout);
     } else if (command == "--version") {
         std::printf("rezhim-cli %s\n", REZHIM_VERSION);
+        std::fwrite(licenceNotice.data(), 1, licenceNotice.size(), stdout);
     } else if (command == "calc") {
         code = runCalc(rest);
     } else if (command == "batch") {

@@ -1,13 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/qt/quitonsignals.h"
+#include "core/about/licence.h"
 #include "gui/common/qttranslations.h"
 #include "gui/common/qtuserdialogs.h"
 #include "gui/main/velta_00.h"
 #include "gui/main/windowplacement.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
 #include <QSettings>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
 
 namespace {
 
@@ -36,6 +41,7 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("rezhim %s\n", REZHIM_VERSION);
+            std::fwrite(licenceNotice.data(), 1, licenceNotice.size(), stdout);
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0) {
@@ -53,12 +59,19 @@ int main(int argc, char* argv[]) {
     installQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("rezhim"));
     QApplication::setApplicationVersion(QStringLiteral(REZHIM_VERSION));
+    // The menu entry's name: a Wayland desktop finds the windows' icon and name through it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(REZHIM_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/gui/main/rezhim.svg")));
     QtUserDialogs dialogs;
     VELTA_00 mainWindow(dialogs);
     // Beside the machine library: $XDG_CONFIG_HOME/rezhim/rezhim.conf.
     QSettings settings(QStringLiteral("rezhim"), QStringLiteral("rezhim"));
     WindowPlacement placement(mainWindow, settings);
+    auto* quit = mainWindow.findChild<QAction*>(QStringLiteral("EXIT_00"));
+    if (quit == nullptr) {
+        throw std::logic_error("the main window has no ВЫХОД");
+    }
+    quitOnSignals(*quit);
     mainWindow.show();
     return QApplication::exec();
 }

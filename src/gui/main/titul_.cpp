@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/main/titul_.h"
+
+#include "core/about/licence.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -54,7 +57,13 @@ TITUL_::TITUL_(QWidget* parent)
                                 .arg(QStringLiteral(REZHIM_VERSION), QString::fromUtf8(qVersion())),
                             this),
                       4, 1);
-    layout->addWidget(separator(this), 5, 0, 1, 2);
-    layout->addWidget(ok, 6, 1, Qt::AlignRight);
+    layout->addWidget(
+        label("lblLicence",
+              QString::fromUtf8(licenceNotice.data(), static_cast<qsizetype>(licenceNotice.size()))
+                  .trimmed(),
+              this),
+        5, 1);
+    layout->addWidget(separator(this), 6, 0, 1, 2);
+    layout->addWidget(ok, 7, 1, Qt::AlignRight);
     // Enter presses the default button; Esc rejects the dialog, so OK is its cancel button too.
 }

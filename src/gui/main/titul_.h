@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>
 
-// "О ПРОГРАММЕ": what the program is and its version; Enter or Esc closes it.
+// "О ПРОГРАММЕ": what the program is, its version and licence; Enter or Esc closes it.
 class TITUL_ : public QDialog {
     Q_OBJECT
 public:

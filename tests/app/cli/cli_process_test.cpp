@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built rezhim-cli as a process and checks its stdout, stderr and exit code apart.
 #include "app/cli/operations.h"
 #include "core/output/report.h"
@@ -1018,7 +1019,10 @@ TEST_F(Cli, HelpAndVersion) {
                              "--format csv", "torque-max=", "--machine ИМЯ", "  3  "}) {
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
     }
-    EXPECT_EQ(run("--version").out, std::string("rezhim-cli ") + REZHIM_VERSION + "\n");
+    const std::string version = run("--version").out;
+    EXPECT_EQ(version.substr(0, version.find('\n') + 1),
+              std::string("rezhim-cli ") + REZHIM_VERSION + "\n");
+    EXPECT_NE(version.find("\nЛицензия GPL-3.0-or-later: GNU GPL версии 3"), std::string::npos);
 }
 
 const std::string faceMillingKeys = "tool,work,H,D,z,B,t,s,v\n"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/main/titul_.h"
 #include "gui/reference/referencetable.h"
 #include "support/windowdriver.h"
@@ -216,6 +217,9 @@ TEST_F(ReferenceTest, AboutBoxClosesWithEnterOrEsc) {
         EXPECT_EQ(control<QLabel>(about, "lblDescription")->text(),
                   "Программа по расчёту режимов резания.");
         EXPECT_EQ(control<QLabel>(about, "lblVersion")->text(), "Версия от 3 ДЕКАБРЯ, 2001 г.");
+        EXPECT_TRUE(control<QLabel>(about, "lblLicence")
+                        ->text()
+                        .contains("Лицензия GPL-3.0-or-later: GNU GPL версии 3"));
         EXPECT_EQ(about->findChildren<QFrame*>("Line1").size(), 2);
         EXPECT_EQ(control<QPushButton>(about, "cmdOK")->text(), "OK");
         QTest::keyClick(about, key);
