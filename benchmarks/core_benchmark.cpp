@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows per second of the core formulas for each operation (numbers in, numbers out), of
 // calculate() for each operation (key texts in: parsing, the windows' checks, the row), and of
 // the batch path from CSV text in memory to CSV text, the way `rezhim-cli batch` runs it but

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's arguments past the calculation's keys: the machine's keys, --vary and the
 // largest feed and speed a machine allows. Every input ends within the fuzzer's time limit per
 // input (-timeout), a machine the keys give yields finite numbers only, and nothing that is not a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Outside input of the command line: key=value arguments and CSV records. Reading either never
 // fails, a calculation is refused or gives finite numbers, and a CSV record written back with
 // the writer reads back field for field.

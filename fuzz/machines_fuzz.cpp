@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the machine library file: they are refused with a reason, or give machines that
 // pass the checks and come back the same from the text the program would write of them.
 #include "core/machine/machinelibrary.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the library file on disk, inputs of many kilobytes included: loading refuses them
 // with a reason and leaves the file as it was, or gives machines that a change adds to and takes
 // from again, the file always read back as the change left it.

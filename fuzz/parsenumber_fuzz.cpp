@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text typed into a numeric box, the row-number box or an input box: reading it never fails,
 // and what it reads formats and reads back consistently.
 #include "core/calc/numberformat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any UTF-8 text given to the report encoder: it comes out as windows-1251 that decodes back to
 // the same text, or it is refused; nothing in between.
 #include "core/output/report.h"

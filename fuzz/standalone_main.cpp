@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over the files named on the command line, once each: the seed corpus and
 // every input that once crashed it stay regression tests in every build, not only under clang.
 #include <cstdint>

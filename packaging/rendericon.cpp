@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG icon as the PNG sizes desktops look for:
 //   rezhim-render-icon ICON.svg OUTPUT-FOLDER SIZE...
 // writes OUTPUT-FOLDER/SIZExSIZE/rezhim.png for each size.

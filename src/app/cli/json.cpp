@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/json.h"
 
 void appendJsonString(std::string& out, std::string_view text) {

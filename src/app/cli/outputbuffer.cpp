@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/outputbuffer.h"
 
 OutputBuffer::OutputBuffer(std::FILE* sink, std::size_t blockSize)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Formulas every calculation window shares. 3.14 stands for π throughout, as in the handbook

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How an operation's minute feed and removal rate follow from the row: each operation of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation window's machine: the check of every row, the load line under the grid and the
 // menu "СТАНОК".
 #include "core/calc/calculationflow.h"

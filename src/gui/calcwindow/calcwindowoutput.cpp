@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the calculation window's table goes: the report of "СОХРАНИТЬ", the menu "ЭКСПОРТ" and
 // the chart of "ГРАФИК", which follows the window's inputs.
 #include "core/files/reportfile.h"

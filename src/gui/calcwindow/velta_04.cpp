@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/calcwindow/velta_04.h"
 
 #include "core/operations/registry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built rezhim-cli as a process and checks its stdout, stderr and exit code apart.
 #include "app/cli/operations.h"
 #include "core/output/report.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/calc/calculationflow.h"
 #include "core/calc/numberformat.h"
 #include "core/calc/resultstable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/calc/feedrates.h"
 #include "core/machine/machinecheck.h"
 #include "core/machine/passportfeed.h"

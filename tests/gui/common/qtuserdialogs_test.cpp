@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/common/qtuserdialogs.h"
 #include "support/scripteddialogs.h" // readable Qt texts in failures
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/export/file_0.h"
 #include "support/faultyfolder.h"
 #include "support/windowdriver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/main/titul_.h"
 #include "gui/reference/referencetable.h"
 #include "support/windowdriver.h"

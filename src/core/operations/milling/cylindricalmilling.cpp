@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/operations/milling/cylindricalmilling.h"
 
 MillingResult cylindricalMilling(ToolMaterial tool, WorkMaterial work, const MillingInputs& in,

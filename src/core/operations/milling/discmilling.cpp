@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/operations/milling/discmilling.h"
 
 MillingResult discMilling(ToolMaterial tool, WorkMaterial work, const MillingInputs& in,

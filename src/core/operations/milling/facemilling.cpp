@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/operations/milling/facemilling.h"
 
 MillingResult faceMilling(ToolMaterial tool, WorkMaterial work, const MillingInputs& in) {

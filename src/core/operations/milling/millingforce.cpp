@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/operations/milling/millingforce.h"
 
 #include "core/calc/cuttingformulas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/operations/threads/threadcuttingcalculation.h"
 
 #include "core/calc/workpieceboxes.h"
