@@ -28,8 +28,7 @@ namespace {
 std::string unvariedReason(const Operation& operation, Key key) {
     const Calculation& calc = calculation(operation.window);
     const std::string name(keyNames[static_cast<std::size_t>(key)]);
-    if (std::none_of(calc.window.boxes.begin(), calc.window.boxes.end(),
-                     [key](const NumericBox& box) { return box.key == key; })) {
+    if (!calc.window.hasBox(key)) {
         return "У ОПЕРАЦИИ " + std::string(operation.name) + " НЕТ ЧИСЛОВОГО ПАРАМЕТРА " + name +
                "!!!";
     }

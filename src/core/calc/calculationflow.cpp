@@ -192,7 +192,7 @@ private:
         RowResults& results = computed.row;
         addFeedRates(results, calculation_, inputs);
         results.H = inputs[Key::H];
-        if (hasBox(Key::angle)) {
+        if (window_.hasBox(Key::angle)) {
             results.angle = inputs[Key::angle];
         }
         if (!allFinite(results)) {
@@ -223,11 +223,6 @@ private:
         values.teeth = inputs[Key::z];
         values.results = results;
         return values;
-    }
-
-    bool hasBox(Key key) const {
-        return std::any_of(window_.boxes.begin(), window_.boxes.end(),
-                           [key](const NumericBox& box) { return box.key == key; });
     }
 
     const Calculation& calculation_;

@@ -5,6 +5,7 @@
 #include "core/calc/materials.h"
 #include "core/calc/resultrow.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -62,4 +63,10 @@ struct WindowDefinition {
     bool missingInputFirst = false;
     std::array<std::string_view, toolMaterialCount> toolTexts = toolMaterialTexts;
     ResultPatterns patterns{};
+
+    // Whether the window has a box for the key (the helix angle only where the cutter has one).
+    bool hasBox(Key key) const {
+        return std::any_of(boxes.begin(), boxes.end(),
+                           [key](const NumericBox& box) { return box.key == key; });
+    }
 };

@@ -15,9 +15,7 @@ namespace {
 std::size_t addFeedColumns(std::vector<std::vector<std::string>>& rows,
                            const std::vector<RowResults>& results, const Calculation& calculation,
                            char separator) {
-    const std::vector<NumericBox>& boxes = calculation.window.boxes;
-    const bool angle = std::any_of(boxes.begin(), boxes.end(),
-                                   [](const NumericBox& box) { return box.key == Key::angle; });
+    const bool angle = calculation.window.hasBox(Key::angle);
     const std::size_t before = rows.front().size();
     rows.front().insert(rows.front().end(), {"Sм, мм/мин", "To, мин", "Q, см³/мин", "H, МПа/HB"});
     if (angle) {
