@@ -116,7 +116,7 @@ std::string helpText() {
     std::vector<std::vector<std::string>> lines;
     for (const Operation& operation : operations) {
         lines.push_back({"  " + std::string(operation.name), std::string(operation.title),
-                         std::string(operation.furtherKeys)});
+                         furtherKeysText(operation)});
     }
     return std::string(commandsPart) + alignedColumns(lines) + std::string(keysPart);
 }

@@ -84,6 +84,45 @@ const WindowDefinition& definitionOf(const Operation& operation) {
     return calculation(operation.window).window;
 }
 
+std::string furtherKeysText(const Operation& operation) {
+    const Calculation& calc = calculation(operation.window);
+    const auto joined = [](const std::vector<std::string_view>& names, std::string_view tail) {
+        std::string text;
+        for (const std::string_view name : names) {
+            text += (text.empty() ? "" : ", ") + std::string(name);
+        }
+        return names.empty() ? text : text + std::string(tail);
+    };
+    std::vector<std::string_view> required, optional, derived;
+    for (const NumericBox& box : calc.window.boxes) {
+        const std::string_view name = keyNames[static_cast<std::size_t>(box.key)];
+        if (box.key == Key::H || box.key == Key::D || box.key == Key::s || box.key == Key::v) {
+            continue;
+        }
+        if (calc.derives(box.key, operation.kind)) {
+            derived.push_back(name);
+        } else if (!calc.reads(box.key, operation.kind)) {
+            continue;
+        } else if (box.missingCode != 0 || box.askPrompt != nullptr ||
+                   (calc.followUp && calc.followUp->key == box.key)) {
+            required.push_back(name);
+        } else {
+            optional.push_back(name);
+        }
+    }
+    if (calc.window.choices && !calc.choiceIsOperationKind) {
+        required.push_back(keyNames[static_cast<std::size_t>(Key::scheme)]);
+    }
+    std::string text;
+    for (std::string part : {joined(required, ""), joined(optional, " по желанию"),
+                             joined(derived, " не нужна"), std::string(operation.note)}) {
+        if (!part.empty()) {
+            text += (text.empty() ? "" : "; ") + part;
+        }
+    }
+    return text;
+}
+
 Outcome calculate(const Operation& operation, const KeyTexts& texts) {
     Outcome out;
     const Calculation& calc = calculation(operation.window);

@@ -27,5 +27,9 @@ struct Outcome {
     RowValues row;        // the grid row, numbered 1
 };
 
+// What --help says an operation needs beyond tool, work, H, D, s and v, from what its window
+// reads: "z, B, t, scheme; angle по желанию", "t не нужна; сверло режет на D/2".
+std::string furtherKeysText(const Operation& operation);
+
 // Validates the texts as the window validates its boxes and computes the row.
 Outcome calculate(const Operation& operation, const KeyTexts& texts);

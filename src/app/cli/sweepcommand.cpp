@@ -32,15 +32,9 @@ std::string unvariedReason(const Operation& operation, Key key) {
         return "У ОПЕРАЦИИ " + std::string(operation.name) + " НЕТ ЧИСЛОВОГО ПАРАМЕТРА " + name +
                "!!!";
     }
-    if (calc.deriveInputs) {
-        CalcInputs probe;
-        probe.kind = operation.kind;
-        probe[key] = 1;
-        calc.deriveInputs(probe);
-        if (probe[key] != 1) {
-            return "У ОПЕРАЦИИ " + std::string(operation.name) + " ПАРАМЕТР " + name +
-                   " СЛЕДУЕТ ИЗ ДРУГИХ!!!";
-        }
+    if (calc.derives(key, operation.kind)) {
+        return "У ОПЕРАЦИИ " + std::string(operation.name) + " ПАРАМЕТР " + name +
+               " СЛЕДУЕТ ИЗ ДРУГИХ!!!";
     }
     return {};
 }

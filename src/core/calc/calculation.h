@@ -6,6 +6,7 @@
 #include "core/calc/resultrow.h"
 #include "core/calc/windowdefinition.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -43,12 +44,21 @@ struct FollowUpQuestion {
     const char* prompt;
 };
 
+// An input that follows from the others in one sub-operation (a drill cuts half its diameter
+// deep): its box keeps its text but is not read, the command line takes no key for it and the
+// chart offers no axis of it.
+struct DerivedInput {
+    Key key;
+    int kind; // the sub-operation (CalcInputs::kind) it is derived in
+    double (*value)(const CalcInputs& inputs);
+};
+
 // One operation as both front ends know it: its window's declaration (the boxes with their keys,
 // codes, messages and questions), the inputs derived from the others, and its formulas.
 struct Calculation {
     WindowDefinition window{};
-    // Run on the values just read, before anything is checked (a drill cuts half its diameter).
-    void (*deriveInputs)(CalcInputs& inputs) = nullptr;
+    // Set from the values just read, before anything is checked.
+    std::vector<DerivedInput> derived{};
     const FollowUpQuestion* followUp = nullptr;
     // The further choice is the sub-operation that titles the report (the threading tool).
     bool choiceIsOperationKind = false;
@@ -63,4 +73,30 @@ struct Calculation {
     std::array<RemovalFormula, subOperationCount> removal{};
 
     RemovalFormula removalOf(int kind) const { return removal.at(static_cast<std::size_t>(kind)); }
+
+    // Whether the key's value follows from the others in that sub-operation.
+    bool derives(Key key, int kind) const {
+        return std::any_of(derived.begin(), derived.end(), [key, kind](const DerivedInput& input) {
+            return input.key == key && input.kind == kind;
+        });
+    }
+    // Whether a value of the key is read: the window has a box for it that is neither derived nor
+    // asked for another choice only (a tap has no passes), or it is the working travel, which
+    // every operation times.
+    bool reads(Key key, int kind) const {
+        if (key == Key::L) {
+            return true;
+        }
+        const bool otherChoiceOnly =
+            followUp && followUp->key == key && followUp->forChoice != kind;
+        return window.hasBox(key) && !derives(key, kind) && !otherChoiceOnly;
+    }
+    // The derived inputs of `inputs.kind` set from the others.
+    void deriveInputs(CalcInputs& inputs) const {
+        for (const DerivedInput& input : derived) {
+            if (input.kind == inputs.kind) {
+                inputs[input.key] = input.value(inputs);
+            }
+        }
+    }
 };

@@ -3,6 +3,7 @@
 
 #include "core/calc/feedrates.h"
 #include "core/calc/inputcheck.h"
+#include "core/calc/inputranges.h"
 #include "core/calc/parsenumber.h"
 #include "core/calc/rowbookkeeping.h"
 
@@ -31,7 +32,7 @@ public:
         for (std::size_t box = 0; box < window_.boxes.size(); ++box) {
             store(box, request_.values[box]);
         }
-        if (calculation_.deriveInputs) {
+        if (!calculation_.derived.empty()) {
             CalcInputs inputs = keyedValues();
             inputs.kind = state_.OperationKind;
             calculation_.deriveInputs(inputs);
@@ -57,6 +58,11 @@ public:
             outcome_.focusBox = negative;
             return refuse(negativeValueMessage);
         }
+        if (const auto box = firstBoxOutOfRange()) {
+            outcome_.focusBox = box;
+            const NumericBox& entry = window_.boxes[*box];
+            return refuse(outOfRangeMessage(entry.label, *inputRange(entry.key)));
+        }
         const Travel travel = readTravel(request_.travel);
         if (!travel.error.empty()) {
             outcome_.focusTravel = true;
@@ -81,6 +87,20 @@ private:
         if (const auto field = window_.boxes[box].field) {
             state_.*field = value;
         }
+    }
+
+    // The first value given that no real cut has; a derived value is not the user's to check.
+    std::optional<std::size_t> firstBoxOutOfRange() const {
+        for (std::size_t box = 0; box < window_.boxes.size(); ++box) {
+            const Key key = window_.boxes[box].key;
+            const double value = request_.values[box];
+            const auto range = inputRange(key);
+            if (value != 0 && range && !range->holds(value) &&
+                !calculation_.derives(key, state_.OperationKind)) {
+                return box;
+            }
+        }
+        return std::nullopt;
     }
 
     CalcInputs keyedValues() const {
@@ -245,6 +265,9 @@ Travel readTravel(std::string_view text) {
     if (!out.L || !(*out.L > 0)) {
         out.L.reset();
         out.error = "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: " + std::string(text) + "!!!";
+    } else if (const InputRange range = *inputRange(Key::L); !range.holds(*out.L)) {
+        out.L.reset();
+        out.error = outOfRangeMessage(travelLabel, range);
     }
     return out;
 }

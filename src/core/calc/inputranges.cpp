@@ -37,6 +37,6 @@ std::optional<InputRange> inputRange(Key key) {
 }
 
 std::string outOfRangeMessage(std::string_view field, const InputRange& range) {
-    return "ЗНАЧЕНИЕ В ПОЛЕ «" + std::string(field) + "» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО РЕЗАНИЯ: " +
-           std::string(range.text) + "!!!";
+    return "ЗНАЧЕНИЕ В ПОЛЕ «" + std::string(field) +
+           "» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО РЕЗАНИЯ: " + std::string(range.text) + "!!!";
 }

@@ -17,6 +17,30 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The power of ten of a number's first significant digit, from the text the scanner collected
+// ([sign] digits [.digits] [e[sign]digits]); the exponent saturates, so any length of text reads.
+long long decimalMagnitude(const std::string& number) {
+    const std::size_t e = number.find('e');
+    const std::string mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string::npos) {
+        std::size_t i = e + 1;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '-' || number[i] == '+')) {
+            ++i;
+        }
+        for (; i < number.size(); ++i) {
+            exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000LL);
+        }
+        exponent = negative ? -exponent : exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    const long long position = static_cast<long long>(point) - static_cast<long long>(first);
+    // A digit before the point at position p from it stands for 10^(p-1); after it, 10^p.
+    return exponent + (first < point ? position - 1 : position);
+}
+
 double toDouble(const std::string& number) {
     if (number.empty()) {
         return 0;
@@ -28,11 +52,11 @@ double toDouble(const std::string& number) {
     }
     const auto [end, error] = std::from_chars(first, number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range) {
-        // Beyond a double: a huge magnitude keeps its sign, so the calculation refuses it as an
-        // overflow; a tiny one is zero.
+        // Beyond a double: a huge magnitude keeps its sign, so the calculation refuses it; a tiny
+        // one, written with an exponent or with a long run of zeros, is zero.
         const bool negative = number.front() == '-';
         const double magnitude =
-            number.find("e-") != std::string::npos ? 0.0 : std::numeric_limits<double>::infinity();
+            decimalMagnitude(number) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
         return negative ? -magnitude : magnitude;
     }
     return error == std::errc() && end == number.data() + number.size() ? value : 0;

@@ -20,6 +20,8 @@ enum class Key { tool, work, H, D, z, B, t, s, v, angle, scheme, passes, L };
 inline constexpr std::size_t keyCount = 13;
 inline constexpr std::array<std::string_view, keyCount> keyNames{
     "tool", "work", "H", "D", "z", "B", "t", "s", "v", "angle", "scheme", "passes", "L"};
+// The label of the working travel's box, which every window has after its own boxes.
+inline constexpr const char* travelLabel = "Длина рабочего хода, мм";
 
 // One numeric text box of a calculation window.
 struct NumericBox {

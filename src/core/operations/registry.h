@@ -47,8 +47,8 @@ struct Operation {
     int window;
     int kind;
     std::string_view title; // the first line of its saved report
-    // The keys it needs beyond tool, work, H, D, s and v, as --help lists them.
-    std::string_view furtherKeys;
+    // What --help says of it beside the keys its window reads; may be empty.
+    std::string_view note;
     RemovalFormula removal; // its minute feed and removal rate
 };
 
@@ -59,26 +59,22 @@ constexpr std::string_view titleOfWindow(int number) {
 } // namespace registrydetail
 
 inline constexpr std::array<Operation, 15> operations{{
-    {"face-milling", 1, 0, registrydetail::titleOfWindow(1), "z, B, t", RemovalFormula::milling},
-    {"cylindrical-milling", 2, 0, registrydetail::titleOfWindow(2), "z, B, t, angle",
-     RemovalFormula::milling},
-    {"end-milling", 3, 0, registrydetail::titleOfWindow(3), "z, B, t, scheme; angle по желанию",
-     RemovalFormula::milling},
-    {"disc-milling", 4, 0, registrydetail::titleOfWindow(4), "z, B, t; angle по желанию",
-     RemovalFormula::milling},
-    {"turning", 5, 1, "Точение продольное", "t", RemovalFormula::turning},
-    {"facing", 5, 2, "Подрезка торца", "t", RemovalFormula::turning},
-    {"grooving", 5, 3, "Проточка канавок и отрезка", "t", RemovalFormula::turning},
-    {"boring", 5, 4, "Растачивание", "t", RemovalFormula::turning},
-    {"drilling", 6, 1, "Сверление", "t не нужна: сверло режет на D/2", RemovalFormula::drilling},
-    {"enlarging", 6, 2, "Рассверливание", "t", RemovalFormula::enlarging},
-    {"core-drilling", 6, 3, "Зенкерование", "t", RemovalFormula::enlarging},
-    {"reaming", 6, 4, "Развёртывание", "t; усилия рассчитываются только для ceramics",
+    {"face-milling", 1, 0, registrydetail::titleOfWindow(1), "", RemovalFormula::milling},
+    {"cylindrical-milling", 2, 0, registrydetail::titleOfWindow(2), "", RemovalFormula::milling},
+    {"end-milling", 3, 0, registrydetail::titleOfWindow(3), "", RemovalFormula::milling},
+    {"disc-milling", 4, 0, registrydetail::titleOfWindow(4), "", RemovalFormula::milling},
+    {"turning", 5, 1, "Точение продольное", "", RemovalFormula::turning},
+    {"facing", 5, 2, "Подрезка торца", "", RemovalFormula::turning},
+    {"grooving", 5, 3, "Проточка канавок и отрезка", "", RemovalFormula::turning},
+    {"boring", 5, 4, "Растачивание", "", RemovalFormula::turning},
+    {"drilling", 6, 1, "Сверление", "сверло режет на D/2", RemovalFormula::drilling},
+    {"enlarging", 6, 2, "Рассверливание", "", RemovalFormula::enlarging},
+    {"core-drilling", 6, 3, "Зенкерование", "", RemovalFormula::enlarging},
+    {"reaming", 6, 4, "Развёртывание", "усилия рассчитываются только для ceramics",
      RemovalFormula::enlarging},
-    {"thread-cutter", 7, 1, "Нарезание резьбы резцом", "t, passes",
-     RemovalFormula::threadingPasses},
-    {"thread-tap", 7, 2, "Нарезание резьбы метчиком", "t", RemovalFormula::threading},
-    {"thread-die", 7, 3, "Нарезание резьбы плашкой", "t", RemovalFormula::threading},
+    {"thread-cutter", 7, 1, "Нарезание резьбы резцом", "", RemovalFormula::threadingPasses},
+    {"thread-tap", 7, 2, "Нарезание резьбы метчиком", "", RemovalFormula::threading},
+    {"thread-die", 7, 3, "Нарезание резьбы плашкой", "", RemovalFormula::threading},
 }};
 
 // The operation of that name, or none.
@@ -91,7 +87,7 @@ const Operation* findOperation(int window, int kind);
 namespace registrydetail {
 
 // The tables hold together: the windows numbered 1 to windowCount in order, every operation in
-// an existing window, every window serving an operation, and no name, title or help line empty.
+// an existing window, every window serving an operation, and no name or title empty.
 constexpr bool windowsAreNumbered() {
     for (std::size_t i = 0; i < windowCount; ++i) {
         // (Whether `describe` is set cannot be asked here: a sanitized build takes a function's
@@ -107,7 +103,7 @@ constexpr bool windowsAreNumbered() {
 constexpr bool everyOperationIsComplete() {
     for (const Operation& operation : operations) {
         if (operation.window < 1 || operation.window > static_cast<int>(windowCount) ||
-            operation.name.empty() || operation.title.empty() || operation.furtherKeys.empty()) {
+            operation.name.empty() || operation.title.empty()) {
             return false;
         }
     }

@@ -112,9 +112,9 @@ QLayout* CalcForm::buildInputs() {
     travelBox_->setObjectName(QStringLiteral("TRAVEL_0%1").arg(definition_.number));
     travelBox_->setToolTip(QStringLiteral(
         "Обрабатываемая длина с врезанием и перебегом, мм. Без неё основное время не считается."));
-    auto* travelLabel = new QLabel(QStringLiteral("Длина рабочего хода, мм"), this);
-    travelLabel->setBuddy(travelBox_);
-    inputs->addWidget(travelLabel, line, 0);
+    auto* travelCaption = new QLabel(QString::fromUtf8(travelLabel), this);
+    travelCaption->setBuddy(travelBox_);
+    inputs->addWidget(travelCaption, line, 0);
     inputs->addWidget(travelBox_, line++, 1);
     inputs->setRowStretch(line++, 1);
     rowNumberBox_ = new QLineEdit(this);

@@ -94,19 +94,7 @@ void GRAFIK::buildControls() {
 void GRAFIK::addVaryBox(QWidget* central, QBoxLayout* controls) {
     vary_ = new QComboBox(central);
     vary_->setObjectName(QStringLiteral("GraphVary"));
-    const WindowDefinition& window = calculation_.window;
-    std::vector<std::string> order = window.screenOrder;
-    if (order.empty()) {
-        for (const NumericBox& box : window.boxes) {
-            order.push_back(box.name);
-        }
-    }
-    for (const std::string& name : order) {
-        const auto box =
-            std::find_if(window.boxes.begin(), window.boxes.end(),
-                         [&name](const NumericBox& entry) { return entry.name == name; });
-        vary_->addItem(QString::fromUtf8(box->label), static_cast<int>(box->key));
-    }
+    offerInputs();
     vary_->setCurrentIndex(std::max(0, vary_->findData(static_cast<int>(Key::s))));
     // As wide as its longest label where there is room, narrower (its list still whole) where not.
     vary_->setMinimumContentsLength(12);
@@ -194,9 +182,41 @@ void GRAFIK::resetRange() {
 }
 
 void GRAFIK::setInputs(const CalcInputs& inputs) {
+    const bool kindChanged = inputs.kind != inputs_.kind;
     inputs_ = inputs;
+    if (kindChanged) {
+        const Key before = varied();
+        const QSignalBlocker blocker(vary_);
+        offerInputs();
+        const int kept = vary_->findData(static_cast<int>(before));
+        vary_->setCurrentIndex(kept >= 0 ? kept : 0);
+        if (kept < 0) {
+            resetRange();
+        }
+    }
     offerQuantities();
     redraw();
+}
+
+// The inputs the operation reads, in the window's screen order: an input derived from the
+// others (a drill's depth) would draw every curve flat.
+void GRAFIK::offerInputs() {
+    vary_->clear();
+    const WindowDefinition& window = calculation_.window;
+    std::vector<std::string> order = window.screenOrder;
+    if (order.empty()) {
+        for (const NumericBox& box : window.boxes) {
+            order.push_back(box.name);
+        }
+    }
+    for (const std::string& name : order) {
+        const auto box =
+            std::find_if(window.boxes.begin(), window.boxes.end(),
+                         [&name](const NumericBox& entry) { return entry.name == name; });
+        if (calculation_.reads(box->key, inputs_.kind)) {
+            vary_->addItem(QString::fromUtf8(box->label), static_cast<int>(box->key));
+        }
+    }
 }
 
 void GRAFIK::setMachine(std::optional<Machine> machine) {

@@ -42,6 +42,7 @@ private:
     void buildView();
     void buildControls();
     void addVaryBox(QWidget* central, QBoxLayout* controls);
+    void offerInputs();
     void addRangeBoxes(QWidget* central, QBoxLayout* controls);
     void addQuantityBoxes(QWidget* central, QBoxLayout* controls);
     void addExportButtons(QWidget* central, QBoxLayout* controls);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/json.h"
 #include "app/cli/keyarguments.h"
+#include "app/cli/operations.h"
 #include "app/cli/textcolumns.h"
 
 #include <gtest/gtest.h>
@@ -45,5 +46,23 @@ TEST(KeyArguments, TakesEachKnownKeyOnce) {
         {{"H"}, "ПАРАМЕТР БЕЗ ЗНАЧЕНИЯ (НУЖНО КЛЮЧ=ЗНАЧЕНИЕ): H!!!"}};
     for (const auto& [arguments, message] : refused) {
         EXPECT_EQ(readKeyArguments(arguments).error, message);
+    }
+}
+
+// The help line of an operation is made from what its window reads, so it cannot leave out a key
+// the calculation needs nor offer one it ignores (a tap's passes, a drill's depth).
+TEST(HelpText, NamesWhatEachOperationReadsBeyondTheCommonKeys) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"face-milling", "z, B, t"},
+        {"cylindrical-milling", "z, B, t, angle"},
+        {"end-milling", "z, B, t, scheme; angle по желанию"},
+        {"turning", "t"},
+        {"drilling", "t не нужна; сверло режет на D/2"},
+        {"reaming", "t; усилия рассчитываются только для ceramics"},
+        {"thread-cutter", "t, passes"},
+        {"thread-tap", "t"},
+    };
+    for (const auto& [name, expected] : cases) {
+        EXPECT_EQ(furtherKeysText(*findOperation(name)), expected) << name;
     }
 }

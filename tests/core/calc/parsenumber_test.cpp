@@ -4,13 +4,14 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace {
 
 struct ParseCase {
     const char* name;
-    std::string_view text;
+    std::string text;
     double expected;
 };
 
@@ -21,6 +22,7 @@ TEST_P(ParseNumberTest, ReadsTheBoxText) {
 }
 
 const double infinity = std::numeric_limits<double>::infinity();
+const std::string zeros400(400, '0');
 
 // A box the user left empty or filled with words counts as 0 ("not entered"). Point notation
 // reads the leading number; when the last separator is a comma, the whole text must be a number
@@ -41,7 +43,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"NegativeComma", "-3,5", -3.5}, ParseCase{"NoLeadingZero", ".5", 0.5},
                     ParseCase{"Exponent", "1e3", 1000}, ParseCase{"ExponentWithoutDigits", "2e", 2},
                     ParseCase{"OverflowIsInfinite", "1e999", infinity},
-                    ParseCase{"UnderflowIsZero", "1e-999", 0}),
+                    ParseCase{"UnderflowIsZero", "1e-999", 0},
+                    ParseCase{"UnderflowWithoutExponentIsZero", "0," + zeros400 + "1", 0},
+                    ParseCase{"UnderflowWithPointIsZero", "0." + zeros400 + "1", 0},
+                    ParseCase{"LongIntegerIsInfinite", "1" + zeros400, infinity},
+                    ParseCase{"ZerosBeforeAHugeExponent", "0.0001e400", infinity}),
     [](const testing::TestParamInfo<ParseCase>& row) { return row.param.name; });
 
 // The row-number box and the input-box answers: a leading number in point notation, rounded half

@@ -2,9 +2,7 @@
 #include "core/operations/registry.h"
 
 #include <algorithm>
-#include <cctype>
 #include <gtest/gtest.h>
-#include <set>
 #include <string>
 
 namespace {
@@ -42,32 +40,37 @@ TEST(Registry, SubOperationCodesAreThoseTheWindowCanChoose) {
     }
 }
 
-// The help line of an operation names every number its window reads for it beyond the ones all
-// operations need, so that --help never leaves a key unsaid.
-TEST(Registry, HelpLineNamesEveryFurtherBoxOfTheWindow) {
-    const std::set<Key> common{Key::H, Key::D, Key::s, Key::v};
+// What an operation reads is said once, in its description: the inputs its formulas overwrite
+// are exactly the ones it declares derived, so neither the chart nor `sweep` nor the key check
+// offers an input that cannot change the result.
+TEST(Registry, DerivedInputsAreExactlyTheOnesTheFormulasOverwrite) {
     for (const Operation& operation : operations) {
         SCOPED_TRACE(std::string(operation.name));
-        std::set<std::string> words;
-        std::string word;
-        for (const char c : std::string(operation.furtherKeys) + " ") {
-            if (std::isalpha(static_cast<unsigned char>(c)) != 0) {
-                word += c;
-            } else if (!word.empty()) {
-                words.insert(word);
-                word.clear();
-            }
-        }
         const Calculation& calc = calculation(operation.window);
+        CalcInputs probe;
+        probe.kind = operation.kind;
+        probe.values.fill(3);
+        calc.deriveInputs(probe);
         for (const NumericBox& box : calc.window.boxes) {
-            // A value asked for another tool of the window only (a cutter's passes).
-            const bool othersOnly = calc.followUp != nullptr && calc.followUp->key == box.key &&
-                                    calc.followUp->forChoice != operation.kind;
-            if (!common.contains(box.key) && !othersOnly) {
-                const std::string name(keyNames[static_cast<std::size_t>(box.key)]);
-                EXPECT_TRUE(words.contains(name)) << name;
-            }
+            EXPECT_EQ(probe[box.key] != 3, calc.derives(box.key, operation.kind))
+                << keyNames[static_cast<std::size_t>(box.key)];
         }
+    }
+    struct Case {
+        std::string_view operation;
+        Key key;
+        bool read;
+    };
+    const Case cases[] = {
+        {"drilling", Key::t, false},        {"enlarging", Key::t, true},
+        {"thread-tap", Key::passes, false}, {"thread-cutter", Key::passes, true},
+        {"turning", Key::angle, false},     {"disc-milling", Key::angle, true},
+        {"thread-die", Key::L, true},
+    };
+    for (const Case& c : cases) {
+        const Operation& operation = *findOperation(c.operation);
+        EXPECT_EQ(calculation(operation.window).reads(c.key, operation.kind), c.read)
+            << c.operation << " " << keyNames[static_cast<std::size_t>(c.key)];
     }
 }
 

@@ -145,14 +145,23 @@ TEST_F(MillingEdgeTest, HelixAngleIsRequiredOnlyInCylindricalMilling) {
     EXPECT_EQ(dialogs.shown, QStringList{"message: ВЫ НЕ ЗАДАЛИ УГОЛ НАКЛОНА ЗУБЬЕВ ФРЕЗЫ!!!"});
     EXPECT_EQ(focusedBox(window), "A_TEXT2");
 
-    // Teeth at 90° stay finite because the angle converts with 3.14: tan 1.57 ≈ 1255.77.
+    // At 90° the tangent law gives Px of a million newtons (tan 1.57 ≈ 1255.77): no cutter has
+    // a helix past 75°.
     dialogs.shown.clear();
     type(window, "A_TEXT2", "90");
     calculate(window);
-    EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_EQ(cell(window, 1, 11), shown("1162896,6"));
-    EXPECT_DOUBLE_EQ(static_cast<MillingWindow*>(window)->HelixAngle, 90);
+    EXPECT_EQ(dialogs.shown, QStringList{"message: ЗНАЧЕНИЕ В ПОЛЕ «Угол наклона зубьев» ВНЕ "
+                                         "ПРЕДЕЛОВ РЕАЛЬНОГО РЕЗАНИЯ: ОТ 0 ДО 75°!!!"});
+    EXPECT_EQ(focusedBox(window), "A_TEXT2");
+    EXPECT_EQ(cell(window, 1, 11), "");
 
+    dialogs.shown.clear();
+    type(window, "A_TEXT2", "75");
+    calculate(window);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_DOUBLE_EQ(static_cast<MillingWindow*>(window)->HelixAngle, 75);
+
+    dialogs.shown.clear();
     type(window, "A_TEXT2", "-30");
     calculate(window);
     EXPECT_EQ(dialogs.shown, QStringList{"message: ЗНАЧЕНИЕ НЕ МОЖЕТ БЫТЬ ОТРИЦАТЕЛЬНЫМ!!!"});

@@ -321,6 +321,34 @@ TEST_F(GrafikTest, NoRemovalRateInThreading) {
     }
     EXPECT_EQ(curve[0]->points().front().x(), 1.25);
     EXPECT_EQ(curve[0]->points().back().x(), 5);
+
+    // A tap works in no passes: its chart offers no axis of them, and keeps the feed.
+    const auto offered = [vary] {
+        std::set<int> keys;
+        for (int i = 0; i < vary->count(); ++i) {
+            keys.insert(vary->itemData(i).toInt());
+        }
+        return keys;
+    };
+    EXPECT_TRUE(offered().contains(static_cast<int>(Key::passes)));
+    click(window, "MET_TEXT7");
+    calculate(window);
+    EXPECT_FALSE(offered().contains(static_cast<int>(Key::passes)));
+    EXPECT_EQ(vary->currentData().toInt(), static_cast<int>(Key::s));
+}
+
+// A drill cuts half its diameter deep: the depth is no input of drilling, so no axis of it.
+TEST_F(GrafikTest, DrillingOffersNoDepth) {
+    CalcWindow* window = open("MAKE_0003", 6);
+    fill(window, {{"D_TEXT6", "20"}, {"H_TEXT6", "750"}, {"S_TEXT6", "0,3"}, {"V_TEXT6", "25"}});
+    click(window, "BR_OPT6");
+    click(window, "ST_OPT6");
+    choose("GRAPH_06", window);
+    GRAFIK* graph = window->findChild<GRAFIK*>();
+    ASSERT_NE(graph, nullptr);
+    auto* vary = control<QComboBox>(graph, "GraphVary");
+    EXPECT_EQ(vary->findData(static_cast<int>(Key::t)), -1);
+    EXPECT_NE(vary->findData(static_cast<int>(Key::D)), -1);
 }
 
 TEST_F(GrafikTest, AluminiumBandEdgesBreakTheCurves) {
