@@ -6,8 +6,7 @@ set -euo pipefail
 seconds=${1:-20}
 cd "$(dirname "$0")/.."
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DREZHIM_FUZZ=ON -DBUILD_TESTING=OFF \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --preset fuzz -DREZHIM_WERROR=ON >/dev/null
 read -r -a targets <<< "$(sed -n 's/^set(FUZZ_TARGETS \(.*\))$/\1/p' fuzz/CMakeLists.txt)"
 for target in "${targets[@]}"; do
     cmake --build build-fuzz --target "fuzz_$target"
