@@ -45,6 +45,12 @@ constexpr bool everyEntry(const Table& table, Complete complete) {
     return true;
 }
 
+// As the command line's keys and the user's data files name them.
+inline constexpr std::array<std::string_view, toolMaterialCount> toolMaterialNames{"hss", "carbide",
+                                                                                   "ceramics"};
+inline constexpr std::array<std::string_view, workMaterialCount> workMaterialNames{
+    "steel", "cast-iron", "aluminium", "copper"};
+
 // Steel and aluminium alloys are characterised by tensile strength in MPa, cast iron and copper
 // alloys by Brinell hardness.
 bool isRatedByHardness(WorkMaterial work);
