@@ -161,6 +161,7 @@ Outcome calculate(const Operation& operation, const KeyTexts& texts) {
         out.error = outcome.message;
         return out;
     case CalcOutcome::Status::Computed:
+    case CalcOutcome::Status::Checked:
         break;
     }
     out.notice = outcome.row.results.notice;

@@ -30,7 +30,7 @@ public:
 
     CalcOutcome run() {
         for (std::size_t box = 0; box < window_.boxes.size(); ++box) {
-            store(box, request_.values[box]);
+            store(box, isSought(box) ? 0.0 : request_.values[box]);
         }
         if (!calculation_.derived.empty()) {
             CalcInputs inputs = keyedValues();
@@ -41,7 +41,7 @@ public:
             }
         }
         const auto missing = lastEmptyBox(request_.values, [this](std::size_t box) {
-            return window_.boxes[box].missingCode != 0;
+            return window_.boxes[box].missingCode != 0 && !isSought(box);
         });
         outcome_.errorCode = missing ? window_.boxes[*missing].missingCode : 0;
         if (window_.missingInputFirst && outcome_.errorCode != 0) {
@@ -78,10 +78,12 @@ public:
             outcome_.focusRowNumber = true;
             return refuse(tableFullMessage);
         }
-        return compute();
+        return request_.sought ? checked() : compute();
     }
 
 private:
+    bool isSought(std::size_t box) const { return request_.sought == window_.boxes[box].key; }
+
     void store(std::size_t box, double value) {
         request_.values[box] = value;
         if (const auto field = window_.boxes[box].field) {
@@ -142,7 +144,7 @@ private:
     bool askEmptyValues() {
         for (std::size_t box = 0; box < window_.boxes.size(); ++box) {
             const char* prompt = window_.boxes[box].askPrompt;
-            if (prompt && !askValue(box, prompt)) {
+            if (prompt && !isSought(box) && !askValue(box, prompt)) {
                 return false;
             }
         }
@@ -193,7 +195,8 @@ private:
         return outcome_;
     }
 
-    CalcOutcome compute() {
+    // What the formulas run on: the values, the materials and the sub-operation.
+    CalcInputs chosenInputs() {
         CalcInputs inputs = keyedValues();
         inputs[Key::L] = travel_;
         inputs.tool = static_cast<ToolMaterial>(*request_.tool);
@@ -206,6 +209,17 @@ private:
         } else {
             inputs.kind = state_.OperationKind;
         }
+        return inputs;
+    }
+
+    CalcOutcome checked() {
+        outcome_.inputs = chosenInputs();
+        outcome_.status = CalcOutcome::Status::Checked;
+        return outcome_;
+    }
+
+    CalcOutcome compute() {
+        const CalcInputs inputs = chosenInputs();
         // Everything is computed before a cell is written, so a refusal never leaves half a row.
         outcome_.inputs = inputs;
         Computed& computed = outcome_.computed.emplace(calculation_.compute(inputs));

@@ -48,10 +48,14 @@ struct CalcRequest {
     std::optional<int> rowCount;
     // The working travel L, mm, as typed; empty: none, and the row has no main time.
     std::string travel;
+    // The input a service works out from the others (the cutting speed): its box is not read,
+    // not asked for, not required, and nothing is computed; the outcome is Checked.
+    std::optional<Key> sought;
 };
 
 struct CalcOutcome {
-    enum class Status { Computed, Cancelled, Refused };
+    // Checked: every input was read and passed, and the formulas were not run (`sought`).
+    enum class Status { Computed, Checked, Cancelled, Refused };
     Status status = Status::Cancelled;
     std::string message;                 // why it was refused
     std::optional<std::size_t> focusBox; // the box the refusal is about

@@ -51,6 +51,7 @@ SweepPoint sweepPoint(const Calculation& calculation, const CalcInputs& inputs, 
     case CalcOutcome::Status::Refused:
         point.refusal = outcome.message;
         break;
+    case CalcOutcome::Status::Checked: // nothing is sought in a sweep
     case CalcOutcome::Status::Cancelled:
         point.refusal = window.boxes[nobody.box.value_or(0)].missingMessage;
         break;

@@ -189,6 +189,7 @@ void CalcWindow::MAKE_Click() {
     }
     switch (outcome.status) {
     case CalcOutcome::Status::Cancelled:
+    case CalcOutcome::Status::Checked: // nothing is sought here
         return;
     case CalcOutcome::Status::Refused:
         refuse(outcome);
