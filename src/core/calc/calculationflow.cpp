@@ -4,6 +4,7 @@
 #include "core/calc/feedrates.h"
 #include "core/calc/inputcheck.h"
 #include "core/calc/parsenumber.h"
+#include "core/calc/quotedtext.h"
 #include "core/calc/rowbookkeeping.h"
 
 #include <algorithm>
@@ -244,7 +245,7 @@ Travel readTravel(std::string_view text) {
     out.L = typedNumber(text);
     if (!out.L || !(*out.L > 0)) {
         out.L.reset();
-        out.error = "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: " + std::string(text) + "!!!";
+        out.error = "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: " + quotedText(text) + "!!!";
     }
     return out;
 }
