@@ -20,7 +20,8 @@
 // A quote still open at the end of the stream cannot have been meant to hold the rest of the
 // file: the quoted field it opens is taken to run to the end of its line, the record is given with
 // Status::UnclosedQuote, and reading goes on from the next line, so that one bad cell costs one
-// record and not the rest of the file.
+// record and not the rest of the file. Where more than the bound follows the quote, the end of
+// the stream is never reached: the record is TooLong.
 class CsvReader {
 public:
     static constexpr std::size_t defaultBufferSize = std::size_t{1} << 20;
