@@ -3,6 +3,7 @@
 
 #include "app/cli/chunkwriter.h"
 #include "core/calc/numberformat.h"
+#include "core/calc/quotedtext.h"
 #include "core/output/tablecsv.h"
 
 namespace {
@@ -61,7 +62,7 @@ public:
         } else if (const std::string_view name = columns_.operationText(record); name.empty()) {
             refuse(chunk, "ВЫ НЕ ЗАДАЛИ ОПЕРАЦИЮ!!!");
         } else if ((operation = lookup_.find(name)) == nullptr) {
-            refuse(chunk, "НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + std::string(name) + "!!!");
+            refuse(chunk, "НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + quotedText(name) + "!!!");
         } else {
             columns_.keyTexts(record, texts_);
             const Outcome outcome = calculate(*operation, texts_);
@@ -121,6 +122,11 @@ std::optional<BatchCalculation> BatchCalculation::begin(CsvReader& input, std::s
                             results);
 }
 
+std::string BatchCalculation::readFailure(CsvReader::Status status) const {
+    return readFailureMessage(
+        *input_, status, "СТРОКЕ " + integerText(static_cast<long long>(input_->lineNumber())));
+}
+
 BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
     output.append(headerLine_);
     ChunkWriter writer(output, machine_ ? &*machine_ : nullptr, results_.feedRates);
@@ -136,8 +142,7 @@ BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
         ++summary.rows;
         unreadable.clear();
         if (status == CsvReader::Status::UnclosedQuote) {
-            unreadable = readFailureMessage(
-                status, "СТРОКЕ " + integerText(static_cast<long long>(input_->lineNumber())));
+            unreadable = readFailure(status);
         }
         rows.compute(*chunk, *input_, summary.rows, unreadable);
         if (chunk->full()) {
@@ -154,7 +159,7 @@ BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
         summary.status = BatchSummary::Status::WriteFailed;
     } else if (status != CsvReader::Status::End) {
         summary.status = BatchSummary::Status::BadInput;
-        summary.message = readFailureMessage(status, {});
+        summary.message = readFailure(status);
     } else {
         summary.status = summary.refused > 0   ? BatchSummary::Status::SomeRefused
                          : summary.crossed > 0 ? BatchSummary::Status::SomeCrossed

@@ -43,6 +43,8 @@ public:
 private:
     BatchCalculation(CsvReader& input, CsvColumns columns, std::string headerLine,
                      std::optional<Machine> machine, ResultColumns results);
+    // Why the record last read could not be, naming its line.
+    std::string readFailure(CsvReader::Status status) const;
 
     CsvReader* input_;
     CsvColumns columns_;

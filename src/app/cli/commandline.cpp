@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/commandline.h"
 
+#include "core/calc/quotedtext.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -24,21 +26,26 @@ constexpr std::array<ValueFlag, 5> valueFlags{{
 
 } // namespace
 
+void printLine(std::FILE* stream, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+    std::fputc('\n', stream);
+}
+
 int usageError(std::string_view message) {
-    std::fprintf(stderr, "%.*s\nСправка: rezhim-cli --help\n", static_cast<int>(message.size()),
-                 message.data());
+    printLine(stderr, message);
+    printLine(stderr, "Справка: rezhim-cli --help");
     return exitUsage;
 }
 
 int refusal(std::string_view message) {
-    std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
+    printLine(stderr, message);
     return exitRefused;
 }
 
 CommandArguments splitArguments(std::span<const std::string_view> arguments, unsigned accepted) {
     CommandArguments result;
     const auto refuse = [&result](std::string_view text, std::string_view argument) {
-        result.error = std::string(text) + std::string(argument) + "!!!";
+        result.error = std::string(text) + quotedText(argument) + "!!!";
         return result;
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdio>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,6 +15,9 @@ enum ExitCode : int {
     exitUsage = 2,   // a wrong call, or a file that cannot be read or written
     exitCrossed = 3, // computed, but beyond a limit of the machine it is checked against
 };
+
+// Writes the text and a line end, all of it: a message may hold any byte a user typed.
+void printLine(std::FILE* stream, std::string_view text);
 
 // Says what is wrong with the call on stderr, with where to read how to call; gives exitUsage.
 int usageError(std::string_view message);

@@ -2,6 +2,7 @@
 #include "app/cli/commandopening.h"
 
 #include "app/cli/keyarguments.h"
+#include "core/calc/quotedtext.h"
 
 #include <filesystem>
 #include <utility>
@@ -57,7 +58,7 @@ std::optional<OperationCall> openOperationCall(std::span<const std::string_view>
     const std::string_view name = command.positional.front();
     call.operation = findOperation(name);
     if (call.operation == nullptr) {
-        return fail(usageError("НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + std::string(name) + "!!!"));
+        return fail(usageError("НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + quotedText(name) + "!!!"));
     }
     const MachineKeys machineKeys = takeMachineKeys(std::span(command.positional).subspan(1));
     if (!machineKeys.error.empty()) {
@@ -102,7 +103,7 @@ std::optional<FileCall> openFileCall(std::span<const std::string_view> arguments
         return fail(usageError(form.strayPrefix.empty()
                                    ? std::string(form.usage)
                                    : std::string(form.strayPrefix) +
-                                         std::string(machineKeys.others.front()) + "!!!"));
+                                         quotedText(machineKeys.others.front()) + "!!!"));
     }
     if (const std::optional<int> code = check ? check(command, machineKeys) : std::nullopt) {
         return fail(*code);

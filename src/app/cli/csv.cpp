@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/csv.h"
 
+#include "core/calc/numberformat.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -14,8 +16,9 @@ char* find(char* begin, char* end, char c) {
 
 } // namespace
 
-CsvReader::CsvReader(std::FILE* source, std::size_t bufferSize)
+CsvReader::CsvReader(std::FILE* source, std::size_t bufferSize, std::size_t maxRecordSize)
     : source_(source)
+    , maxRecordSize_(std::max({bufferSize, maxRecordSize, std::size_t{1}}))
     , buffer_(bufferSize == 0 ? 1 : bufferSize) {}
 
 CsvReader::Status CsvReader::next() {
@@ -25,8 +28,8 @@ CsvReader::Status CsvReader::next() {
         char* const last = data + end_;
         char* const lineEnd = find(first, last, '\n');
         if (lineEnd == nullptr && !atEof_) {
-            if (!refill()) {
-                return Status::ReadError;
+            if (const Refill read = refill(); read != Refill::Read) {
+                return refillFailure(read);
             }
             continue;
         }
@@ -50,8 +53,8 @@ CsvReader::Status CsvReader::next() {
         const RecordEnd record = findQuotedRecordEnd();
         if (!record.found) {
             if (!atEof_) {
-                if (!refill()) {
-                    return Status::ReadError;
+                if (const Refill read = refill(); read != Refill::Read) {
+                    return refillFailure(read);
                 }
                 continue;
             }
@@ -120,19 +123,34 @@ CsvReader::RecordEnd CsvReader::findQuotedRecordEnd() const {
     return {false, end_, state == State::Quoted};
 }
 
-bool CsvReader::refill() {
+CsvReader::Status CsvReader::refillFailure(Refill result) {
+    if (result == Refill::Failed) {
+        return Status::ReadError;
+    }
+    // Nothing more is read: what follows the record cannot be told apart from it.
+    recordLine_ = linesRead_ + 1;
+    atEof_ = true;
+    begin_ = end_;
+    return Status::TooLong;
+}
+
+CsvReader::Refill CsvReader::refill() {
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         end_ -= begin_;
         begin_ = 0;
     }
     if (end_ == buffer_.size()) {
-        buffer_.resize(buffer_.size() * 2); // one record longer than the buffer
+        // One record longer than the buffer.
+        if (buffer_.size() >= maxRecordSize_) {
+            return Refill::Full;
+        }
+        buffer_.resize(std::min(buffer_.size() * 2, maxRecordSize_));
     }
     const std::size_t count = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, source_);
     if (count == 0) {
         if (std::ferror(source_)) {
-            return false;
+            return Refill::Failed;
         }
         atEof_ = true;
     }
@@ -143,7 +161,7 @@ bool CsvReader::refill() {
             begin_ = byteOrderMark.size();
         }
     }
-    return true;
+    return Refill::Read;
 }
 
 bool CsvReader::splitPlain(char* begin, char* end) {
@@ -203,9 +221,15 @@ void CsvReader::splitQuoted(char* begin, char* end) {
     }
 }
 
-std::string readFailureMessage(CsvReader::Status status, std::string_view where) {
-    if (status == CsvReader::Status::UnclosedQuote) {
+std::string readFailureMessage(const CsvReader& reader, CsvReader::Status status,
+                               std::string_view where) {
+    switch (status) {
+    case CsvReader::Status::UnclosedQuote:
         return "НЕЗАКРЫТЫЕ КАВЫЧКИ В " + std::string(where) + " ФАЙЛА CSV!!!";
+    case CsvReader::Status::TooLong:
+        return "ЗАПИСЬ ДЛИННЕЕ " + integerText(static_cast<long long>(reader.maxRecordSize())) +
+               " БАЙТ В " + std::string(where) + " ФАЙЛА CSV!!!";
+    default:
+        return "ОШИБКА ЧТЕНИЯ ФАЙЛА CSV!!!";
     }
-    return "ОШИБКА ЧТЕНИЯ ФАЙЛА CSV!!!";
 }

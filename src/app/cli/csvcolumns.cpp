@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/csvcolumns.h"
 
+#include "core/calc/quotedtext.h"
+
 #include <algorithm>
 
 std::optional<CsvColumns> CsvColumns::read(std::span<const std::string_view> header,
@@ -12,12 +14,12 @@ std::optional<CsvColumns> CsvColumns::read(std::span<const std::string_view> hea
         const auto key = keyFromName(name);
         const bool isOperation = withOperation && name == operationName;
         if (!key && !isOperation) {
-            error = "НЕИЗВЕСТНЫЙ СТОЛБЕЦ В ЗАГОЛОВКЕ CSV: " + std::string(name) + "!!!";
+            error = "НЕИЗВЕСТНЫЙ СТОЛБЕЦ В ЗАГОЛОВКЕ CSV: " + quotedText(name) + "!!!";
             return std::nullopt;
         }
         for (std::size_t earlier = 0; earlier < column; ++earlier) {
             if (header[earlier] == name) {
-                error = "СТОЛБЕЦ ПОВТОРЯЕТСЯ В ЗАГОЛОВКЕ CSV: " + std::string(name) + "!!!";
+                error = "СТОЛБЕЦ ПОВТОРЯЕТСЯ В ЗАГОЛОВКЕ CSV: " + quotedText(name) + "!!!";
                 return std::nullopt;
             }
         }
@@ -61,7 +63,7 @@ std::optional<CsvColumns> CsvColumns::readHeader(CsvReader& reader, bool withOpe
     const CsvReader::Status status = reader.next();
     if (status != CsvReader::Status::Record) {
         error = status == CsvReader::Status::End ? "В ФАЙЛЕ CSV НЕТ ЗАГОЛОВКА!!!"
-                                                 : readFailureMessage(status, "ЗАГОЛОВКЕ");
+                                                 : readFailureMessage(reader, status, "ЗАГОЛОВКЕ");
         return std::nullopt;
     }
     return read(reader.fields(), withOperation, error);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/keyarguments.h"
 
+#include "core/calc/quotedtext.h"
+
 KeyArguments readKeyArguments(std::span<const std::string_view> arguments) {
     KeyArguments result;
     std::array<bool, keyCount> given{};
@@ -8,13 +10,13 @@ KeyArguments readKeyArguments(std::span<const std::string_view> arguments) {
         const std::size_t equals = argument.find('=');
         if (equals == std::string_view::npos) {
             result.error =
-                "ПАРАМЕТР БЕЗ ЗНАЧЕНИЯ (НУЖНО КЛЮЧ=ЗНАЧЕНИЕ): " + std::string(argument) + "!!!";
+                "ПАРАМЕТР БЕЗ ЗНАЧЕНИЯ (НУЖНО КЛЮЧ=ЗНАЧЕНИЕ): " + quotedText(argument) + "!!!";
             return result;
         }
         const std::string_view name = argument.substr(0, equals);
         const auto key = keyFromName(name);
         if (!key) {
-            result.error = "НЕИЗВЕСТНЫЙ ПАРАМЕТР: " + std::string(name) + "!!!";
+            result.error = "НЕИЗВЕСТНЫЙ ПАРАМЕТР: " + quotedText(name) + "!!!";
             return result;
         }
         const auto slot = static_cast<std::size_t>(*key);

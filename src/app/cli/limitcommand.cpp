@@ -4,6 +4,7 @@
 #include "app/cli/commands.h"
 #include "app/cli/json.h"
 #include "app/cli/numbertext.h"
+#include "core/calc/quotedtext.h"
 #include "core/machine/machinecheck.h"
 
 #include <cstdio>
@@ -41,7 +42,7 @@ int runLimit(std::span<const std::string_view> arguments) {
         }
         if (*command.vary != "s" && *command.vary != "v") {
             return usageError("ПОДБИРАЕТСЯ ПОДАЧА ИЛИ СКОРОСТЬ: --vary s ИЛИ --vary v, А НЕ " +
-                              std::string(*command.vary) + "!!!");
+                              quotedText(*command.vary) + "!!!");
         }
         return std::nullopt;
     };

@@ -3,6 +3,7 @@
 
 #include "app/cli/numbertext.h"
 #include "core/calc/parsenumber.h"
+#include "core/calc/quotedtext.h"
 #include "core/machine/machinelibrary.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ MachineArguments refused(std::string message, ExitCode code = exitRefused) {
 }
 
 std::string notANumber(std::string_view key, std::string_view text) {
-    return "НЕВЕРНОЕ ЧИСЛО: " + std::string(key) + "=" + std::string(text) + "!!!";
+    return "НЕВЕРНОЕ ЧИСЛО: " + std::string(key) + "=" + quotedText(text) + "!!!";
 }
 
 // "12.5;16;20": numbers with a point between semicolons. The order is kept, so that
@@ -56,7 +57,7 @@ std::string readFeeds(const std::optional<std::string_view>& feeds,
     }
     const std::optional<FeedUnit> named = feedUnitNamed(*unit);
     if (!named) {
-        return "НЕИЗВЕСТНАЯ ЕДИНИЦА ПОДАЧ: feed-unit=" + std::string(*unit) + " (min или rev)!!!";
+        return "НЕИЗВЕСТНАЯ ЕДИНИЦА ПОДАЧ: feed-unit=" + quotedText(*unit) + " (min или rev)!!!";
     }
     auto list = speedList(*feeds);
     if (!list || list->empty()) {
@@ -133,7 +134,7 @@ MachineArguments machineOfLibrary(std::string_view name,
         std::find_if(library.machines.begin(), library.machines.end(),
                      [name](const Machine& machine) { return machine.name == name; });
     if (found == library.machines.end()) {
-        return refused("В ФАЙЛЕ СТАНКОВ " + path.string() + " НЕТ СТАНКА «" + std::string(name) +
+        return refused("В ФАЙЛЕ СТАНКОВ " + path.string() + " НЕТ СТАНКА «" + quotedText(name) +
                        "»!!!");
     }
     MachineArguments out;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/commandline.h"
 #include "app/cli/commands.h"
+#include "app/cli/signalcleanup.h"
 #include "core/about/licence.h"
+#include "core/calc/quotedtext.h"
 
 #include <clocale>
 #include <cstdio>
@@ -13,6 +15,7 @@
 // point (or with a comma on request) whatever the environment says.
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
+    removeStagedOutputsOnSignals();
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     if (arguments.empty()) {
         return usageError("НЕ ЗАДАНА КОМАНДА!!!");
@@ -37,7 +40,7 @@ int main(int argc, char** argv) {
     } else if (command == "sweep") {
         code = runSweep(rest);
     } else {
-        return usageError("НЕИЗВЕСТНАЯ КОМАНДА: " + std::string(command) + "!!!");
+        return usageError("НЕИЗВЕСТНАЯ КОМАНДА: " + quotedText(command) + "!!!");
     }
     // A write to stdout that failed at any point leaves the stream's error set; the last block
     // fails only now, when it is flushed, and a file system may refuse it only on closing.

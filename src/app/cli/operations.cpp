@@ -3,7 +3,12 @@
 
 #include "app/cli/numbertext.h"
 #include "core/calc/calculationflow.h"
+#include "core/calc/inputcheck.h"
+#include "core/calc/inputranges.h"
 #include "core/calc/numberformat.h"
+#include "core/calc/quotedtext.h"
+
+#include <span>
 
 namespace {
 
@@ -12,14 +17,32 @@ constexpr std::array<std::string_view, workMaterialCount> workKeys{"steel", "cas
                                                                    "aluminium", "copper"};
 constexpr std::array<std::string_view, 2> schemeKeys{"face", "cylindrical"};
 
-template <std::size_t Count>
-std::optional<int> codeOf(const std::array<std::string_view, Count>& names, std::string_view text) {
-    for (std::size_t i = 0; i < Count; ++i) {
+// A key whose value is one of a few names, each the code of a window's option.
+struct NamedChoice {
+    Key key;
+    std::span<const std::string_view> names;
+    const char* missing; // the window's message when none is chosen
+    const char* unknown; // the start of the message for a name not among them
+};
+constexpr NamedChoice toolChoice{Key::tool, toolKeys, "ВЫ НЕ ВЫБРАЛИ ТИП МАТЕРИАЛА ИНСТРУМЕНТА!!!",
+                                 "НЕИЗВЕСТНЫЙ МАТЕРИАЛ ИНСТРУМЕНТА: "};
+constexpr NamedChoice workChoice{Key::work, workKeys,
+                                 "ВЫ НЕ ВЫБРАЛИ ТИП ОБРАБАТЫВАЕМОГО МАТЕРИАЛА!!!",
+                                 "НЕИЗВЕСТНЫЙ ОБРАБАТЫВАЕМЫЙ МАТЕРИАЛ: "};
+constexpr NamedChoice schemeChoice{Key::scheme, schemeKeys, "ВЫ НЕ ВЫБРАЛИ СХЕМУ ФРЕЗЕРОВАНИЯ!!!",
+                                   "НЕИЗВЕСТНАЯ СХЕМА ФРЕЗЕРОВАНИЯ: "};
+
+std::optional<int> codeOf(std::span<const std::string_view> names, std::string_view text) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
         if (names[i] == text) {
             return static_cast<int>(i) + 1;
         }
     }
     return std::nullopt;
+}
+
+std::string unknownName(const NamedChoice& choice, std::string_view given) {
+    return std::string(choice.unknown) + quotedText(given) + "!!!";
 }
 
 std::string_view text(const KeyTexts& texts, Key key) {
@@ -37,14 +60,11 @@ public:
     std::optional<std::string> answer(const Question& question) override {
         switch (question.kind) {
         case Question::Kind::WorkMaterial:
-            return choose(workKeys, Key::work, "ВЫ НЕ ВЫБРАЛИ ТИП ОБРАБАТЫВАЕМОГО МАТЕРИАЛА!!!",
-                          "НЕИЗВЕСТНЫЙ ОБРАБАТЫВАЕМЫЙ МАТЕРИАЛ: ");
+            return choose(workChoice);
         case Question::Kind::ToolMaterial:
-            return choose(toolKeys, Key::tool, "ВЫ НЕ ВЫБРАЛИ ТИП МАТЕРИАЛА ИНСТРУМЕНТА!!!",
-                          "НЕИЗВЕСТНЫЙ МАТЕРИАЛ ИНСТРУМЕНТА: ");
+            return choose(toolChoice);
         case Question::Kind::Choice:
-            return choose(schemeKeys, Key::scheme, "ВЫ НЕ ВЫБРАЛИ СХЕМУ ФРЕЗЕРОВАНИЯ!!!",
-                          "НЕИЗВЕСТНАЯ СХЕМА ФРЕЗЕРОВАНИЯ: ");
+            return choose(schemeChoice);
         case Question::Kind::Value:
             refusal = window_.boxes[question.box].missingMessage;
             return std::nullopt;
@@ -55,16 +75,14 @@ public:
     std::string refusal; // why a question went unanswered
 
 private:
-    template <std::size_t Count>
-    std::optional<std::string> choose(const std::array<std::string_view, Count>& names, Key key,
-                                      const char* missing, const char* unknown) {
-        const std::string_view given = text(texts_, key);
+    std::optional<std::string> choose(const NamedChoice& choice) {
+        const std::string_view given = text(texts_, choice.key);
         if (given.empty()) {
-            refusal = missing;
-        } else if (const auto code = codeOf(names, given)) {
+            refusal = choice.missing;
+        } else if (const auto code = codeOf(choice.names, given)) {
             return integerText(*code);
         } else {
-            refusal = std::string(unknown) + std::string(given) + "!!!";
+            refusal = unknownName(choice, given);
         }
         return std::nullopt;
     }
@@ -72,6 +90,49 @@ private:
     const KeyTexts& texts_;
     const WindowDefinition& window_;
 };
+
+std::string notANumber(Key key, std::string_view given) {
+    return "НЕВЕРНОЕ ЧИСЛО: " + std::string(keyNames[static_cast<std::size_t>(key)]) + "=" +
+           quotedText(given) + "!!!";
+}
+
+// A key the operation does not read. A batch file mixes operations in one table, so such a key
+// may well be given, and its value is ignored; but it must still be a value the key can have:
+// a typo in a column this row does not read would be taken as a cut where another row reads it.
+// The keys the operation reads are checked by the calculation itself, as the window checks them.
+std::string unusedKeyError(Key key, std::string_view given) {
+    // Of the named keys only the scheme is not read by every operation.
+    if (key == Key::scheme) {
+        return codeOf(schemeChoice.names, given) ? "" : unknownName(schemeChoice, given);
+    }
+    const std::optional<double> value = plainNumber(given);
+    if (!value) {
+        return notANumber(key, given);
+    }
+    if (*value < 0) {
+        return negativeValueMessage;
+    }
+    const std::optional<InputRange> range = inputRange(key);
+    if (*value != 0 && range && !range->holds(*value)) {
+        return outOfRangeMessage(keyNames[static_cast<std::size_t>(key)], *range);
+    }
+    return {};
+}
+
+// Whether the operation reads the key: a box of its window, the travel every row may have, the
+// two materials every window asks for, and the milling scheme where the window asks for it.
+bool readsKey(const Calculation& calc, Key key) {
+    switch (key) {
+    case Key::tool:
+    case Key::work:
+    case Key::L:
+        return true;
+    case Key::scheme:
+        return calc.window.choices && !calc.choiceIsOperationKind;
+    default:
+        return calc.window.hasBox(key);
+    }
+}
 
 } // namespace
 
@@ -128,21 +189,34 @@ Outcome calculate(const Operation& operation, const KeyTexts& texts) {
     const Calculation& calc = calculation(operation.window);
     const WindowDefinition& window = calc.window;
 
-    // The boxes of the window, read from their keys; a key the window has no box for is ignored.
+    // The boxes of the window, read from their keys; the keys it has no box for are checked below.
     CalcRequest request;
     for (const NumericBox& box : window.boxes) {
         const std::string_view given = text(texts, box.key);
         const auto number = given.empty() ? std::optional(0.0) : plainNumber(given);
         if (!number) {
-            out.error =
-                "НЕВЕРНОЕ ЧИСЛО: " + std::string(keyNames[static_cast<std::size_t>(box.key)]) +
-                "=" + std::string(given) + "!!!";
+            out.error = notANumber(box.key, given);
             return out;
         }
         request.values.push_back(*number);
     }
-    // The working travel is no box: the flow reads it and refuses it as the window will.
-    request.travel = std::string(text(texts, Key::L));
+    // The working travel is no box: the flow reads it and refuses it as the window will, once it
+    // is a number of the command line's one grammar (the window's box also takes a comma).
+    const std::string_view travel = text(texts, Key::L);
+    if (!travel.empty() && !plainNumber(travel)) {
+        out.error = notANumber(Key::L, travel);
+        return out;
+    }
+    request.travel = std::string(travel);
+    for (std::size_t slot = 0; slot < keyCount; ++slot) {
+        const auto key = static_cast<Key>(slot);
+        if (!texts[slot].empty() && !readsKey(calc, key)) {
+            if (std::string error = unusedKeyError(key, texts[slot]); !error.empty()) {
+                out.error = std::move(error);
+                return out;
+            }
+        }
+    }
     // The operation is what the window's menu item or tool option would choose.
     CalcState state;
     if (window.choices && calc.choiceIsOperationKind) {

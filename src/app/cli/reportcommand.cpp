@@ -6,6 +6,7 @@
 #include "app/cli/csvcolumns.h"
 #include "app/cli/filehandle.h"
 #include "core/calc/numberformat.h"
+#include "core/calc/quotedtext.h"
 #include "core/calc/resultstable.h"
 #include "core/calc/rowbookkeeping.h"
 #include "core/files/reportfile.h"
@@ -30,7 +31,7 @@ struct ReportForm {
             for (const std::string_view formatName : exportFormatNames) {
                 known += (known.empty() ? "--format " : " ИЛИ --format ") + std::string(formatName);
             }
-            return usageError("НЕИЗВЕСТНЫЙ ФОРМАТ: " + std::string(name) + " (НУЖНО " + known +
+            return usageError("НЕИЗВЕСТНЫЙ ФОРМАТ: " + quotedText(name) + " (НУЖНО " + known +
                               ")!!!");
         }
         format = *named;
@@ -45,7 +46,7 @@ struct ReportForm {
         const std::string_view operationName = command.positional[0];
         operation = findOperation(operationName);
         if (operation == nullptr) {
-            return usageError("НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + std::string(operationName) + "!!!");
+            return usageError("НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + quotedText(operationName) + "!!!");
         }
         return std::nullopt;
     }
@@ -81,8 +82,7 @@ std::optional<ResultsTable> computeTable(CsvReader& reader, const Operation& ope
             outcome = calculate(operation, texts);
         }
         if (!outcome.error.empty()) {
-            std::fprintf(stderr, "СТРОКА %s: %s\n", integerText(number).c_str(),
-                         outcome.error.c_str());
+            printLine(stderr, "СТРОКА " + integerText(number) + ": " + outcome.error);
             refused = true;
             continue;
         }
@@ -101,7 +101,7 @@ std::optional<ResultsTable> computeTable(CsvReader& reader, const Operation& ope
     }
     if (status != CsvReader::Status::End) {
         exitCode = usageError(readFailureMessage(
-            status, "СТРОКЕ " + integerText(static_cast<long long>(reader.lineNumber()))));
+            reader, status, "СТРОКЕ " + integerText(static_cast<long long>(reader.lineNumber()))));
         return std::nullopt;
     }
     if (refused) {

@@ -3,6 +3,7 @@
 
 #include "app/cli/numbertext.h"
 #include "core/calc/numberformat.h"
+#include "core/calc/quotedtext.h"
 
 #include <charconv>
 #include <cmath>
@@ -13,14 +14,14 @@ std::optional<Range> readRange(std::string_view text, std::string& error) {
     const auto secondColon = firstColon == std::string_view::npos ? std::string_view::npos
                                                                   : text.find(':', firstColon + 1);
     if (equals == std::string_view::npos || secondColon == std::string_view::npos) {
-        error = "НУЖНО --vary КЛЮЧ=ОТ:ДО:ЧИСЛО_ТОЧЕК, А НЕ " + std::string(text) + "!!!";
+        error = "НУЖНО --vary КЛЮЧ=ОТ:ДО:ЧИСЛО_ТОЧЕК, А НЕ " + quotedText(text) + "!!!";
         return std::nullopt;
     }
     Range range;
     range.name = text.substr(0, equals);
     const auto key = keyFromName(range.name);
     if (!key) {
-        error = "НЕИЗВЕСТНЫЙ ПАРАМЕТР: " + std::string(range.name) + "!!!";
+        error = "НЕИЗВЕСТНЫЙ ПАРАМЕТР: " + quotedText(range.name) + "!!!";
         return std::nullopt;
     }
     range.key = *key;
@@ -30,12 +31,12 @@ std::optional<Range> readRange(std::string_view text, std::string& error) {
     const auto from = plainNumber(fromText);
     const auto to = plainNumber(toText);
     if (!from || !to) {
-        error = "НЕВЕРНОЕ ЧИСЛО: " + std::string(from ? toText : fromText) + " В --vary!!!";
+        error = "НЕВЕРНОЕ ЧИСЛО: " + quotedText(from ? toText : fromText) + " В --vary!!!";
         return std::nullopt;
     }
     // Every point lies between the ends, but their difference must be finite to get there.
     if (!std::isfinite(*to - *from)) {
-        error = "СЛИШКОМ ШИРОКИЙ ДИАПАЗОН: " + std::string(text) + "!!!";
+        error = "СЛИШКОМ ШИРОКИЙ ДИАПАЗОН: " + quotedText(text) + "!!!";
         return std::nullopt;
     }
     range.from = *from;
@@ -45,7 +46,7 @@ std::optional<Range> readRange(std::string_view text, std::string& error) {
     if (problem != std::errc() || end != countText.data() + countText.size() ||
         range.count < fewestPoints || range.count > mostPoints) {
         error = "ЧИСЛО ТОЧЕК — ЦЕЛОЕ ОТ " + integerText(fewestPoints) + " ДО " +
-                integerText(mostPoints) + ", А НЕ " + std::string(countText) + "!!!";
+                integerText(mostPoints) + ", А НЕ " + quotedText(countText) + "!!!";
         return std::nullopt;
     }
     return range;

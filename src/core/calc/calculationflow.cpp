@@ -5,6 +5,7 @@
 #include "core/calc/inputcheck.h"
 #include "core/calc/inputranges.h"
 #include "core/calc/parsenumber.h"
+#include "core/calc/quotedtext.h"
 #include "core/calc/rowbookkeeping.h"
 
 #include <algorithm>
@@ -278,7 +279,7 @@ Travel readTravel(std::string_view text) {
     out.L = typedNumber(text);
     if (!out.L || !(*out.L > 0)) {
         out.L.reset();
-        out.error = "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: " + std::string(text) + "!!!";
+        out.error = "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: " + quotedText(text) + "!!!";
     } else if (const InputRange range = *inputRange(Key::L); !range.holds(*out.L)) {
         out.L.reset();
         out.error = outOfRangeMessage(travelLabel, range);

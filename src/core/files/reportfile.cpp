@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/reportfile.h"
 
+#include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -50,13 +54,13 @@ void syncFolder(const fs::path& folder) {
     }
 }
 
-// The file a write to `path` goes to: each link followed, relative to its own folder, so that the
-// link stays and the file it points to, existing or not, gets the bytes. Nothing for a loop.
-std::optional<fs::path> linkedFile(fs::path path) {
+// Follows the links of `path` one by one, each relative to its own folder, until `stop` takes
+// the path reached or it is no link: the path reached then. Nothing for a loop.
+template <class Stop> std::optional<fs::path> followLinks(fs::path path, const Stop& stop) {
     constexpr int mostLinks = 40; // as the system follows them
     for (int link = 0; link < mostLinks; ++link) {
         std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(path, error))) {
+        if (stop(path) || !fs::is_symlink(fs::symlink_status(path, error))) {
             return path;
         }
         const fs::path pointed = fs::read_symlink(path, error);
@@ -68,11 +72,102 @@ std::optional<fs::path> linkedFile(fs::path path) {
     return std::nullopt;
 }
 
+// The file a write to `path` goes to: each link followed, so that the link stays and the file it
+// points to, existing or not, gets the bytes.
+std::optional<fs::path> linkedFile(const fs::path& path) {
+    return followLinks(path, [](const fs::path&) { return false; });
+}
+
+// The descriptor `name` stands for among the names the system gives a process's own descriptors;
+// nothing for any other name.
+std::optional<int> descriptorOfName(const std::string& name) {
+    static const std::string ownProcess = [] {
+        char digits[16];
+        char* const end = std::to_chars(digits, digits + sizeof digits, ::getpid()).ptr;
+        return "/proc/" + std::string(digits, static_cast<std::size_t>(end - digits)) + "/fd/";
+    }();
+    for (const auto& [standard, fd] : {std::pair<std::string_view, int>{"/dev/stdin", 0},
+                                       {"/dev/stdout", 1},
+                                       {"/dev/stderr", 2}}) {
+        if (name == standard) {
+            return fd;
+        }
+    }
+    for (const std::string_view folder :
+         {std::string_view("/dev/fd/"), std::string_view("/proc/self/fd/"),
+          std::string_view("/proc/thread-self/fd/"), std::string_view(ownProcess)}) {
+        if (name.starts_with(folder)) {
+            const char* const first = name.data() + folder.size();
+            const char* const last = name.data() + name.size();
+            int fd = -1;
+            const auto [end, error] = std::from_chars(first, last, fd);
+            if (error == std::errc() && end == last && fd >= 0) {
+                return fd;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The descriptor of this process that `path` names, through any links to its name; nothing when
+// it names none, or one that is not open.
+std::optional<int> openDescriptorNamed(const fs::path& path) {
+    std::optional<int> fd;
+    followLinks(path, [&fd](const fs::path& reached) {
+        std::error_code error;
+        const fs::path absolute = fs::absolute(reached, error);
+        fd = error ? std::nullopt : descriptorOfName(absolute.lexically_normal().string());
+        return fd.has_value();
+    });
+    return fd && ::fcntl(*fd, F_GETFL) != -1 ? fd : std::nullopt;
+}
+
+// The hidden files being written, where a signal handler can find them without allocating or
+// locking: each name in a fixed buffer, visible once complete.
+struct StagedSlot {
+    enum State : int { Free, Claimed, Named };
+    std::atomic<int> state = Free;
+    char path[PATH_MAX] = {};
+};
+static_assert(std::atomic<int>::is_always_lock_free, "read from a signal handler");
+// More than any program writes at once; a file beyond them is only not removed on a signal.
+StagedSlot stagedSlots[8];
+
+int registerStaged(const std::string& path) {
+    if (path.size() >= PATH_MAX) {
+        return -1;
+    }
+    for (int slot = 0; slot < static_cast<int>(std::size(stagedSlots)); ++slot) {
+        int expected = StagedSlot::Free;
+        if (stagedSlots[slot].state.compare_exchange_strong(expected, StagedSlot::Claimed)) {
+            std::memcpy(stagedSlots[slot].path, path.c_str(), path.size() + 1);
+            stagedSlots[slot].state.store(StagedSlot::Named, std::memory_order_release);
+            return slot;
+        }
+    }
+    return -1;
+}
+
 } // namespace
 
+void removeStagedOutputs() noexcept {
+    for (StagedSlot& slot : stagedSlots) {
+        if (slot.state.load(std::memory_order_acquire) == StagedSlot::Named) {
+            ::unlink(slot.path);
+        }
+    }
+}
+
 OutputFile::OutputFile(const fs::path& path) {
-    // The path itself, not the links, tells what is there: /dev/stdout on a pipe is a link
-    // to "pipe:[…]", which is no name in any folder.
+    if (const std::optional<int> fd = openDescriptorNamed(path)) {
+        // Written where the descriptor stands, through a copy of it that closing leaves it open.
+        const int copy = ::fcntl(*fd, F_DUPFD_CLOEXEC, 0);
+        if (copy >= 0 && (stream_ = ::fdopen(copy, "wb")) == nullptr) {
+            ::close(copy);
+        }
+        return;
+    }
+    // The path itself, not the links, tells what is there: a link to a device stays a device.
     struct stat existing {};
     if (::stat(path.c_str(), &existing) == 0) {
         if (S_ISCHR(existing.st_mode) || S_ISFIFO(existing.st_mode)) {
@@ -102,6 +197,7 @@ void OutputFile::openStaged(const fs::path& target, const struct stat* existing)
     }
     staging_ = staging;
     target_ = target;
+    stagedSlot_ = registerStaged(staging);
     const mode_t mode = existing ? existing->st_mode & 07777 : newFileMode();
     if (existing && (existing->st_uid != ::geteuid() || existing->st_gid != ::getegid()) &&
         ::fchown(fd, existing->st_uid, existing->st_gid) != 0) {
@@ -126,6 +222,16 @@ void OutputFile::discard() {
         ::unlink(staging_.c_str());
         staging_.clear();
     }
+    releaseStagedSlot();
+}
+
+void OutputFile::releaseStagedSlot() {
+    // Only once the name is gone (removed or renamed), so that a signal at any moment before
+    // finds it; unlinking a name already gone does nothing.
+    if (stagedSlot_ >= 0) {
+        stagedSlots[stagedSlot_].state.store(StagedSlot::Free, std::memory_order_release);
+        stagedSlot_ = -1;
+    }
 }
 
 bool OutputFile::commit() {
@@ -144,6 +250,7 @@ bool OutputFile::commit() {
         return false;
     }
     staging_.clear();
+    releaseStagedSlot();
     syncFolder(folderOf(target_));
     return true;
 }

@@ -19,8 +19,13 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 // until then, and after any failure, the earlier file is as it was and nothing is left of the
 // attempt. A link is written through: the file it points to is replaced and the link stays. The
 // replaced file keeps its permissions (and its owner, where the system allows). A character
-// device or a pipe (/dev/null, a terminal, /dev/stdout on a pipe) is written to directly, as it
-// cannot be replaced; anything else that is not a file (a folder) cannot be opened.
+// device or a pipe (/dev/null, a terminal, a named pipe) is written to directly, as it cannot be
+// replaced; anything else that is not a file (a folder) cannot be opened. A name of a descriptor
+// the program already has open (/dev/stdout, /dev/stderr, /dev/fd/N, /proc/self/fd/N) is written
+// through that descriptor, where it stands: the shell opened it, appending to a log or after a
+// header, and neither a rename nor opening it again (with O_TRUNC) may replace what it holds.
+//
+// While it is written, the hidden file's name is kept where removeStagedOutputs() finds it.
 class OutputFile {
 public:
     explicit OutputFile(const std::filesystem::path& path);
@@ -36,11 +41,18 @@ public:
 private:
     void openStaged(const std::filesystem::path& target, const struct stat* existing);
     void discard();
+    void releaseStagedSlot();
 
     std::FILE* stream_ = nullptr;
     std::filesystem::path target_;  // the file replaced, links followed
     std::filesystem::path staging_; // empty when written directly
+    int stagedSlot_ = -1;           // where a signal handler finds staging_; -1 when nowhere
 };
+
+// Removes the hidden file of every OutputFile being written, for a signal handler that ends the
+// program: it only reads names kept in fixed buffers and calls unlink(), so it is
+// async-signal-safe, whichever thread it interrupts. The earlier files stay as they were.
+void removeStagedOutputs() noexcept;
 
 // Writes `bytes` as the file through an OutputFile. False when they cannot be written completely;
 // then `path` is as it was, and nothing is left of the attempt.

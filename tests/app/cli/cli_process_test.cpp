@@ -17,6 +17,7 @@
 #include <locale.h>
 #include <optional>
 #include <set>
+#include <signal.h>
 #include <spawn.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -80,6 +81,14 @@ protected:
     // stdout the file `stdoutPath` if given (and then not read back).
     ProcessResult run(const std::string& arguments, const std::string& locale = userLocale,
                       const char* stdoutPath = nullptr) const {
+        return finish(start(arguments, {}, locale, stdoutPath), stdoutPath == nullptr);
+    }
+
+    // rezhim-cli started with `arguments` as run() starts it, with the test's open descriptors
+    // given to it by `descriptors` (its descriptor, the test's), as a shell redirects them; with
+    // the signals that end it at their default action, whatever the test runner ignores.
+    pid_t start(const std::string& arguments, const std::vector<std::pair<int, int>>& descriptors,
+                const std::string& locale = userLocale, const char* stdoutPath = nullptr) const {
         std::vector<std::string> argv{REZHIM_CLI};
         for (std::string word : words(arguments)) {
             if (const auto at = word.find("{}"); at != std::string::npos) {
@@ -103,17 +112,37 @@ protected:
                                          O_WRONLY | O_CREAT | O_TRUNC, 0600);
         posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0600);
-        pid_t pid = 0;
+        for (const auto& [child, own] : descriptors) {
+            posix_spawn_file_actions_adddup2(&actions, own, child);
+        }
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        sigset_t defaults;
+        sigemptyset(&defaults);
+        for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            sigaddset(&defaults, signal);
+        }
+        posix_spawnattr_setsigdefault(&attributes, &defaults);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+        pid_t pid = -1;
+        if (posix_spawn(&pid, REZHIM_CLI, &actions, &attributes, pointers(argv).data(),
+                        pointers(env).data()) != 0) {
+            pid = -1;
+        }
+        posix_spawnattr_destroy(&attributes);
+        posix_spawn_file_actions_destroy(&actions);
+        return pid;
+    }
+
+    // Waits for the program started and reads what it wrote, stdout if `readStdout`.
+    ProcessResult finish(pid_t pid, bool readStdout = true) const {
         ProcessResult result;
         int status = 0;
-        if (posix_spawn(&pid, REZHIM_CLI, &actions, nullptr, pointers(argv).data(),
-                        pointers(env).data()) == 0 &&
-            waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+        if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
             result.code = WEXITSTATUS(status);
         }
-        posix_spawn_file_actions_destroy(&actions);
-        result.out = stdoutPath ? std::string() : readFile(out);
-        result.err = readFile(err);
+        result.out = readStdout ? readFile(folder / "stdout") : std::string();
+        result.err = readFile(folder / "stderr");
         return result;
     }
 
@@ -331,7 +360,7 @@ TEST_F(Cli, BadInputIsRefusedWithoutANumber) {
         {turning + "H=abc v=100", 1, "НЕВЕРНОЕ ЧИСЛО: H=abc!!!"},
         {turning + "H=750 v=100 L=0", 1, "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: 0!!!"},
         {turning + "H=750 v=100 L=-20", 1, "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: -20!!!"},
-        {turning + "H=750 v=100 L=abc", 1, "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: abc!!!"},
+        {turning + "H=750 v=100 L=abc", 1, "НЕВЕРНОЕ ЧИСЛО: L=abc!!!"},
         // A feed of no unit would be checked and chosen wrongly by a factor of n.
         {turning + "H=750 v=100 feeds=0.1;0.2", 1, "КЛЮЧИ feeds= И feed-unit= ЗАДАЮТСЯ ВМЕСТЕ!!!"},
         {turning + "H=750 v=100 feeds=0.1 feed-unit=mm", 1,
@@ -1167,6 +1196,204 @@ TEST_F(Cli, BatchRefusesARowWithAnUnclosedQuoteAndReadsOn) {
     const ProcessResult toFile = run("batch {}/in.csv -o {}/out.csv");
     EXPECT_EQ(toFile.code, 1) << toFile.err;
     EXPECT_EQ(readFile(folder / "out.csv"), toStdout.out);
+}
+
+// A record longer than the reader's bound (a file without line ends, /dev/zero) stops the run as a
+// file that cannot be read does, at once and in little memory: the rows before it are written,
+// an earlier output is kept, and the message names the line and the bound without quoting it.
+TEST_F(Cli, ARecordLongerThanTheBoundStopsTheRun) {
+    const std::string header = "operation,tool,work,H,D,t,s,v\n";
+    const std::string good = "turning,carbide,steel,750,50,2,0.2,100";
+    writeFile(folder / "long.csv",
+              header + good + "\n" + std::string(3 << 20, '7') + "\n" + good + "\n");
+    writeFile(folder / "out.csv", "earlier\n");
+    const std::string tooLong = "ЗАПИСЬ ДЛИННЕЕ 1048576 БАЙТ В ";
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases{
+        {"batch /dev/zero", "", tooLong + "ЗАГОЛОВКЕ ФАЙЛА CSV!!!"},
+        {"batch /dev/zero -o {}/out.csv", "", tooLong + "ЗАГОЛОВКЕ ФАЙЛА CSV!!!"},
+        {"report turning /dev/zero -o {}/out.csv", "", tooLong + "ЗАГОЛОВКЕ ФАЙЛА CSV!!!"},
+        {"batch {}/long.csv",
+         header.substr(0, header.size() - 1) + ",n,Pz,Py,Px,M,N,error\n" + good +
+             ",636.9426751592357,899.3396627618121,"
+             "433.66189884760183,480.5567609309122,"
+             "22.483491569045302,1.469509252878778,\n",
+         tooLong + "СТРОКЕ 3 ФАЙЛА CSV!!!"},
+        {"batch {}/long.csv -o {}/out.csv", "", tooLong + "СТРОКЕ 3 ФАЙЛА CSV!!!"},
+    };
+    for (const auto& [arguments, out, message] : cases) {
+        const ProcessResult result = run(arguments);
+        EXPECT_EQ(result.code, 2) << arguments;
+        EXPECT_EQ(result.out, out) << arguments;
+        EXPECT_EQ(result.err, message + "\nСправка: rezhim-cli --help\n") << arguments;
+    }
+    EXPECT_EQ(readFile(folder / "out.csv"), "earlier\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 4)
+        << "long.csv, out.csv, stdout and stderr, and no hidden file";
+}
+
+// Every key and every cell is read with the one grammar of --help, the point notation, and a key
+// the operation does not read is checked all the same (a batch file mixes operations in one
+// table): a number, not negative, and where not zero a value a real cut can have. Its value is
+// then ignored.
+TEST_F(Cli, OneGrammarForEveryKeyAndUnreadKeysChecked) {
+    const std::string turning = "calc turning tool=carbide work=steel H=750 D=50 t=2 s=0.2 v=100";
+    const std::vector<std::pair<std::string, std::string>> refused{
+        {turning + " L=200,5", "НЕВЕРНОЕ ЧИСЛО: L=200,5!!!"},
+        {turning + " z=abc", "НЕВЕРНОЕ ЧИСЛО: z=abc!!!"},
+        {turning + " passes=7,5", "НЕВЕРНОЕ ЧИСЛО: passes=7,5!!!"},
+        {turning + " B=-5", "ЗНАЧЕНИЕ НЕ МОЖЕТ БЫТЬ ОТРИЦАТЕЛЬНЫМ!!!"},
+        {turning + " z=2.5",
+         "ЗНАЧЕНИЕ В ПОЛЕ «z» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО РЕЗАНИЯ: ЦЕЛОЕ ЧИСЛО ОТ 1 ДО 1000!!!"},
+        {turning + " angle=80",
+         "ЗНАЧЕНИЕ В ПОЛЕ «angle» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО РЕЗАНИЯ: ОТ 0 ДО 75°!!!"},
+        {turning + " scheme=round", "НЕИЗВЕСТНАЯ СХЕМА ФРЕЗЕРОВАНИЯ: round!!!"},
+        {"calc " + threadCutter + " scheme=round", "НЕИЗВЕСТНАЯ СХЕМА ФРЕЗЕРОВАНИЯ: round!!!"},
+        // The travel keeps the window's own refusal of a number that is no travel.
+        {turning + " L=0", "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: 0!!!"},
+    };
+    for (const auto& [arguments, message] : refused) {
+        const ProcessResult result = run(arguments);
+        EXPECT_EQ(result.code, 1) << arguments;
+        EXPECT_EQ(result.out, "") << arguments;
+        EXPECT_EQ(result.err, message + "\n") << arguments;
+    }
+    const ProcessResult plain = run(turning);
+    ASSERT_EQ(plain.code, 0) << plain.err;
+    for (const std::string_view unread :
+         {" z=10 B=50 angle=30 passes=6 scheme=face", " z=0 B=0 angle=0 passes=0"}) {
+        const ProcessResult result = run(turning + std::string(unread));
+        EXPECT_EQ(result.code, 0) << unread << "\n" << result.err;
+        EXPECT_EQ(result.out, plain.out) << unread;
+    }
+
+    const std::string row = "turning,carbide,steel,750,50,";
+    writeFile(folder / "in.csv", "operation,tool,work,H,D,z,t,s,v,L\n" + row +
+                                     ",2,0.2,100,\"200,5\"\n" + row + "abc,2,0.2,100,200\n" + row +
+                                     "4,2,0.2,100,200\n");
+    const ProcessResult batch = run("batch {}/in.csv");
+    EXPECT_EQ(batch.code, 1) << batch.err;
+    const std::string empty = ",,,,,,,,,";
+    EXPECT_EQ(batch.out.substr(0, batch.out.rfind('\n', batch.out.size() - 2) + 1),
+              "operation,tool,work,H,D,z,t,s,v,L,n,Pz,Py,Px,M,N,Sm,To,Q,error\n" + row +
+                  ",2,0.2,100,\"200,5\"" + empty + ",\"НЕВЕРНОЕ ЧИСЛО: L=200,5!!!\"\n" + row +
+                  "abc,2,0.2,100,200" + empty + ",НЕВЕРНОЕ ЧИСЛО: z=abc!!!\n");
+    const std::string computed = row + "4,2,0.2,100,200,636.9426751592357,";
+    EXPECT_EQ(batch.out.substr(batch.out.rfind('\n', batch.out.size() - 2) + 1, computed.size()),
+              computed);
+}
+
+// A message quotes a short prefix of a value, whole characters with control characters shown,
+// and its own words after it are never lost: a NUL would have ended the printed line, a million
+// digits would have made it a megabyte.
+TEST_F(Cli, MessagesQuoteAShortPrefixOfTheValue) {
+    const std::string turning = "calc turning tool=carbide work=steel H=750 D=50 t=2 s=0.2 v=100";
+    const std::string digits32(32, '9');
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {turning + " z=" + std::string(100'000, '9'), "НЕВЕРНОЕ ЧИСЛО: z=" + digits32 + "…!!!"},
+        {turning + " " + std::string(50, 'k') + "=1",
+         "НЕИЗВЕСТНЫЙ ПАРАМЕТР: " + std::string(32, 'k') + "…!!!"},
+        {turning + " L=-0." + std::string(40, '0') + "1",
+         "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: -0." + std::string(29, '0') + "…!!!"},
+        {"calc turning tool=carbide work=" + std::string(40, 'x') + " H=750 D=50 t=2 s=0.2 v=100",
+         "НЕИЗВЕСТНЫЙ ОБРАБАТЫВАЕМЫЙ МАТЕРИАЛ: " + std::string(32, 'x') + "…!!!"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const ProcessResult result = run(arguments);
+        EXPECT_NE(result.code, 0) << arguments.substr(0, 100);
+        EXPECT_EQ(result.err.substr(0, result.err.find('\n')), message) << arguments.substr(0, 100);
+    }
+
+    using namespace std::string_literals;
+    writeFile(folder / "keys.csv", "tool,work,H,D,t,s,v\ncarbide,steel,7\0"s
+                                   "5\r,50,2,0.2,100\n");
+    const ProcessResult report = run("report turning {}/keys.csv -o {}/report.txt");
+    EXPECT_EQ(report.code, 1);
+    EXPECT_EQ(report.err, "СТРОКА 1: НЕВЕРНОЕ ЧИСЛО: H=7?5?!!!\n");
+    EXPECT_FALSE(fs::exists(folder / "report.txt"));
+
+    writeFile(folder / "rows.csv", "operation,H\n" + std::string(1'000'000, '1') + ",750\n");
+    const ProcessResult batch = run("batch {}/rows.csv");
+    EXPECT_EQ(batch.code, 1);
+    EXPECT_EQ(batch.out.substr(batch.out.rfind(',') + 1),
+              "НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + std::string(32, '1') + "…!!!\n");
+}
+
+// An output named by a descriptor the program was given (/dev/stdout, /dev/stderr, /dev/fd/N,
+// /proc/self/fd/N) is written through it where the shell put it, as `{ echo header; rezhim-cli
+// batch in.csv -o /dev/stdout; echo footer; } > c.csv` expects: never renamed over, never opened
+// again with its file cut to nothing.
+TEST_F(Cli, AnOutputNamingAnOpenDescriptorIsWrittenThroughIt) {
+    writeFile(folder / "keys.csv", faceMillingKeys);
+    writeFile(folder / "rows.csv", "operation,tool,work,H,D,t,s,v\n"
+                                   "turning,carbide,steel,750,50,2,0.2,100\n");
+    const std::string batch = "batch {}/rows.csv -o ";
+    const std::string report = "report face-milling {}/keys.csv -o ";
+    ASSERT_EQ(run("batch {}/rows.csv -o {}/batch.csv").code, 0);
+    ASSERT_EQ(run(report + "{}/report.txt").code, 0);
+    const std::string batchBytes = readFile(folder / "batch.csv");
+    const std::string reportBytes = readFile(folder / "report.txt");
+    const std::vector<std::tuple<std::string, int, std::string>> cases{
+        {batch + "/dev/stdout", 1, batchBytes},     {batch + "/dev/stderr", 2, batchBytes},
+        {batch + "/proc/self/fd/1", 1, batchBytes}, {report + "/dev/stdout", 1, reportBytes},
+        {report + "/dev/stderr", 2, reportBytes},   {report + "/dev/fd/5", 5, reportBytes},
+    };
+    const fs::path log = folder / "log.txt";
+    for (const auto& [arguments, descriptor, bytes] : cases) {
+        const int fd = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(write(fd, "header\n", 7), 7);
+        const ProcessResult result = finish(start(arguments, {{descriptor, fd}}));
+        EXPECT_EQ(write(fd, "footer\n", 7), 7);
+        close(fd);
+        EXPECT_EQ(result.code, 0) << arguments << "\n" << result.err;
+        EXPECT_EQ(readFile(log), "header\n" + bytes + "footer\n") << arguments;
+    }
+}
+
+// SIGTERM, SIGINT or SIGHUP during a write ends the program as the signal does, and removes the
+// hidden file the output was being written to; the earlier output stays as it was. The batch is
+// caught mid-write by feeding it through a pipe that is left open.
+TEST_F(Cli, ASignalDuringAWriteRemovesTheHiddenFile) {
+    std::string rows = "operation,tool,work,H,D,t,s,v\n";
+    while (rows.size() < (3u << 19)) { // more than the reader's first 1 MiB
+        rows += "turning,carbide,steel,750,50,2,0.2,100\n";
+    }
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        const fs::path pipe = folder / "in.fifo";
+        fs::remove(pipe);
+        ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+        writeFile(folder / "out.csv", "earlier\n");
+        const pid_t pid = start("batch {}/in.fifo -o {}/out.csv", {});
+        ASSERT_GT(pid, 0);
+        int writer = -1;
+        const auto hidden = [this] {
+            for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+                if (entry.path().filename().string().starts_with(".rezhim-")) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        for (int wait = 0; wait < 1000 && writer < 0; ++wait) {
+            writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK); // once the program reads it
+            usleep(10'000);
+        }
+        ASSERT_GE(writer, 0);
+        fcntl(writer, F_SETFL, 0);
+        ASSERT_EQ(write(writer, rows.data(), rows.size()), static_cast<ssize_t>(rows.size()));
+        for (int wait = 0; wait < 1000 && !hidden(); ++wait) {
+            usleep(10'000);
+        }
+        EXPECT_TRUE(hidden());
+        ASSERT_EQ(kill(pid, signal), 0);
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        close(writer);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_FALSE(hidden());
+        EXPECT_EQ(readFile(folder / "out.csv"), "earlier\n");
+    }
 }
 
 // Whatever a command writes on stdout, help and version included, a write there that fails is a

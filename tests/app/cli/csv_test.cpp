@@ -106,6 +106,38 @@ TEST(CsvReader, UnclosedQuoteCostsOnlyItsLine) {
     }
 }
 
+// A record that does not fit in the bound, its line end included, stops the reading at its line,
+// however it is quoted and whatever the buffer it starts in; the records before it are read.
+TEST(CsvReader, ARecordLongerThanTheBoundStopsTheReading) {
+    const std::string fits(15, 'x');
+    const std::vector<std::pair<std::string, std::size_t>> cases{
+        {"a\n" + fits + "\nb," + fits + "\nc\n", 3},
+        {"a\nx\r\n\"b\n" + fits + "\"\nc\n", 3},
+        // A quote left open with more than the bound after it.
+        {"a\n" + fits + "\n\"" + fits + "\n", 3},
+        {std::string(1000, '\0'), 1},
+    };
+    for (const auto& [text, line] : cases) {
+        for (const std::size_t size : {1u, 5u, 16u}) {
+            std::FILE* file = std::tmpfile();
+            std::fwrite(text.data(), 1, text.size(), file);
+            std::rewind(file);
+            CsvReader reader(file, size, 16);
+            CsvReader::Status status{};
+            std::size_t records = 0;
+            while ((status = reader.next()) == CsvReader::Status::Record) {
+                ++records;
+            }
+            std::fclose(file);
+            EXPECT_EQ(status, CsvReader::Status::TooLong) << text << " buffer " << size;
+            EXPECT_EQ(records, line - 1) << text << " buffer " << size;
+            EXPECT_EQ(reader.lineNumber(), line) << text << " buffer " << size;
+            EXPECT_EQ(readFailureMessage(reader, status, "СТРОКЕ 3"),
+                      "ЗАПИСЬ ДЛИННЕЕ 16 БАЙТ В СТРОКЕ 3 ФАЙЛА CSV!!!");
+        }
+    }
+}
+
 TEST(CsvReader, VerbatimTextOnlyWhereWritingTheFieldsBackGivesIt) {
     const ReadResult result = readAll("a,b\r\n\"a\",b\nx\ry\n", 4);
     EXPECT_EQ(result.verbatim, (std::vector<std::string>{"a,b", "", ""}));
