@@ -2,6 +2,7 @@
 #include "core/machine/machinecheck.h"
 
 #include "core/calc/feedrates.h"
+#include "core/calc/inputranges.h"
 #include "core/calc/numberformat.h"
 
 #include <algorithm>
@@ -260,6 +261,36 @@ private:
     const Bound& bound_;
 };
 
+// The answer is a value a real cut can have, as the box takes it: a largest value that rounds
+// down to nothing, or lies below the input's range, is kept by no value; one above the range
+// leaves the input unbounded within it. The lowest value the limits allow must not lie above
+// what is offered.
+void keepToARealCut(LargestValue& out, Key varied, std::optional<double> lowest,
+                    std::optional<Limit> lowestBound) {
+    const std::optional<InputRange> range = inputRange(varied);
+    if (out.value && range && *out.value > range->high) {
+        out.value.reset();
+        out.bound.reset();
+        out.unboundedInRange = true;
+    }
+    if (out.value) {
+        const double offered = varied == Key::s || varied == Key::v
+                                   ? roundedDown(*out.value, enteredDecimals(varied))
+                                   : *out.value;
+        if (!(offered > 0) || (range && offered < range->low)) {
+            out.value.reset();
+            return;
+        }
+        if (lowest && *lowest > offered) {
+            out.value.reset();
+            out.bound = lowestBound;
+        }
+    } else if (lowest && range && *lowest > range->high) {
+        out.bound = lowestBound;
+        out.unboundedInRange = false;
+    }
+}
+
 } // namespace
 
 std::optional<Result> limitedResult(const Calculation& calculation, Limit limit) {
@@ -369,11 +400,9 @@ LargestValue largestValue(const Calculation& calculation, const CalcInputs& inpu
     if (never != out.reaches.end()) {
         out.value.reset();
         out.bound = never->limit;
-    } else if (out.value && lowest && *lowest > *out.value) {
-        // The limits leave no value between them.
-        out.value.reset();
-        out.bound = lowestBound;
+        return out;
     }
+    keepToARealCut(out, varied, lowest, lowestBound);
     return out;
 }
 
@@ -421,6 +450,10 @@ LargestValueReport reportLargest(const LargestValue& largest, GridLayout layout,
         out.text = "НИ ПРИ КАКОЙ " + std::string(feed ? "ПОДАЧЕ" : "СКОРОСТИ РЕЗАНИЯ") +
                    " НЕ СОБЛЮДАЕТСЯ ОГРАНИЧЕНИЕ: " + std::string(limitCaption(*largest.bound)) +
                    "!!!";
+    } else if (largest.unboundedInRange) {
+        // Bounded only where no real cut is: said with the end of the range it holds in.
+        out.text = input + " ДО " + plainText(inputRange(varied)->high, decimalSeparator) + " " +
+                   inputUnit(layout, varied) + " НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ СТАНКА.";
     } else {
         out.text = input + " НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ СТАНКА.";
     }

@@ -64,10 +64,13 @@ struct LimitReach {
 };
 
 struct LargestValue {
-    // The largest value of the input at which every limit holds; nothing when no limit bounds it
-    // (then `bound` is empty too) or when no value keeps `bound`.
+    // The largest value of the input at which every limit holds, within the range of a real cut
+    // (inputRange) and, for a feed or a speed, not 0 as the box takes it; nothing when no limit
+    // bounds it there (then `bound` is empty too) or when no value keeps `bound`.
     std::optional<double> value;
     std::optional<Limit> bound;
+    // The limits bound the input only beyond the range of a real cut.
+    bool unboundedInRange = false;
     std::vector<LimitReach> reaches; // every limit the machine has data for
     // A limit whose search found no answer: then there is no value, and `bound` names it.
     std::optional<Limit> unsolved;
@@ -75,7 +78,8 @@ struct LargestValue {
 
 // The largest feed (Key::s) or cutting speed (Key::v) the machine allows for these inputs. The
 // handbook's laws are powers of s and v, solved in closed form; a law that is not is bisected to
-// 1e-9 relative. The result keeps every limit even in its last bit.
+// 1e-9 relative. The result keeps every limit even in its last bit, and so does the value the
+// box is offered, rounded down.
 LargestValue largestValue(const Calculation& calculation, const CalcInputs& inputs,
                           const Machine& machine, Key varied);
 

@@ -20,8 +20,10 @@ ChartLimit chartLimit(const Calculation& calculation, const CalcInputs& inputs, 
     }
     const LimitReach& reach = largest.reaches.front();
     const bool upper = reach.kind == LimitReach::Kind::Upper;
-    if (!(upper || reach.kind == LimitReach::Kind::Lower) || reach.value < from ||
-        reach.value > to) {
+    // An upper end the search does not offer (0 as the box takes it, or outside a real cut) is
+    // no crossing: the message says no value keeps the limit, or that nothing bounds the input.
+    if (!(upper || reach.kind == LimitReach::Kind::Lower) || (upper && !largest.value) ||
+        reach.value < from || reach.value > to) {
         return out;
     }
     // Rounded as it would be typed: a feed or a speed as its box takes it, any other input to
@@ -30,6 +32,10 @@ ChartLimit chartLimit(const Calculation& calculation, const CalcInputs& inputs, 
         varied == Key::s || varied == Key::v ? enteredDecimals(varied) : readingDecimals(from, to);
     const double label =
         upper ? roundedDown(reach.value, decimals) : -roundedDown(-reach.value, decimals);
+    // A largest value read as 0 is kept by no value the chart can show.
+    if (upper && !(label > 0)) {
+        return out;
+    }
     out.crossing = LimitCrossing{reach.value, label, decimals, upper};
     return out;
 }

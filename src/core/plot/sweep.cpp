@@ -59,13 +59,16 @@ SweepPoint sweepPoint(const Calculation& calculation, const CalcInputs& inputs, 
     return point;
 }
 
+double sweepValue(double from, double to, int count, int i) {
+    return count == 1 ? from : from + (to - from) * i / (count - 1);
+}
+
 std::vector<SweepPoint> sweepPoints(const Calculation& calculation, const CalcInputs& inputs,
                                     Key varied, double from, double to, int count) {
     std::vector<SweepPoint> points;
     points.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
-        const double x = count == 1 ? from : from + (to - from) * i / (count - 1);
-        points.push_back(sweepPoint(calculation, inputs, varied, x));
+        points.push_back(sweepPoint(calculation, inputs, varied, sweepValue(from, to, count, i)));
     }
     return points;
 }

@@ -24,6 +24,9 @@ struct SweepPoint {
 SweepPoint sweepPoint(const Calculation& calculation, const CalcInputs& inputs, Key varied,
                       double x);
 
+// The input at point `i` of `count` evenly from `from` to `to`, both included.
+double sweepValue(double from, double to, int count, int i);
+
 // `count` points evenly from `from` to `to`, both included.
 std::vector<SweepPoint> sweepPoints(const Calculation& calculation, const CalcInputs& inputs,
                                     Key varied, double from, double to, int count);

@@ -19,8 +19,7 @@ void setLabelFormat(QValueAxis* axis, int decimals) {
     }
 }
 
-void scaleInputAxis(QValueAxis* axis, double from, double to) {
-    const AxisTicks ticks = inputTicks(from, to);
+void scaleInputAxis(QValueAxis* axis, double from, double to, const AxisTicks& ticks) {
     // The axis lays out its ticks at once: a wide range with the narrow step of the last one
     // would make hundreds of thousands of labels.
     if (ticks.step >= axis->tickInterval()) {
@@ -121,13 +120,13 @@ void updateLegend(const ChartParts& parts) {
 } // namespace
 
 void showDrawing(ChartParts& parts, const ChartDrawing& drawing, double from, double to,
-                 const ShownQuantities& shown) {
+                 const AxisTicks& ticks, const ShownQuantities& shown) {
     // Each change of an axis lays out again every series on it: the series are emptied first
     // and filled once, when the axes have their new ranges.
     for (QAbstractSeries* series : parts.chart->series()) {
         static_cast<QXYSeries*>(series)->clear();
     }
-    scaleInputAxis(parts.inputAxis, from, to);
+    scaleInputAxis(parts.inputAxis, from, to, ticks);
     scaleValueAxes(parts, drawing, shown);
     showCurves(parts, drawing, shown);
     showLimit(parts.spindle, drawing.power);

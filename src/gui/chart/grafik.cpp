@@ -238,8 +238,11 @@ void GRAFIK::redraw() {
             notANumberMessage(from ? "ДО" : "ОТ", (from ? toText : fromText).toStdString())));
         return;
     }
-    if (!(*from < *to)) {
-        notes_->setText(QStringLiteral("НАЧАЛО ДИАПАЗОНА ДОЛЖНО БЫТЬ МЕНЬШЕ КОНЦА!!!"));
+    // Nor is a range whose axis could not be laid out: reversed, beyond any input, or narrower
+    // than its labels tell apart.
+    const AxisTicks ticks = inputTicks(*from, *to);
+    if (!ticks.refusal.empty()) {
+        notes_->setText(QString::fromStdString(ticks.refusal));
         return;
     }
     drawnFrom_ = *from;
@@ -254,7 +257,7 @@ void GRAFIK::redraw() {
     if (const double x = inputs_[varied()]; x >= *from && x <= *to) {
         planCurrent(drawing, sweepPoint(calculation_, inputs_, varied(), x), shown);
     }
-    showDrawing(parts_, drawing, *from, *to, shown);
+    showDrawing(parts_, drawing, *from, *to, ticks, shown);
     showTitle();
     showRefusals(curves);
 }

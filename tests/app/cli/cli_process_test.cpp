@@ -746,6 +746,24 @@ TEST_F(Cli, LargestFeedAndSpeedTheMachineAllows) {
          "null",
          "СКОРОСТЬ РЕЗАНИЯ НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ СТАНКА.\n"
          "СИЛА ПОДАЧИ НЕ ЗАВИСИТ ОТ СКОРОСТИ РЕЗАНИЯ.\n"},
+        // 1e-4 kW at the spindle is reached at s = 1.17e-7 and v = 2.7e-4: 0 as the boxes take
+        // them, so no feed or speed keeps it.
+        {faceMilling + " power=0.01 efficiency=0.01 --vary s",
+         3,
+         {},
+         "\"power\"",
+         "НИ ПРИ КАКОЙ ПОДАЧЕ НЕ СОБЛЮДАЕТСЯ ОГРАНИЧЕНИЕ: МОЩНОСТЬ НА ШПИНДЕЛЕ!!!\n"},
+        {faceMilling + " power=0.01 efficiency=0.01 --vary v",
+         3,
+         {},
+         "\"power\"",
+         "НИ ПРИ КАКОЙ СКОРОСТИ РЕЗАНИЯ НЕ СОБЛЮДАЕТСЯ ОГРАНИЧЕНИЕ: МОЩНОСТЬ НА ШПИНДЕЛЕ!!!\n"},
+        // 10 000 kW only at s = 5429 mm/tooth, beyond any real cut.
+        {faceMilling + " power=10000 efficiency=1 --vary s",
+         0,
+         {},
+         "null",
+         "ПОДАЧА ДО 100 мм/зуб НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ СТАНКА.\n"},
     };
     for (const Case& example : cases) {
         SCOPED_TRACE(example.arguments);

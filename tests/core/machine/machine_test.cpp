@@ -288,6 +288,54 @@ TEST(LargestValue, EnteredValueIsRoundedDown) {
     EXPECT_EQ(roundedDown(0.275, feedDecimals), 0.275);
 }
 
+// What is offered is a value a real cut can have, as its box takes it. 0,01 kW at η 0,01 leaves
+// the face-milling example 1e-4 kW: N ∝ s^0,75 and v^0,8 reach it at s = 1,17e-7 mm/tooth and
+// v = 2,7e-4 m/min, both 0 as the boxes take them. 10 000 kW reaches it only at s = 5429 and
+// v = 2,7e6, beyond a real cut (100 mm/tooth, 10 000 m/min). A spindle from 95,70 to 95,80
+// rev/min on the 100 mm cutter runs from v = 30,05 to 30,08: 30,0 is too slow. From 40 000 to
+// 50 000 rev/min it needs 12 560 m/min at least.
+TEST(LargestValue, OnlyWhatARealCutCanTake) {
+    Machine narrowSpindle;
+    narrowSpindle.speedMin = 30.05 / 0.314;
+    narrowSpindle.speedMax = 30.08 / 0.314;
+    Machine fastSpindle;
+    fastSpindle.speedMin = 40000;
+    fastSpindle.speedMax = 50000;
+    struct Case {
+        const char* name;
+        Machine machine;
+        Key varied;
+        std::optional<Limit> bound;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"feed 0", spindle(0.01, 0.01), Key::s, Limit::power,
+         "НИ ПРИ КАКОЙ ПОДАЧЕ НЕ СОБЛЮДАЕТСЯ ОГРАНИЧЕНИЕ: МОЩНОСТЬ НА ШПИНДЕЛЕ!!!"},
+        {"speed 0", spindle(0.01, 0.01), Key::v, Limit::power,
+         "НИ ПРИ КАКОЙ СКОРОСТИ РЕЗАНИЯ НЕ СОБЛЮДАЕТСЯ ОГРАНИЧЕНИЕ: МОЩНОСТЬ НА ШПИНДЕЛЕ!!!"},
+        {"feed above 100", spindle(10000, 1), Key::s, std::nullopt,
+         "ПОДАЧА ДО 100 мм/зуб НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ СТАНКА."},
+        {"speed above 10000", spindle(10000, 1), Key::v, std::nullopt,
+         "СКОРОСТЬ РЕЗАНИЯ ДО 10000 м/мин НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ СТАНКА."},
+        {"rounded below the lowest speed", narrowSpindle, Key::v, Limit::speed,
+         "НИ ПРИ КАКОЙ СКОРОСТИ РЕЗАНИЯ НЕ СОБЛЮДАЕТСЯ ОГРАНИЧЕНИЕ: ДИАПАЗОН ЧАСТОТ ВРАЩЕНИЯ "
+         "СТАНКА!!!"},
+        {"lowest speed beyond a real cut", fastSpindle, Key::v, Limit::speed,
+         "НИ ПРИ КАКОЙ СКОРОСТИ РЕЗАНИЯ НЕ СОБЛЮДАЕТСЯ ОГРАНИЧЕНИЕ: ДИАПАЗОН ЧАСТОТ ВРАЩЕНИЯ "
+         "СТАНКА!!!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Calculation& calc = calculation(1);
+        const LargestValue largest = largestValue(calc, faceMilling, c.machine, c.varied);
+        EXPECT_FALSE(largest.value) << *largest.value;
+        EXPECT_EQ(largest.bound, c.bound);
+        const LargestValueReport report = reportLargest(largest, calc.window.layout, c.varied, ',');
+        EXPECT_FALSE(report.entered);
+        EXPECT_EQ(report.text, c.text);
+    }
+}
+
 struct BadMachine {
     const char* name;
     Machine machine;

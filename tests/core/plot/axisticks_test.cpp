@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/plot/axisticks.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -20,11 +22,77 @@ TEST(AxisTicks, InputAxisAboutEightIntervals) {
     EXPECT_EQ(strength.decimals, 0);
 }
 
+// Qt's axis walks its ticks from the first multiple of the step on: a step below the spacing of
+// doubles never gets past the first, and it adds ticks without end.
+TEST(AxisTicks, RangesTheAxisCannotLayOutAreRefused) {
+    const std::string beyond = "ДИАПАЗОН ГРАФИКА ДОЛЖЕН ЛЕЖАТЬ ОТ -1000000000 ДО 1000000000!!!";
+    const std::string reversed = "НАЧАЛО ДИАПАЗОНА ДОЛЖНО БЫТЬ МЕНЬШЕ КОНЦА!!!";
+    const std::string narrow =
+        "ДИАПАЗОН СЛИШКОМ УЗОК: КОНЕЦ ДОЛЖЕН БЫТЬ БОЛЬШЕ НАЧАЛА НЕ МЕНЕЕ ЧЕМ НА ";
+    const double largest = std::numeric_limits<double>::max();
+    const struct {
+        double from, to;
+        std::string refusal; // empty where drawn
+    } cases[] = {
+        {0.1, 0.10000000000000002, narrow + "0,000001!!!"},
+        {1e20, 100000000000000016384.0, beyond},
+        {-largest, largest, beyond},
+        {0, 1e9 * (1 + 1e-15), beyond},
+        {2.5, 2.5, reversed},
+        {600, 150, reversed},
+        {-0.0, 0.0, reversed},
+        {0.1, 0.1000009, narrow + "0,000001!!!"},
+        {150, 150.0009, narrow + "0,001!!!"},
+        {1e9 - 999, 1e9, narrow + "1000!!!"},
+        {0.1, 0.100002, ""},
+        {-150.002, -150, ""},
+        {1e9 - 1000, 1e9, ""},
+        {-1e9, 1e9, ""},
+        {5e-324, 1, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.from) + " " + std::to_string(c.to));
+        const AxisTicks ticks = inputTicks(c.from, c.to);
+        EXPECT_EQ(ticks.refusal, c.refusal);
+        if (!c.refusal.empty()) {
+            continue;
+        }
+        // About eight intervals, walked to the end, each a step the labels show.
+        const int count = inputTickCount(c.from, c.to, ticks);
+        EXPECT_GE(count, 4);
+        EXPECT_LE(count, maxInputTicks);
+        EXPECT_LE(ticks.decimals, maxDecimals);
+        EXPECT_LE(readingDecimals(c.from, c.to), maxDecimals);
+    }
+}
+
+TEST(AxisTicks, ValueAxesOfAnyTopAreFinite) {
+    // Tops no curve of a real cut reaches still give a step the axis can label.
+    const double tops[] = {std::numeric_limits<double>::quiet_NaN(),
+                           std::numeric_limits<double>::infinity(),
+                           1e300,
+                           5e-324,
+                           -1,
+                           0};
+    std::array<AxisContent, valueAxisCount> content{};
+    for (std::size_t i = 0; i < valueAxisCount; ++i) {
+        content[i] = {tops[i], true};
+    }
+    for (const ValueScale& scale : valueScales(content)) {
+        EXPECT_TRUE(std::isfinite(scale.max) && scale.step > 0) << scale.step;
+        EXPECT_LE(scale.max, 2 * largestValueTop);
+        EXPECT_LE(scale.decimals, maxDecimals);
+    }
+}
+
 TEST(AxisTicks, ReadingDecimalsFollowThePointSpacing) {
     EXPECT_EQ(readingDecimals(0.05, 0.4), 3); // 0,00175 apart
     EXPECT_EQ(readingDecimals(0, 2), 2);      // 0,01 apart exactly
     EXPECT_EQ(readingDecimals(200, 400), 0);  // 1 apart
     EXPECT_EQ(readingDecimals(0, 1000), 0);   // 5 apart: never negative
+    // No range drawn yet: never more decimals than a label shows.
+    EXPECT_EQ(readingDecimals(0, 0), maxDecimals);
+    EXPECT_EQ(readingDecimals(0, 1e-300), maxDecimals);
 }
 
 TEST(AxisTicks, DecimalsOfAStep) {

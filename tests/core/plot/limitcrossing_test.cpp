@@ -89,4 +89,31 @@ TEST(LimitCrossing, OtherInputsRoundAsTheChartReads) {
     EXPECT_DOUBLE_EQ(limits.power.crossing->label, 99.5);
 }
 
+TEST(LimitCrossing, NoneWhereItReadsAsZero) {
+    // 1e-4 kW at the spindle: the power reaches it at s = 1,17e-7 mm/tooth, 0 as the feed box
+    // takes it, inside the range drawn.
+    Machine weak;
+    weak.power = 0.01;
+    weak.efficiency = 0.01;
+    // The width: N(B) = N(50)·(B/50)^u reaches the spindle at 0,3 mm, which a chart from 0 to
+    // 1000 mm reads to whole millimetres: 0.
+    Machine narrowCut;
+    narrowCut.power = *example().N * std::pow(0.3 / 50, law().u);
+    narrowCut.efficiency = 1;
+    struct Case {
+        const char* name;
+        const Machine& machine;
+        Key varied;
+        double from, to;
+    };
+    for (const Case& c :
+         {Case{"feed", weak, Key::s, 0, 0.4}, Case{"width", narrowCut, Key::B, 0, 1000}}) {
+        SCOPED_TRACE(c.name);
+        const ChartLimits limits =
+            chartLimits(calculation(1), faceMillingExample(), c.machine, c.varied, c.from, c.to);
+        EXPECT_TRUE(limits.power.level);
+        EXPECT_FALSE(limits.power.crossing) << limits.power.crossing->label;
+    }
+}
+
 } // namespace

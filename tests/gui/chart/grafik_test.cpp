@@ -384,6 +384,39 @@ TEST_F(GrafikTest, AluminiumBandEdgesBreakTheCurves) {
     EXPECT_EQ(legendEntries(graph->chart()).count("N"), 1);
 }
 
+// A range narrower than the spacing of doubles, or at 1e20 where they lie 16384 apart, would give
+// the axis a step that never gets past its first tick: refused under the chart, which keeps the
+// last range it drew, a few ticks apart.
+TEST_F(GrafikTest, RangesTheAxisCannotLayOutAreRefused) {
+    GRAFIK* graph = faceMillingGraph();
+    ASSERT_NE(graph, nullptr);
+    auto* axis = static_cast<QValueAxis*>(graph->chart()->axes(Qt::Horizontal)[0]);
+    const struct {
+        const char* to;
+        const char* from;
+        QString refusal;
+    } ranges[] = {
+        {"0.10000000000000002", "0.1",
+         "ДИАПАЗОН СЛИШКОМ УЗОК: КОНЕЦ ДОЛЖЕН БЫТЬ БОЛЬШЕ НАЧАЛА НЕ МЕНЕЕ ЧЕМ НА 0,000001!!!"},
+        {"100000000000000016384", "100000000000000000000",
+         "ДИАПАЗОН ГРАФИКА ДОЛЖЕН ЛЕЖАТЬ ОТ -1000000000 ДО 1000000000!!!"},
+    };
+    for (const auto& range : ranges) {
+        SCOPED_TRACE(range.to);
+        type(graph, "GraphTo", QString::fromUtf8(range.to));
+        type(graph, "GraphFrom", QString::fromUtf8(range.from));
+        QApplication::processEvents();
+        EXPECT_EQ(control<QLabel>(graph, "GraphNotes")->text(), range.refusal);
+        EXPECT_LT(axis->min(), axis->max());
+        EXPECT_LE((axis->max() - axis->min()) / axis->tickInterval(), 8);
+    }
+    type(graph, "GraphFrom", "0.05");
+    type(graph, "GraphTo", "0.4");
+    EXPECT_EQ(control<QLabel>(graph, "GraphNotes")->text(), "");
+    EXPECT_EQ(axis->min(), 0.05);
+    EXPECT_EQ(axis->max(), 0.4);
+}
+
 TEST_F(GrafikTest, ExportsPngAndSvg) {
     GRAFIK* graph = faceMillingGraph();
     ASSERT_NE(graph, nullptr);

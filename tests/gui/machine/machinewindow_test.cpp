@@ -182,4 +182,33 @@ TEST_F(MachineInWindowTest, PassportSpeedAndLimitsThatDoNotDependOnTheInput) {
     EXPECT_EQ(threading->findChild<QAction*>(QStringLiteral("LIMIT_S_07")), nullptr);
 }
 
+// Neither a feed of 0 nor one of 5429 mm/tooth is offered for the box: 1e-4 kW at the spindle
+// is kept only at s = 1,17e-7, 10 000 kW up to far beyond a real cut.
+TEST_F(MachineInWindowTest, NoLargestFeedOfZeroOrBeyondARealCut) {
+    Machine weak = mill6R12();
+    weak.name = "Слабый";
+    weak.power = 0.01;
+    weak.efficiency = 0.01;
+    Machine strong = mill6R12();
+    strong.name = "Мощный";
+    strong.power = 10000;
+    strong.efficiency = 1;
+    EXPECT_EQ(main.machines().add(weak), "");
+    EXPECT_EQ(main.machines().add(strong), "");
+    const std::pair<QString, QString> cases[] = {
+        {"Слабый", "message: НИ ПРИ КАКОЙ ПОДАЧЕ НЕ СОБЛЮДАЕТСЯ ОГРАНИЧЕНИЕ: МОЩНОСТЬ НА "
+                   "ШПИНДЕЛЕ!!!\nЧАСТОТА ВРАЩЕНИЯ НЕ ЗАВИСИТ ОТ ПОДАЧИ."},
+        {"Мощный", "message: ПОДАЧА ДО 100 мм/зуб НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ СТАНКА.\n"
+                   "ЧАСТОТА ВРАЩЕНИЯ НЕ ЗАВИСИТ ОТ ПОДАЧИ."},
+    };
+    for (const auto& [machine, said] : cases) {
+        SCOPED_TRACE(machine.toStdString());
+        CalcWindow* window = faceMillingOn(machine);
+        dialogs.shown.clear();
+        choose("LIMIT_S_01", window);
+        EXPECT_EQ(dialogs.shown, QStringList{said});
+        EXPECT_EQ(control<QLineEdit>(window, "S_TEXT")->text(), "0,1") << "as it was typed";
+    }
+}
+
 } // namespace
