@@ -119,18 +119,18 @@ std::string unusedKeyError(Key key, std::string_view given) {
     return {};
 }
 
-// Whether the operation reads the key: a box of its window, the travel every row may have, the
-// two materials every window asks for, and the milling scheme where the window asks for it.
-bool readsKey(const Calculation& calc, Key key) {
+// Whether the operation reads the key: the two materials every window asks for, the milling
+// scheme where the window asks for it, and the numbers its description reads (not a drill's
+// depth, which follows from its diameter, nor a tap's passes).
+bool readsKey(const Calculation& calc, Key key, int kind) {
     switch (key) {
     case Key::tool:
     case Key::work:
-    case Key::L:
         return true;
     case Key::scheme:
         return calc.window.choices && !calc.choiceIsOperationKind;
     default:
-        return calc.window.hasBox(key);
+        return calc.reads(key, kind);
     }
 }
 
@@ -210,7 +210,7 @@ Outcome calculate(const Operation& operation, const KeyTexts& texts) {
     request.travel = std::string(travel);
     for (std::size_t slot = 0; slot < keyCount; ++slot) {
         const auto key = static_cast<Key>(slot);
-        if (!texts[slot].empty() && !readsKey(calc, key)) {
+        if (!texts[slot].empty() && !readsKey(calc, key, operation.kind)) {
             if (std::string error = unusedKeyError(key, texts[slot]); !error.empty()) {
                 out.error = std::move(error);
                 return out;

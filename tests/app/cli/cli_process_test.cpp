@@ -1266,6 +1266,9 @@ TEST_F(Cli, OneGrammarForEveryKeyAndUnreadKeysChecked) {
          "ЗНАЧЕНИЕ В ПОЛЕ «angle» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО РЕЗАНИЯ: ОТ 0 ДО 75°!!!"},
         {turning + " scheme=round", "НЕИЗВЕСТНАЯ СХЕМА ФРЕЗЕРОВАНИЯ: round!!!"},
         {"calc " + threadCutter + " scheme=round", "НЕИЗВЕСТНАЯ СХЕМА ФРЕЗЕРОВАНИЯ: round!!!"},
+        // A drill's depth follows from its diameter: the key is not read, but checked.
+        {"calc drilling tool=hss work=steel H=750 D=20 s=0.3 v=25 t=5000",
+         "ЗНАЧЕНИЕ В ПОЛЕ «t» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО РЕЗАНИЯ: ОТ 0,001 ДО 1000 мм!!!"},
         // The travel keeps the window's own refusal of a number that is no travel.
         {turning + " L=0", "НЕВЕРНАЯ ДЛИНА РАБОЧЕГО ХОДА: 0!!!"},
     };
