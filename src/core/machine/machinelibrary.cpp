@@ -116,24 +116,6 @@ std::optional<std::filesystem::path> setAside(const std::filesystem::path& path)
     return std::nullopt;
 }
 
-// A descriptor closed when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd)
-        : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 LoadedLibrary unreadable(const std::filesystem::path& path, const std::string& why) {
     return {{},
             "НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ СТАНКОВ " + path.string() + ": " + why + "!!!",
