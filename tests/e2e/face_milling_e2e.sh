@@ -30,11 +30,12 @@ trap cleanup EXIT
 for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
 export DISPLAY=":$(head -n 1 "$work/display")"
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-mkdir "$work/home"
+mkdir "$work/home" "$work/tmp"
 cd "$work/home"
-# Settings and machines of its own: the user's are neither read nor written.
-XDG_CONFIG_HOME="$work/config" LC_ALL=$locale LANG=$locale QT_QPA_PLATFORM=xcb "$rezhim" \
-    >"$work/rezhim.log" 2>&1 &
+# Settings and machines of its own: the user's are neither read nor written. Its temporary files
+# go to a folder of its own, where the report's working file can be looked for.
+XDG_CONFIG_HOME="$work/config" TMPDIR="$work/tmp" LC_ALL=$locale LANG=$locale \
+    QT_QPA_PLATFORM=xcb "$rezhim" >"$work/rezhim.log" 2>&1 &
 app=$!
 # Qt makes X windows of the class before it maps the main window; only a shown one takes the focus.
 main=$(timeout 20 xdotool search --sync --onlyvisible --class rezhim | head -n 1)
@@ -97,7 +98,11 @@ if [[ "$actual" != "$expected" ]]; then
     iconv -f CP1251 -t UTF-8 report.txt | cat -A
     exit 1
 fi
-[[ ! -e noname.txt ]] || { echo "the working file was left behind"; exit 1; }
+[[ $(ls -A) == report.txt ]] || { echo "more than the report in the current folder"; exit 1; }
+if compgen -G "$work/tmp/rezhim-report-*" >/dev/null; then
+    echo "the working file was left behind"
+    exit 1
+fi
 
 focus
 keys alt+Cyrillic_YERU                        # ВЫХОД

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <charconv>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
@@ -17,6 +18,12 @@
 #include <utility>
 
 namespace fs = std::filesystem;
+
+Descriptor::~Descriptor() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
 
 std::optional<std::string> readFileBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -42,6 +49,15 @@ mode_t newFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return static_cast<mode_t>(0666 & ~mask);
+}
+
+// Gives the open file the permissions and the owner of `existing`, the file it is to replace, or
+// the permissions of a new file. False when the permissions cannot be set.
+bool takeAttributes(int fd, const struct stat* existing) {
+    if (existing != nullptr && ::fchown(fd, existing->st_uid, existing->st_gid) != 0) {
+        // Only root may give a file away; anybody else's copy stays theirs.
+    }
+    return ::fchmod(fd, existing != nullptr ? existing->st_mode & 07777 : newFileMode()) == 0;
 }
 
 // Makes a rename in the folder survive a power cut; a folder that cannot be synced is no failure
@@ -198,12 +214,7 @@ void OutputFile::openStaged(const fs::path& target, const struct stat* existing)
     staging_ = staging;
     target_ = target;
     stagedSlot_ = registerStaged(staging);
-    const mode_t mode = existing ? existing->st_mode & 07777 : newFileMode();
-    if (existing && (existing->st_uid != ::geteuid() || existing->st_gid != ::getegid()) &&
-        ::fchown(fd, existing->st_uid, existing->st_gid) != 0) {
-        // Only root may give a file away; anybody else's copy stays theirs.
-    }
-    if (::fchmod(fd, mode) != 0 || (stream_ = ::fdopen(fd, "wb")) == nullptr) {
+    if (!takeAttributes(fd, existing) || (stream_ = ::fdopen(fd, "wb")) == nullptr) {
         ::close(fd);
         discard();
     }
@@ -264,12 +275,17 @@ bool writeFileBytes(const fs::path& path, const std::string& bytes) {
 
 MoveResult moveReport(const fs::path& working, const fs::path& target,
                       const std::string& expected) {
-    std::error_code error;
-    if (!fs::is_regular_file(working, error) || readFileBytes(working) != expected) {
+    // The working file itself, never what a link or a pipe put in its place leads to.
+    const Descriptor report(
+        ::open(working.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat own {};
+    if (report.get() < 0 || ::fstat(report.get(), &own) != 0 || !S_ISREG(own.st_mode) ||
+        readFileBytes(working) != expected) {
         return MoveResult::SourceChanged;
     }
     // The file that becomes the report: the target itself, or the regular file a link there
     // points to, the link staying a link. Anything else in the way is left alone.
+    std::error_code error;
     fs::path destination = target;
     const fs::file_status entry = fs::symlink_status(target, error);
     if (fs::is_symlink(entry)) {
@@ -283,11 +299,18 @@ MoveResult moveReport(const fs::path& working, const fs::path& target,
     } else if (fs::exists(entry) && !fs::is_regular_file(entry)) {
         return MoveResult::Failed;
     }
-    fs::rename(working, destination, error);
-    if (!error) {
-        syncFolder(folderOf(destination));
-        return MoveResult::Moved;
+    // The report has the permissions of the file it becomes before it takes that file's name, so
+    // that a read-only file stays read-only and a new one is not private as the working file is.
+    struct stat replaced {};
+    const bool replacing = ::stat(destination.c_str(), &replaced) == 0;
+    if (takeAttributes(report.get(), replacing ? &replaced : nullptr)) {
+        fs::rename(working, destination, error);
+        if (!error) {
+            syncFolder(folderOf(destination));
+            return MoveResult::Moved;
+        }
     }
+    takeAttributes(report.get(), &own); // the working file that stays is private again
     if (error != std::errc::cross_device_link) {
         return MoveResult::Failed;
     }
@@ -297,4 +320,53 @@ MoveResult moveReport(const fs::path& working, const fs::path& target,
     }
     fs::remove(working, error);
     return MoveResult::Moved;
+}
+
+fs::path workingReportFolder() {
+    const char* folder = std::getenv("TMPDIR");
+    return folder != nullptr && *folder != '\0' ? fs::path(folder) : fs::path("/tmp");
+}
+
+WorkingReport::WorkingReport(fs::path path, std::string bytes, int fd, const struct stat& made)
+    : path_(std::move(path))
+    , bytes_(std::move(bytes))
+    , file_(fd)
+    , device_(made.st_dev)
+    , inode_(made.st_ino) {}
+
+std::unique_ptr<WorkingReport> WorkingReport::write(const std::string& bytes) {
+    // Made anew under a name nothing has, readable by its owner only.
+    std::string path = (workingReportFolder() / "rezhim-report-XXXXXX").string();
+    const int fd = ::mkostemp(path.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return nullptr;
+    }
+    struct stat made {};
+    bool written = ::fstat(fd, &made) == 0;
+    for (std::size_t done = 0; written && done < bytes.size();) {
+        const ssize_t got = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        written = got > 0;
+        done += written ? static_cast<std::size_t>(got) : 0;
+    }
+    if (!written) {
+        ::close(fd);
+        ::unlink(path.c_str());
+        return nullptr;
+    }
+    return std::unique_ptr<WorkingReport>(new WorkingReport(path, bytes, fd, made));
+}
+
+WorkingReport::~WorkingReport() {
+    // Only the file made here: whatever another program has put under its name since is not ours.
+    struct stat now {};
+    if (::lstat(path_.c_str(), &now) == 0 && now.st_dev == device_ && now.st_ino == inode_) {
+        ::unlink(path_.c_str());
+    }
+}
+
+MoveResult WorkingReport::moveTo(const fs::path& target) const {
+    return moveReport(path_, target, bytes_);
 }

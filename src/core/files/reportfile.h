@@ -3,13 +3,25 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <sys/types.h>
 
-// The working file the report is first written to, in the current folder, before the user picks
-// where it goes.
-inline constexpr const char* workingReportName = "noname.txt";
+// A file descriptor closed when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd)
+        : fd_(fd) {}
+    ~Descriptor();
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
 
 // The whole file as bytes; nothing when it cannot be read.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
@@ -69,6 +81,41 @@ enum class MoveResult {
 // that is a link to a regular file is written through: the file it points to becomes the report
 // and the link stays. Any other target that is not a regular file (a folder, a dangling link, a
 // pipe, a device) fails and is left as it is. Across file systems the report is copied under a
-// unique name next to the target first and then renamed over it.
+// unique name next to the target first and then renamed over it. Either way the report gets the
+// permissions (and, where the system allows, the owner) of the file it replaces, or those of a
+// new file (0666 less the umask), never the working file's own; a working file that stays keeps
+// its own.
 MoveResult moveReport(const std::filesystem::path& working, const std::filesystem::path& target,
                       const std::string& expected);
+
+// The folder of the working files: $TMPDIR, or /tmp where it is not set.
+std::filesystem::path workingReportFolder();
+
+// The report of "СОХРАНИТЬ" while the user picks where it goes: a file of the program's own in
+// workingReportFolder(), made under a name no other file has (so that no file of the user's is
+// hit and two programs saving at once never share one) and readable by its owner only. It is
+// removed with this object unless it has been moved to the user's file by then.
+class WorkingReport {
+public:
+    // A new working file holding `bytes`; nullptr when it cannot be written in full, and then
+    // nothing is left of it.
+    static std::unique_ptr<WorkingReport> write(const std::string& bytes);
+    ~WorkingReport();
+    WorkingReport(const WorkingReport&) = delete;
+    WorkingReport& operator=(const WorkingReport&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    const std::string& bytes() const { return bytes_; }
+    // moveReport of this report to `target`.
+    MoveResult moveTo(const std::filesystem::path& target) const;
+
+private:
+    WorkingReport(std::filesystem::path path, std::string bytes, int fd, const struct stat& made);
+
+    std::filesystem::path path_;
+    std::string bytes_;
+    // Held open, so that its inode number cannot pass to another file while the file is told by it.
+    Descriptor file_;
+    dev_t device_;
+    ino_t inode_;
+};

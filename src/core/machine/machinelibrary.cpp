@@ -116,23 +116,10 @@ std::optional<std::filesystem::path> setAside(const std::filesystem::path& path)
     return std::nullopt;
 }
 
-// A descriptor closed when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd)
-        : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
+// What a file too large for the reader is, in the words of its messages.
+std::string largerThanTheLimit() {
+    return "БОЛЬШЕ " + std::to_string(libraryFileLimit >> 20) + " МБ";
+}
 
 LoadedLibrary unreadable(const std::filesystem::path& path, const std::string& why) {
     return {{},
@@ -153,7 +140,7 @@ std::string readOpenFile(int fd, std::string& text) {
     if (!S_ISREG(status.st_mode)) {
         return "ЭТО НЕ ОБЫЧНЫЙ ФАЙЛ";
     }
-    const std::string tooLarge = "ОН БОЛЬШЕ " + std::to_string(libraryFileLimit >> 20) + " МБ";
+    const std::string tooLarge = "ОН " + largerThanTheLimit();
     if (status.st_size > libraryFileLimit) {
         return tooLarge;
     }
@@ -255,6 +242,29 @@ private:
 
 std::string notWritten(const std::filesystem::path& path) {
     return "НЕ УДАЛОСЬ ЗАПИСАТЬ ФАЙЛ СТАНКОВ " + path.string() + "!!!";
+}
+
+// The text of the library file of `machines`, or why it cannot be written: a name that is not
+// UTF-8, or a file the reader would refuse as too large, which would leave every program without
+// the machines it holds.
+std::string libraryFileText(const std::filesystem::path& path, const std::vector<Machine>& machines,
+                            std::string& text) {
+    try {
+        text = libraryJson(machines);
+    } catch (const json::exception&) {
+        return notWritten(path);
+    }
+    if (text.size() > static_cast<std::size_t>(libraryFileLimit)) {
+        return "ФАЙЛ СТАНКОВ " + path.string() + " СТАЛ БЫ " + largerThanTheLimit() +
+               ", СТАНОК НЕ СОХРАНЁН!!!";
+    }
+    return {};
+}
+
+bool writeLibraryFile(const std::filesystem::path& path, const std::string& text) {
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    return writeFileBytes(path, text);
 }
 
 // `machines` with the change made, or why it cannot be: `before` must be in the file as this
@@ -403,20 +413,17 @@ ChangedLibrary changeLibrary(const std::filesystem::path& path, const LibraryCha
     if (std::string error = applyChange(machines, change); !error.empty()) {
         return {std::move(error), std::move(current.machines)};
     }
-    if (!saveLibrary(path, machines)) {
+    std::string text;
+    if (std::string why = libraryFileText(path, machines, text); !why.empty()) {
+        return {std::move(why), std::move(current.machines)};
+    }
+    if (!writeLibraryFile(path, text)) {
         return {notWritten(path), std::move(current.machines)};
     }
     return {{}, std::move(machines)};
 }
 
 bool saveLibrary(const std::filesystem::path& path, const std::vector<Machine>& machines) {
-    std::error_code error;
-    std::filesystem::create_directories(path.parent_path(), error);
     std::string text;
-    try {
-        text = libraryJson(machines);
-    } catch (const json::exception&) {
-        return false; // a name that is not UTF-8
-    }
-    return writeFileBytes(path, text);
+    return libraryFileText(path, machines, text).empty() && writeLibraryFile(path, text);
 }

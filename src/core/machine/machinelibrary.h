@@ -47,7 +47,8 @@ LoadedLibrary loadLibrary(const std::filesystem::path& path,
 // file is read again, the change is made to what it now holds and the file is written in one
 // step, so that the changes of other programs since this one last read it are kept. `before` is
 // the machine as this program last read it: one that another program has changed or deleted
-// since is not overwritten, and the change is refused.
+// since is not overwritten, and the change is refused. So is a change that would make the file
+// larger than libraryFileLimit, which no program could then read; nothing is written.
 struct LibraryChange {
     std::optional<Machine> before;
     std::optional<Machine> after;
@@ -60,7 +61,7 @@ struct ChangedLibrary {
 ChangedLibrary changeLibrary(const std::filesystem::path& path, const LibraryChange& change);
 
 // Writes the file in one step (a temporary file renamed over it), creating its folder. False
-// when it cannot be written; the file is then as it was.
+// when it cannot be written or would be larger than libraryFileLimit; the file is then as it was.
 bool saveLibrary(const std::filesystem::path& path, const std::vector<Machine>& machines);
 
 // Why the machine cannot join or replace entry `replacing` of the library (a duplicate name or

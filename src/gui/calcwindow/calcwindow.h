@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -19,6 +20,7 @@ class ResultsGrid;
 class UserDialogs;
 struct CalcOutcome;
 struct TableExport;
+class WorkingReport;
 
 // The reference windows a calculation window's "СПРАВКА" opens.
 enum class Reference { WorkMaterials, MetricThreads };
@@ -71,8 +73,8 @@ public slots:
     void GRAPH_Click();
 
 signals:
-    // The working file now holds these report bytes; the save dialog takes it from here.
-    void reportWritten(const QString& workingFile, const QByteArray& bytes);
+    // "СОХРАНИТЬ" has written the report to its working file; the save dialog takes it from here.
+    void reportWritten(std::shared_ptr<WorkingReport> report);
     // "СПРАВКА" asks for a reference window.
     void referenceRequested(Reference which);
 

@@ -10,7 +10,6 @@
 #include "gui/common/userlocale.h"
 
 #include <QDate>
-#include <QDir>
 #include <QLabel>
 
 QString CalcWindow::reportTitleText() const {
@@ -26,13 +25,13 @@ void CalcWindow::SAVE_Click() {
     // The report has the grid's columns only, whatever machine is chosen.
     const std::optional<std::string> bytes =
         exportBytes(exported(nullptr).document, ExportFormat::report, userDecimalSeparator());
-    const QString workingFile =
-        QDir::current().absoluteFilePath(QString::fromUtf8(workingReportName));
-    if (!bytes || !writeFileBytes(workingFile.toStdString(), *bytes)) {
-        dialogs_.message(QStringLiteral("НЕ УДАЛОСЬ ЗАПИСАТЬ ФАЙЛ %1!!!").arg(workingReportName));
+    std::shared_ptr<WorkingReport> report = bytes ? WorkingReport::write(*bytes) : nullptr;
+    if (!report) {
+        dialogs_.message(QStringLiteral("НЕ УДАЛОСЬ ЗАПИСАТЬ ВРЕМЕННЫЙ ФАЙЛ ОТЧЁТА В ПАПКУ %1!!!")
+                             .arg(QString::fromStdString(workingReportFolder().string())));
         return;
     }
-    emit reportWritten(workingFile, QByteArray::fromStdString(*bytes));
+    emit reportWritten(std::move(report));
 }
 
 void CalcWindow::EXPORT_CSV_Click() {

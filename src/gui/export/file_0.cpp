@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QSvgWidget>
+#include <filesystem>
 
 namespace {
 
@@ -114,9 +115,8 @@ void FILE_0::connectControls() {
     connect(cancel_, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void FILE_0::setReport(const std::filesystem::path& workingFile, const std::string& bytes) {
-    workingFile_ = workingFile;
-    reportBytes_ = bytes;
+void FILE_0::setReport(std::shared_ptr<WorkingReport> report) {
+    report_ = std::move(report);
 }
 
 void FILE_0::setFolder(const QString& folder) {
@@ -208,7 +208,7 @@ void FILE_0::Command1_Click() {
         name_->setFocus();
         return;
     }
-    if (moveReport(workingFile_, targetPath, reportBytes_) != MoveResult::Moved) {
+    if (!report_ || report_->moveTo(targetPath) != MoveResult::Moved) {
         refuse();
         return;
     }

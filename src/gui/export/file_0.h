@@ -4,8 +4,7 @@
 #include "core/calc/calcstate.h"
 
 #include <QDialog>
-#include <filesystem>
-#include <string>
+#include <memory>
 
 class QComboBox;
 class QLineEdit;
@@ -13,6 +12,7 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 class UserDialogs;
+class WorkingReport;
 
 // "ФАЙЛ": where the report written to the working file goes. The user picks a volume, a folder
 // and a name; "СОХРАНИТЬ" moves the report there, asking before it replaces a file.
@@ -21,8 +21,9 @@ class FILE_0 : public QDialog {
 public:
     FILE_0(CalcState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
 
-    // The report that "СОХРАНИТЬ" moves: the working file and the bytes just written to it.
-    void setReport(const std::filesystem::path& workingFile, const std::string& bytes);
+    // The report that "СОХРАНИТЬ" moves. It replaces the one before, whose working file goes, as
+    // the dialog's own goes when the dialog does.
+    void setReport(std::shared_ptr<WorkingReport> report);
 
     // The folder shown, as the user would reach it through the volume and folder lists.
     void setFolder(const QString& folder);
@@ -47,6 +48,5 @@ private:
     QLineEdit* name_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* cancel_ = nullptr;
-    std::filesystem::path workingFile_;
-    std::string reportBytes_;
+    std::shared_ptr<WorkingReport> report_;
 };

@@ -177,13 +177,13 @@ CalcWindow* VELTA_00::loadWindow(int number) {
     return window;
 }
 
-void VELTA_00::showSaveDialog(const QString& workingFile, const QByteArray& bytes) {
+void VELTA_00::showSaveDialog(std::shared_ptr<WorkingReport> report) {
     // One dialog for all windows: a second report while it is open replaces what it will move.
     if (!saveDialog_) {
         saveDialog_ = new FILE_0(state_, dialogs_, this);
         saveDialog_->setAttribute(Qt::WA_DeleteOnClose);
     }
-    saveDialog_->setReport(workingFile.toStdString(), bytes.toStdString());
+    saveDialog_->setReport(std::move(report));
     saveDialog_->show();
     saveDialog_->raise();
     saveDialog_->activateWindow();

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
 
 class CalcWindow;
 class FILE_0;
@@ -19,6 +20,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class UserDialogs;
+class WorkingReport;
 struct OperationItem;
 
 // The main window "Расчёт режимов резания": a picture of machining behind the calculation
@@ -45,7 +47,7 @@ private:
     void EXIT_00_Click();
     void openOperation(const OperationItem& item);
     CalcWindow* loadWindow(int number);
-    void showSaveDialog(const QString& workingFile, const QByteArray& bytes);
+    void showSaveDialog(std::shared_ptr<WorkingReport> report);
     void showReference(Reference which);
     void showAbout();
     void showMachines();

@@ -181,4 +181,48 @@ TEST_F(LibraryKinds, AChangeOfALibraryReachedThroughALinkWritesTheFileItPointsTo
     EXPECT_EQ(fs::status(kept).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
+// A change that would make the file larger than the reader takes would leave every program
+// without the machines it holds: it is refused and the file stays as it was. A file of just the
+// limit is written and read back.
+TEST_F(LibraryKinds, AChangeThatWouldMakeTheFileTooLargeToReadIsRefused) {
+    const fs::path path = folder_ / "machines.json";
+    Machine machine;
+    machine.power = 7.5;
+    machine.efficiency = 0.8;
+    machine.speeds = {100};
+    // The name that makes the file exactly as large as the reader takes.
+    const std::size_t around = libraryJson({machine}).size();
+    machine.name = std::string(static_cast<std::size_t>(libraryFileLimit) - around, 'x');
+    ASSERT_EQ(libraryJson({machine}).size(), static_cast<std::size_t>(libraryFileLimit));
+    ASSERT_EQ(changeLibrary(path, {std::nullopt, machine}).error, "");
+    const std::optional<std::string> written = readFileBytes(path);
+
+    Machine longer = machine;
+    longer.name += 'x';
+    Machine another;
+    another.name = "6Р12";
+    another.power = 7.5;
+    another.efficiency = 0.8;
+    another.speeds = {100};
+    const std::string refused =
+        "ФАЙЛ СТАНКОВ " + path.string() + " СТАЛ БЫ БОЛЬШЕ 16 МБ, СТАНОК НЕ СОХРАНЁН!!!";
+    const struct {
+        const char* name;
+        LibraryChange change;
+    } cases[] = {
+        {"one byte more", {machine, longer}},
+        {"one machine more", {std::nullopt, another}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ChangedLibrary changed = changeLibrary(path, c.change);
+        EXPECT_EQ(changed.error, refused);
+        EXPECT_EQ(changed.machines, std::vector<Machine>{machine});
+        EXPECT_EQ(readFileBytes(path), written);
+    }
+    EXPECT_FALSE(saveLibrary(path, {machine, another}));
+    EXPECT_EQ(readFileBytes(path), written);
+    EXPECT_EQ(loadLibrary(path).machines, std::vector<Machine>{machine});
+}
+
 } // namespace

@@ -10,7 +10,10 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <memory>
+#include <optional>
 #include <set>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +22,9 @@ namespace fs = std::filesystem;
 namespace {
 
 using Report = CommaLocaleTest;
+
+// The report's working file, as the tests of moving it name it.
+constexpr const char* workingName = "working.txt";
 
 std::string readBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -33,6 +39,24 @@ std::set<std::string> entries(const fs::path& folder) {
     }
     return names;
 }
+
+mode_t modeOf(const fs::path& path) {
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
+
+// The umask of the process while it lives.
+class ScopedUmask {
+public:
+    explicit ScopedUmask(mode_t mask)
+        : previous_(umask(mask)) {}
+    ~ScopedUmask() { umask(previous_); }
+    ScopedUmask(const ScopedUmask&) = delete;
+    ScopedUmask& operator=(const ScopedUmask&) = delete;
+
+private:
+    mode_t previous_;
+};
 
 // A folder of its own for each test, removed afterwards.
 class ReportFileTest : public ::testing::Test {
@@ -115,7 +139,7 @@ TEST_F(Report, TitleByWindowAndOperationKind) {
 }
 
 TEST_F(ReportFileTest, MoveReplacesTheTargetInOneStep) {
-    const fs::path working = folder / workingReportName;
+    const fs::path working = folder / workingName;
     const fs::path target = folder / "report.txt";
     ASSERT_TRUE(writeFileBytes(target, "old"));
     ASSERT_TRUE(writeFileBytes(working, "new report"));
@@ -125,7 +149,7 @@ TEST_F(ReportFileTest, MoveReplacesTheTargetInOneStep) {
 }
 
 TEST_F(ReportFileTest, OnlyTheReportJustWrittenIsMoved) {
-    const fs::path working = folder / workingReportName;
+    const fs::path working = folder / workingName;
     const fs::path target = folder / "report.txt";
     EXPECT_EQ(moveReport(working, target, "report"), MoveResult::SourceChanged); // vanished
     ASSERT_TRUE(writeFileBytes(working, "a stale report"));
@@ -135,7 +159,7 @@ TEST_F(ReportFileTest, OnlyTheReportJustWrittenIsMoved) {
 }
 
 TEST_F(ReportFileTest, FailedMoveKeepsTheWorkingFile) {
-    const fs::path working = folder / workingReportName;
+    const fs::path working = folder / workingName;
     ASSERT_TRUE(writeFileBytes(working, "report"));
     fs::create_directory(folder / "taken");
     EXPECT_EQ(moveReport(working, folder / "taken", "report"), MoveResult::Failed);
@@ -161,7 +185,7 @@ TEST_F(ReportFileTest, MoveAcrossFileSystems) {
         {"read-only", FaultyFolder::Fault::ReadOnly, MoveResult::Failed, {}},
         {"full", FaultyFolder::Fault::Full, MoveResult::Failed, {"filler"}},
     };
-    const fs::path working = folder / workingReportName;
+    const fs::path working = folder / workingName;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const fs::path other = folder / c.name;
@@ -207,7 +231,7 @@ TEST_F(ReportFileTest, FailedWriteLeavesTheEarlierFileAndNothingElse) {
     const Case cases[] = {
         {"read-only", FaultyFolder::Fault::ReadOnly, false, {}},
         {"full", FaultyFolder::Fault::Full, false, {"filler"}},
-        {"filled up", FaultyFolder::Fault::None, true, {"filler", workingReportName}},
+        {"filled up", FaultyFolder::Fault::None, true, {"filler", workingName}},
     };
     const mode_t mask = umask(0);
     umask(mask);
@@ -217,7 +241,7 @@ TEST_F(ReportFileTest, FailedWriteLeavesTheEarlierFileAndNothingElse) {
         fs::create_directory(other);
         const FaultyFolder disk(other.string(), c.fault);
         ASSERT_EQ(disk.failure(), "");
-        const fs::path working = other / workingReportName;
+        const fs::path working = other / workingName;
         if (c.earlier) {
             ASSERT_TRUE(writeFileBytes(working, "earlier report"));
             // Made as any new file is, not private to the owner as a temporary file is.
@@ -247,7 +271,7 @@ TEST_F(ReportFileTest, TargetThatIsNotARegularFile) {
         {"link to a folder", MoveResult::Failed},
         {"pipe", MoveResult::Failed},
     };
-    const fs::path working = folder / workingReportName;
+    const fs::path working = folder / workingName;
     const fs::path pointedTo = folder / "real.txt";
     fs::create_directory(folder / "a folder");
     for (const Case& c : cases) {
@@ -283,7 +307,7 @@ TEST_F(ReportFileTest, TargetThatIsNotARegularFile) {
     EXPECT_FALSE(fs::exists(folder / "nowhere.txt"));
     EXPECT_TRUE(fs::is_empty(folder / "a folder"));
     EXPECT_EQ(entries(folder),
-              std::set<std::string>({workingReportName, "real.txt", "a folder", "link to a file",
+              std::set<std::string>({workingName, "real.txt", "a folder", "link to a file",
                                      "dangling link", "link to a folder", "pipe"}));
 }
 
@@ -353,4 +377,120 @@ TEST_F(ReportFileTest, DevicesAndPipesAreWrittenToDirectly) {
     EXPECT_TRUE(fs::is_fifo(fs::symlink_status(folder / "pipe")));
     EXPECT_TRUE(fs::is_empty(folder / "a folder"));
     EXPECT_EQ(entries(folder), std::set<std::string>({"null", "full", "pipe", "a folder"}));
+}
+
+// The report takes the permissions of the file it becomes, never the working file's 0600: a new
+// file gets those of any new file (0666 less the umask), a replaced one keeps its own, through a
+// link too, on the working file's file system or another. A report that is not moved stays private.
+TEST_F(ReportFileTest, MovedReportHasTheModeOfTheFileItBecomes) {
+    struct Case {
+        const char* name;
+        mode_t umask;
+        mode_t before;     // the target's mode; 0: no file there yet
+        bool link;         // the target is a link to the file
+        bool otherDisk;    // the target is on another file system than the working file
+        MoveResult result; // failed: the target's folder does not exist
+        mode_t after;      // the report's mode, or the working file's where it stays
+    };
+    const Case cases[] = {
+        {"new", 022, 0, false, false, MoveResult::Moved, 0644},
+        {"new under umask 027", 027, 0, false, false, MoveResult::Moved, 0640},
+        {"read-only", 022, 0444, false, false, MoveResult::Moved, 0444},
+        {"link to a read-only file", 022, 0444, true, false, MoveResult::Moved, 0444},
+        {"group's", 077, 0660, false, false, MoveResult::Moved, 0660},
+        {"new on another disk", 002, 0, false, true, MoveResult::Moved, 0664},
+        {"read-only on another disk", 022, 0444, true, true, MoveResult::Moved, 0444},
+        {"in no folder", 022, 0, false, false, MoveResult::Failed, 0600},
+    };
+    const fs::path working = folder / workingName;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScopedUmask mask(c.umask);
+        fs::path place = folder / c.name;
+        fs::create_directory(place);
+        std::optional<FaultyFolder> disk;
+        if (c.otherDisk) {
+            disk.emplace(place.string(), FaultyFolder::Fault::None);
+            ASSERT_EQ(disk->failure(), "");
+        }
+        if (c.result == MoveResult::Failed) {
+            place /= "missing";
+        }
+        const fs::path file = place / "report.txt";
+        const fs::path target = c.link ? place / "link.txt" : file;
+        if (c.before != 0) {
+            ASSERT_TRUE(writeFileBytes(file, "old"));
+            ASSERT_EQ(chmod(file.c_str(), c.before), 0);
+        }
+        if (c.link) {
+            fs::create_symlink("report.txt", target);
+        }
+        ASSERT_TRUE(writeFileBytes(working, "report"));
+        ASSERT_EQ(chmod(working.c_str(), 0600), 0);
+
+        EXPECT_EQ(moveReport(working, target, "report"), c.result);
+        if (c.result == MoveResult::Moved) {
+            EXPECT_EQ(readBytes(file), "report");
+            EXPECT_EQ(modeOf(file), c.after);
+            EXPECT_FALSE(fs::exists(working));
+            EXPECT_EQ(fs::is_symlink(target), c.link);
+        } else {
+            EXPECT_EQ(modeOf(working), c.after);
+            fs::remove(working);
+        }
+    }
+}
+
+// The working file is the program's own: made in $TMPDIR under a name nothing has, readable by
+// its owner only, removed when the report is dropped and never where it has been moved to, nor
+// when another file has taken its name; where $TMPDIR cannot take it, nothing is left.
+TEST_F(ReportFileTest, WorkingReportIsAPrivateFileOfItsOwn) {
+    const char* previous = std::getenv("TMPDIR");
+    const std::string kept = previous != nullptr ? previous : "";
+    const fs::path temporary = folder / "tmp";
+    fs::create_directory(temporary);
+    setenv("TMPDIR", temporary.c_str(), 1);
+    {
+        const ScopedUmask mask(0);
+        std::unique_ptr<WorkingReport> first = WorkingReport::write("first");
+        std::unique_ptr<WorkingReport> second = WorkingReport::write("second");
+        ASSERT_TRUE(first && second);
+        EXPECT_NE(first->path(), second->path());
+        for (const WorkingReport* report : {first.get(), second.get()}) {
+            EXPECT_EQ(report->path().parent_path(), temporary);
+            EXPECT_EQ(readBytes(report->path()), report->bytes());
+            EXPECT_EQ(modeOf(report->path()), 0600);
+        }
+        EXPECT_EQ(entries(temporary).size(), 2u);
+        EXPECT_EQ(first->moveTo(folder / "report.txt"), MoveResult::Moved);
+        EXPECT_EQ(modeOf(folder / "report.txt"), 0666);
+        first.reset();
+        second.reset();
+        EXPECT_EQ(readBytes(folder / "report.txt"), "first");
+        EXPECT_TRUE(fs::is_empty(temporary));
+
+        // Another file under the working file's name is somebody else's.
+        std::unique_ptr<WorkingReport> third = WorkingReport::write("third");
+        ASSERT_TRUE(third);
+        fs::remove(third->path());
+        ASSERT_TRUE(writeFileBytes(third->path(), "another program's"));
+        const fs::path thirdPath = third->path();
+        third.reset();
+        EXPECT_EQ(readBytes(thirdPath), "another program's");
+        fs::remove(thirdPath);
+    }
+    for (const FaultyFolder::Fault fault :
+         {FaultyFolder::Fault::ReadOnly, FaultyFolder::Fault::Full}) {
+        const FaultyFolder disk(temporary.string(), fault);
+        ASSERT_EQ(disk.failure(), "");
+        EXPECT_EQ(WorkingReport::write("report"), nullptr);
+        EXPECT_EQ(entries(temporary), fault == FaultyFolder::Fault::Full
+                                          ? std::set<std::string>{"filler"}
+                                          : std::set<std::string>{});
+    }
+    unsetenv("TMPDIR");
+    EXPECT_EQ(workingReportFolder(), "/tmp");
+    if (previous != nullptr) {
+        setenv("TMPDIR", kept.c_str(), 1);
+    }
 }

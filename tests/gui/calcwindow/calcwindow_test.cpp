@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/windowdriver.h"
+#include "support/workingfolder.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QStringDecoder>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -223,9 +222,7 @@ TEST_F(FrameTest, SharedCountersResetByTheMenuNeverDropFilledRows) {
 // A window whose row was sent past its last one by another window's counters: the rows it
 // reserved on the way stay empty in the grid and never reach the report.
 TEST_F(FrameTest, RowsReservedByAnotherWindowStayOutOfTheReport) {
-    QTemporaryDir folder;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(folder.path());
+    const WorkingFolder working;
     CalcWindow* turning = open("MAKE_0021", 5);
     fill(turning, {{"D_TEXT5", "50"},
                    {"T_TEXT5", "2"},
@@ -242,7 +239,7 @@ TEST_F(FrameTest, RowsReservedByAnotherWindowStayOutOfTheReport) {
     calculate(turning); // row 4, as the box now proposes: rows 2 and 3 stay empty
     ASSERT_EQ(turning->RowCount(), 6);
     choose("SAVE_05", turning);
-    QFile report(folder.filePath("noname.txt"));
+    QFile report(working.onlyFile());
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
     const QString text = QStringDecoder("windows-1251")(report.readAll());
     const QStringList lines = text.split("\r\n");
@@ -250,7 +247,6 @@ TEST_F(FrameTest, RowsReservedByAnotherWindowStayOutOfTheReport) {
               QStringList({"Точение продольное", rowTexts(turning, 0).join(""),
                            rowTexts(turning, 1).join(""), rowTexts(turning, 4).join(""), ""}));
     EXPECT_EQ(cell(turning, 4, 0), "4");
-    QDir::setCurrent(previous);
 }
 
 TEST_F(FrameTest, TurningLayoutEchoesInputsAndMaterials) {

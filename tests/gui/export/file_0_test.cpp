@@ -2,20 +2,23 @@
 #include "gui/export/file_0.h"
 #include "support/faultyfolder.h"
 #include "support/windowdriver.h"
+#include "support/workingfolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 
 namespace {
 
-// Saving runs in a temporary current folder, where the working file noname.txt is written.
+// Saving runs in a temporary current folder, the working files going to a temporary $TMPDIR.
 class SaveTest : public WindowTest {
 protected:
     SaveTest()
@@ -67,6 +70,7 @@ protected:
 
     QTemporaryDir folder;
     QString previousFolder;
+    WorkingFolder working;
 };
 
 const QString threeRowReport =
@@ -89,14 +93,21 @@ TEST_F(SaveTest, ThreeRowsSavedUnderANewName) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->windowTitle(), "ФАЙЛ");
-    EXPECT_TRUE(QFile::exists(path("noname.txt")));
+    EXPECT_EQ(bytes(working.onlyFile()), threeRowReportBytes());
     dialog->setFolder(folder.path());
 
     saveAs(dialog, "отчёт.txt");
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_EQ(main.saveDialog(), nullptr);
-    EXPECT_FALSE(QFile::exists(path("noname.txt")));
+    EXPECT_EQ(working.files(), QStringList());
+    EXPECT_EQ(entries(folder.path()), QStringList{"отчёт.txt"});
     EXPECT_EQ(bytes(path("отчёт.txt")), threeRowReportBytes());
+    // Made as any new file is, not private to its owner as the working file was.
+    const mode_t mask = umask(0);
+    umask(mask);
+    struct stat made {};
+    ASSERT_EQ(stat(path("отчёт.txt").toLocal8Bit().constData(), &made), 0);
+    EXPECT_EQ(made.st_mode & 07777, 0666 & ~mask);
     EXPECT_EQ(main.state().SaveName, "отчёт.txt");
     EXPECT_EQ(main.state().SavePath, QDir::toNativeSeparators(path("отчёт.txt")).toStdString());
 }
@@ -104,7 +115,7 @@ TEST_F(SaveTest, ThreeRowsSavedUnderANewName) {
 TEST_F(SaveTest, FreshWindowReportsTitleAndHeadingsOnly) {
     CalcWindow* window = open("MAKE_0013", 2);
     save(window);
-    EXPECT_EQ(lines(path("noname.txt")),
+    EXPECT_EQ(lines(working.onlyFile()),
               QStringList({"Фрезерование цилиндрическими фрезами",
                            "номеринстр-тзаг-каs, мм/зубv, м/минt, ммD фр, ммВ фр, ммZ фрPz, "
                            "HPy, HPx, HM, HмN, кВтn, об/мин",
@@ -121,7 +132,7 @@ TEST_F(SaveTest, NameIsUsedAsTypedAndOnlyTextFilesAreListed) {
     for (int i = 0; i < files->count(); ++i) {
         listed << files->item(i)->text();
     }
-    EXPECT_EQ(listed, QStringList({"earlier.txt", "noname.txt"}));
+    EXPECT_EQ(listed, QStringList({"earlier.txt"}));
     emit files->itemClicked(files->item(0));
     EXPECT_EQ(control<QLineEdit>(dialog, "Text1")->text(), "earlier.txt");
 
@@ -144,14 +155,14 @@ TEST_F(SaveTest, ReplaceQuestionOkAndCancel) {
     saveAs(dialog, "old.txt");
     EXPECT_EQ(dialogs.shown, QStringList{question});
     EXPECT_EQ(bytes(path("old.txt")), "earlier results");
-    EXPECT_TRUE(QFile::exists(path("noname.txt")));
+    EXPECT_EQ(bytes(working.onlyFile()), threeRowReportBytes());
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(focusedBox(dialog), "Text1");
 
     dialogs.confirmWith(true);
     saveAs(dialog, "old.txt");
     EXPECT_EQ(bytes(path("old.txt")), threeRowReportBytes());
-    EXPECT_FALSE(QFile::exists(path("noname.txt")));
+    EXPECT_EQ(working.files(), QStringList());
 }
 
 TEST_F(SaveTest, RefusalsKeepTheDialogAndTheWorkingFile) {
@@ -178,7 +189,7 @@ TEST_F(SaveTest, RefusalsKeepTheDialogAndTheWorkingFile) {
         EXPECT_EQ(dialogs.shown, QStringList{c.message});
         EXPECT_EQ(main.saveDialog(), dialog);
         EXPECT_EQ(focusedBox(dialog), "Text1");
-        EXPECT_TRUE(QFile::exists(path("noname.txt")));
+        EXPECT_NE(working.onlyFile(), "");
     }
 }
 
@@ -209,7 +220,7 @@ TEST_F(SaveTest, UnwritableFolderKeepsTheReport) {
         EXPECT_EQ(focusedBox(dialog), "Text1");
         EXPECT_EQ(QDir(path(c.folder)).entryList({"report*"}, QDir::Files | QDir::Hidden),
                   QStringList());
-        EXPECT_EQ(bytes(path("noname.txt")), threeRowReportBytes());
+        EXPECT_EQ(bytes(working.onlyFile()), threeRowReportBytes());
     }
     dialog->setFolder(folder.path());
     saveAs(dialog, "report.txt");
@@ -219,61 +230,66 @@ TEST_F(SaveTest, UnwritableFolderKeepsTheReport) {
 TEST_F(SaveTest, VanishedOrReplacedWorkingFileIsNeverMoved) {
     FILE_0* dialog = save(faceMillingWithRows(1));
     dialog->setFolder(folder.path());
-    QFile::remove(path("noname.txt"));
+    const QString workingFile = working.onlyFile();
+    ASSERT_TRUE(QFile::remove(workingFile));
     saveAs(dialog, "report.txt");
     const QString failed = "message: НЕ УДАЛОСЬ СОХРАНИТЬ ФАЙЛ " +
                            QDir::toNativeSeparators(path("report.txt")) + "!!!";
     EXPECT_EQ(dialogs.shown, QStringList{failed});
 
-    QFile stale(path("noname.txt"));
+    QFile stale(workingFile);
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
     stale.write("another program's file");
     stale.close();
     saveAs(dialog, "report.txt");
     EXPECT_FALSE(QFile::exists(path("report.txt")));
-    EXPECT_EQ(bytes(path("noname.txt")), "another program's file");
+    EXPECT_EQ(bytes(workingFile), "another program's file");
 }
 
-// A folder in the way of the working file, or a full disk where it is created but the report does
-// not fit: "СОХРАНИТЬ" says so and opens no dialog.
+// A $TMPDIR that cannot take the working file, read-only, or full so that the report does not fit:
+// "СОХРАНИТЬ" says so and opens no dialog, and nothing is left there, not even an empty file.
 TEST_F(SaveTest, WorkingFileThatCannotBeWrittenOpensNoDialog) {
-    const QStringList cannotWrite{"message: НЕ УДАЛОСЬ ЗАПИСАТЬ ФАЙЛ noname.txt!!!"};
+    const QStringList cannotWrite{"message: НЕ УДАЛОСЬ ЗАПИСАТЬ ВРЕМЕННЫЙ ФАЙЛ ОТЧЁТА В ПАПКУ " +
+                                  working.path() + "!!!"};
     CalcWindow* window = faceMillingWithRows(1);
-    QDir(folder.path()).mkdir("noname.txt");
-    save(window);
-    EXPECT_EQ(dialogs.shown, cannotWrite);
-    EXPECT_EQ(main.saveDialog(), nullptr);
-
-    ASSERT_TRUE(QDir(folder.path()).mkdir("full"));
-    const FaultyFolder disk(path("full").toStdString(), FaultyFolder::Fault::Full);
-    ASSERT_EQ(disk.failure(), "");
-    ASSERT_TRUE(QDir::setCurrent(path("full")));
-    dialogs.shown.clear();
-    save(window);
-    EXPECT_EQ(dialogs.shown, cannotWrite);
-    EXPECT_EQ(main.saveDialog(), nullptr);
-    EXPECT_EQ(entries(path("full")), QStringList{"filler"}); // not even an empty working file
-    QDir::setCurrent(folder.path());
+    struct Case {
+        const char* name;
+        FaultyFolder::Fault fault;
+        QStringList left;
+    };
+    const Case cases[] = {{"read-only", FaultyFolder::Fault::ReadOnly, {}},
+                          {"full", FaultyFolder::Fault::Full, {"filler"}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const FaultyFolder disk(working.path().toStdString(), c.fault);
+        ASSERT_EQ(disk.failure(), "");
+        dialogs.shown.clear();
+        save(window);
+        EXPECT_EQ(dialogs.shown, cannotWrite);
+        EXPECT_EQ(main.saveDialog(), nullptr);
+        EXPECT_EQ(working.files(), c.left);
+    }
 }
 
-// The working file is replaced in one step: a second report that does not fit on the disk, full
-// by now, leaves the first report as it was, and the open dialog still moves that one.
+// A second report that does not fit where the working files go, full by now, leaves the first
+// report as it was, and the open dialog still moves that one.
 TEST_F(SaveTest, SecondSaveOnADiskFullByNowKeepsTheFirstReport) {
-    ASSERT_TRUE(QDir(folder.path()).mkdir("disk"));
-    const FaultyFolder disk(path("disk").toStdString(), FaultyFolder::Fault::None);
+    const FaultyFolder disk(working.path().toStdString(), FaultyFolder::Fault::None);
     ASSERT_EQ(disk.failure(), "");
-    ASSERT_TRUE(QDir::setCurrent(path("disk")));
     CalcWindow* window = faceMillingWithRows(3);
     FILE_0* dialog = save(window);
     ASSERT_NE(dialog, nullptr);
+    const QString first = working.onlyFile();
     ASSERT_TRUE(disk.fill());
 
     choose("MAKE_01", window);
     save(window);
-    EXPECT_EQ(dialogs.shown, QStringList{"message: НЕ УДАЛОСЬ ЗАПИСАТЬ ФАЙЛ noname.txt!!!"});
+    EXPECT_EQ(dialogs.shown,
+              QStringList{"message: НЕ УДАЛОСЬ ЗАПИСАТЬ ВРЕМЕННЫЙ ФАЙЛ ОТЧЁТА В ПАПКУ " +
+                          working.path() + "!!!"});
     EXPECT_EQ(main.saveDialog(), dialog);
-    EXPECT_EQ(bytes(path("disk/noname.txt")), threeRowReportBytes());
-    EXPECT_EQ(entries(path("disk")), QStringList({"filler", "noname.txt"}));
+    EXPECT_EQ(bytes(first), threeRowReportBytes());
+    EXPECT_EQ(working.files(), QStringList({"filler", QFileInfo(first).fileName()}));
 
     dialogs.shown.clear();
     dialog->setFolder(folder.path());
@@ -281,8 +297,7 @@ TEST_F(SaveTest, SecondSaveOnADiskFullByNowKeepsTheFirstReport) {
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_EQ(main.saveDialog(), nullptr);
     EXPECT_EQ(bytes(path("report.txt")), threeRowReportBytes());
-    EXPECT_EQ(entries(path("disk")), QStringList{"filler"});
-    QDir::setCurrent(folder.path());
+    EXPECT_EQ(working.files(), QStringList{"filler"});
 }
 
 // The selection moved in the file list by the keyboard puts the file's name into the name box, as
@@ -305,8 +320,10 @@ TEST_F(SaveTest, ArrowKeysInTheFileListChooseTheName) {
         QString name;
     };
     const Case cases[] = {
-        {Qt::Key_End, "noname.txt"}, {Qt::Key_Up, "b.txt"},   {Qt::Key_Up, "a.txt"},
-        {Qt::Key_Up, "a.txt"},       {Qt::Key_Down, "b.txt"},
+        {Qt::Key_End, "b.txt"},
+        {Qt::Key_Up, "a.txt"},
+        {Qt::Key_Up, "a.txt"},
+        {Qt::Key_Down, "b.txt"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
@@ -366,13 +383,13 @@ TEST_F(SaveTest, AnythingUnderTheNameIsAskedAbout) {
         if (c.refused) {
             EXPECT_EQ(main.saveDialog(), dialog);
             EXPECT_EQ(focusedBox(dialog), "Text1");
-            EXPECT_EQ(bytes(path("noname.txt")), threeRowReportBytes());
+            EXPECT_EQ(bytes(working.onlyFile()), threeRowReportBytes());
         }
     }
     EXPECT_EQ(main.saveDialog(), nullptr);
     EXPECT_EQ(bytes(path("real.txt")), threeRowReportBytes());
     EXPECT_FALSE(QFile::exists(path("nowhere.txt")));
-    EXPECT_FALSE(QFile::exists(path("noname.txt")));
+    EXPECT_EQ(working.files(), QStringList());
 }
 
 TEST_F(SaveTest, SecondSaveRewritesTheWorkingFileForTheOpenDialog) {
@@ -380,7 +397,7 @@ TEST_F(SaveTest, SecondSaveRewritesTheWorkingFileForTheOpenDialog) {
     FILE_0* dialog = save(window);
     choose("MAKE_01", window);
     EXPECT_EQ(save(window), dialog);
-    EXPECT_EQ(lines(path("noname.txt")).size(), 5);
+    EXPECT_EQ(lines(working.onlyFile()).size(), 5); // the first report's file is gone
     dialog->setFolder(folder.path());
     saveAs(dialog, "two rows.txt");
     EXPECT_EQ(lines(path("two rows.txt")).size(), 5);
@@ -428,7 +445,102 @@ TEST_F(SaveTest, TitleFollowsTheWindowAndItsSubOperation) {
         CalcWindow* window = open(c.menuItem, c.window);
         main.state().OperationKind = static_cast<std::int16_t>(c.operationKind);
         save(window);
-        EXPECT_EQ(lines(path("noname.txt")).front(), QString::fromUtf8(c.title));
-        EXPECT_EQ(lines(path("noname.txt")).size(), 3);
+        EXPECT_EQ(lines(working.onlyFile()).front(), QString::fromUtf8(c.title));
+        EXPECT_EQ(lines(working.onlyFile()).size(), 3);
     }
+}
+
+// The working file is kept out of the folder the program was started in: a file of the user's
+// named as the working file once was is not touched, and a program started in a folder nobody can
+// write, as a menu launcher may start it, saves as any other.
+TEST_F(SaveTest, WorkingFileStaysOutOfTheStartingFolder) {
+    QFile usersFile(path("noname.txt"));
+    ASSERT_TRUE(usersFile.open(QIODevice::WriteOnly));
+    usersFile.write("the user's notes");
+    usersFile.close();
+    CalcWindow* window = faceMillingWithRows(3);
+    FILE_0* dialog = save(window);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(bytes(path("noname.txt")), "the user's notes");
+    control<QPushButton>(dialog, "Command2")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(main.saveDialog(), nullptr);
+    EXPECT_EQ(bytes(path("noname.txt")), "the user's notes");
+    EXPECT_EQ(entries(folder.path()), QStringList{"noname.txt"});
+
+    ASSERT_TRUE(QDir(folder.path()).mkdir("locked"));
+    const FaultyFolder disk(path("locked").toStdString(), FaultyFolder::Fault::ReadOnly);
+    ASSERT_EQ(disk.failure(), "");
+    ASSERT_TRUE(QDir::setCurrent(path("locked")));
+    dialog = save(window);
+    QDir::setCurrent(folder.path());
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    ASSERT_NE(dialog, nullptr);
+    dialog->setFolder(folder.path());
+    saveAs(dialog, "report.txt");
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_EQ(bytes(path("report.txt")), threeRowReportBytes());
+}
+
+// The working file goes with the dialog, however the dialog goes, and with the program.
+TEST_F(SaveTest, NothingIsLeftOfTheWorkingFileWhenTheDialogGoes) {
+    CalcWindow* window = faceMillingWithRows(1);
+    const std::pair<const char*, std::function<void(FILE_0*)>> ways[] = {
+        {"ОТМЕНА", [this](FILE_0* dialog) { control<QPushButton>(dialog, "Command2")->click(); }},
+        {"closed", [](FILE_0* dialog) { dialog->close(); }},
+        {"Esc", [](FILE_0* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }},
+    };
+    for (const auto& [way, leave] : ways) {
+        SCOPED_TRACE(way);
+        FILE_0* dialog = save(window);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_NE(working.onlyFile(), "");
+        leave(dialog);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(main.saveDialog(), nullptr);
+        EXPECT_EQ(working.files(), QStringList());
+    }
+
+    // A program that ends with the dialog open.
+    auto* program = new VELTA_00(dialogs);
+    choose("MAKE_0011", program);
+    choose("SAVE_01", program->calcWindow(1));
+    ASSERT_NE(program->saveDialog(), nullptr);
+    EXPECT_NE(working.onlyFile(), "");
+    delete program;
+    EXPECT_EQ(working.files(), QStringList());
+}
+
+// A file replaced after the question keeps its permissions, a read-only one staying read-only,
+// and a link to it stays a link.
+TEST_F(SaveTest, ReplacedFileKeepsItsModeAndALinkStaysALink) {
+    namespace fs = std::filesystem;
+    for (const char* name : {"read-only.txt", "shared.txt"}) {
+        QFile old(path(name));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("earlier results");
+        old.close();
+        ASSERT_EQ(chmod(path(name).toLocal8Bit().constData(), 0444), 0);
+    }
+    fs::create_symlink("shared.txt", path("link.txt").toStdString());
+    struct Case {
+        const char* typed;
+        const char* file;
+    };
+    const Case cases[] = {{"read-only.txt", "read-only.txt"}, {"link.txt", "shared.txt"}};
+    CalcWindow* window = faceMillingWithRows(3);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        FILE_0* dialog = save(window);
+        dialog->setFolder(folder.path());
+        dialogs.confirmWith(true);
+        saveAs(dialog, c.typed);
+        EXPECT_EQ(main.saveDialog(), nullptr);
+        EXPECT_EQ(bytes(path(c.file)), threeRowReportBytes());
+        struct stat replaced {};
+        ASSERT_EQ(stat(path(c.file).toLocal8Bit().constData(), &replaced), 0);
+        EXPECT_EQ(replaced.st_mode & 07777, 0444);
+    }
+    EXPECT_EQ(fs::read_symlink(path("link.txt").toStdString()), "shared.txt");
+    EXPECT_EQ(working.files(), QStringList());
 }
