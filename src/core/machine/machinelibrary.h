@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/files/libraryfile.h"
 #include "core/machine/machine.h"
 
 #include <filesystem>
@@ -12,28 +13,11 @@
 // $XDG_CONFIG_HOME/rezhim/machines.json, or ~/.config/rezhim/machines.json.
 std::filesystem::path defaultLibraryPath();
 
-// The largest library file read: far above any shop's machines, far below what would exhaust
-// the memory of a desktop were something else put under the library's name.
-inline constexpr long long libraryFileLimit = 16LL * 1024 * 1024;
-
-enum class LibraryState {
-    Read,       // the machines are what the file holds (none when there is no file yet)
-    Unreadable, // something is there that cannot be read: a folder, a pipe, a device, a file
-                // too large, no permission, an I/O error; it is left as it is
-    Damaged,    // a file that was read and does not parse
-};
-
 struct LoadedLibrary {
     std::vector<Machine> machines;
     // Set when the file could not be used: it says why, with its path and where it was moved.
     std::string problem;
     LibraryState state = LibraryState::Read;
-};
-
-// What becomes of a library file that was read and does not parse.
-enum class DamagedLibrary {
-    SetAside, // the program's own library: moved aside, so that a new one can start
-    Keep,     // a file the user named, or one only looked at: left as it is
 };
 
 // The machines of the file; none, without a problem, when there is no file yet. Only a regular
