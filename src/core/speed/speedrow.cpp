@@ -187,6 +187,14 @@ std::string bandMisfit(const SpeedRow& row, const SpeedInputs& in, char decimalS
     return {};
 }
 
+std::string toolLifeError(double T) {
+    const SpeedFieldInfo& info = speedFieldInfo(SpeedField::T);
+    if (T >= info.low && T <= info.high) {
+        return {};
+    }
+    return "ПЕРИОД СТОЙКОСТИ T ВНЕ ПРЕДЕЛОВ: " + std::string(info.rangeText) + "!!!";
+}
+
 SpeedResult speedOf(const SpeedRow& row, const SpeedInputs& in, double T) {
     SpeedResult out;
     SpeedTerms terms;

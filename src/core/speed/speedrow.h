@@ -94,6 +94,9 @@ struct SpeedResult {
     std::string error;
 };
 
+// Why a tool life asked for (min) is none a tool has; empty when it is one.
+std::string toolLifeError(double T);
+
 // The speed of a row that serves the calculation, at the tool life T (min).
 SpeedResult speedOf(const SpeedRow& row, const SpeedInputs& in, double T);
 

@@ -42,6 +42,10 @@ std::vector<SpeedOffer> speedOffers(const std::vector<SpeedRow>& rows, const Ope
             offer.result.error = "СТРОКА «" + row.name + "»: НЕ ЗАДАН ПЕРИОД СТОЙКОСТИ T!!!";
             continue;
         }
+        if (std::string error = toolLifeError(*T); !error.empty()) {
+            offer.result.error = std::move(error);
+            continue;
+        }
         offer.result = speedOf(row, in, *T);
     }
     return offers;
