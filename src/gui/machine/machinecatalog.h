@@ -4,13 +4,12 @@
 #include "core/machine/machinelibrary.h"
 
 #include <QObject>
-#include <QTimer>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
-class QFileSystemWatcher;
+class LibraryWatch;
 
 // The machine library while the program runs: the windows' machine choices follow it, the
 // "СТАНКИ" dialog edits it. Other programs may share the file: every change is made to the file
@@ -40,13 +39,10 @@ signals:
 private:
     std::string apply(const LibraryChange& change);
     void take(std::vector<Machine> machines);
-    void watch();
     void refresh();
 
     std::filesystem::path path_;
     std::vector<Machine> machines_;
     std::string loadProblem_;
-    QFileSystemWatcher* watcher_ = nullptr;
-    // One reading for the burst of events a save makes (its temporary file, the rename).
-    QTimer refreshSoon_;
+    LibraryWatch* watch_ = nullptr;
 };

@@ -19,6 +19,7 @@
 #include "gui/main/titul_.h"
 #include "gui/reference/help_m.h"
 #include "gui/reference/help_r.h"
+#include "gui/speed/speedcatalog.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
@@ -94,11 +95,13 @@ VELTA_00::VELTA_00(UserDialogs& dialogs, QWidget* parent)
     setCentralWidget(area_);
     connect(area_, &QMdiArea::subWindowActivated, this, &VELTA_00::subWindowActivated);
     machines_ = new MachineCatalog(defaultLibraryPath(), this);
-    if (!machines_->loadProblem().empty()) {
-        // Said once the main window is up, not before anything is on the screen.
-        QTimer::singleShot(0, this, [this] {
-            dialogs_.message(QString::fromStdString(machines_->loadProblem()));
-        });
+    speeds_ = new SpeedCatalog(defaultSpeedLibraryPath(), this);
+    for (const std::string* problem : {&machines_->loadProblem(), &speeds_->loadProblem()}) {
+        if (!problem->empty()) {
+            // Said once the main window is up, not before anything is on the screen.
+            QTimer::singleShot(
+                0, this, [this, problem] { dialogs_.message(QString::fromStdString(*problem)); });
+        }
     }
     createMenus();
     fitToScreen(this, QSize(1024, 700));

@@ -12,6 +12,7 @@
 class CalcWindow;
 class FILE_0;
 class MachineCatalog;
+class SpeedCatalog;
 class ReferenceWindow;
 class STANKI;
 class TITUL_;
@@ -34,6 +35,8 @@ public:
     CalcState& state() { return state_; }
     // The user's machines, read at start from their library file.
     MachineCatalog& machines() { return *machines_; }
+    // The user's coefficient rows of cutting speed, read at start from their library file.
+    SpeedCatalog& speeds() { return *speeds_; }
     // A loaded calculation window, VELTA_01 to VELTA_07 by number; nullptr when not loaded.
     CalcWindow* calcWindow(int number) const;
     // The save dialog while it is open; nullptr otherwise.
@@ -58,6 +61,7 @@ private:
     CalcState state_;
     UserDialogs& dialogs_;
     MachineCatalog* machines_ = nullptr;
+    SpeedCatalog* speeds_ = nullptr;
     QMdiArea* area_ = nullptr;
     std::array<QPointer<CalcWindow>, windowCount> windows_; // by window number
     QPointer<FILE_0> saveDialog_;
