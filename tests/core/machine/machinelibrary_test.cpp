@@ -2,7 +2,7 @@
 #include "core/files/reportfile.h"
 #include "core/machine/machinelibrary.h"
 
-#include <chrono>
+#include <ctime>
 #include <fstream>
 #include <grp.h>
 #include <gtest/gtest.h>
@@ -150,12 +150,14 @@ TEST_F(LibraryKinds, AHundredThousandMachinesLoadInLinearTime) {
     }
     const fs::path path = folder_ / "machines.json";
     write(path, text + "]}");
-    const auto start = std::chrono::steady_clock::now();
+    // The processor time of this program: other builds and tests sharing the machine do not
+    // count, a quadratic name check (10^10 comparisons) would.
+    const std::clock_t start = std::clock();
     const LoadedLibrary loaded = loadLibrary(path);
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    const double took = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
     EXPECT_EQ(loaded.problem, "");
     EXPECT_EQ(loaded.machines.size(), static_cast<std::size_t>(count));
-    EXPECT_LT(took.count(), 2.0);
+    EXPECT_LT(took, 2.0);
     // A name repeated at the end is still found.
     const ParsedLibrary repeated = parseLibraryJson(
         text + ",{\"name\": \"М7\", \"power\": 1, \"efficiency\": 1, \"speeds\": [1]}]}");
