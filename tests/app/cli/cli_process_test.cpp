@@ -964,6 +964,85 @@ TEST_F(Cli, SpeedOfACoefficientRow) {
     }
 }
 
+// What gives no speed says why on stderr, writes nothing on stdout and leaves the library file as
+// it was: a typed row's data and the call's form are a wrong call, a calculation refused or no
+// row of the library that fits a refusal.
+TEST_F(Cli, SpeedRefusals) {
+    writeFile(folder / "speeds.json", speedRows);
+    writeFile(folder / "damaged.json", "{\"rows\": [");
+    const std::string drill = "speed drilling tool=hss work=steel H=750 D=11.5 s=0.25 ";
+    const std::string typed = drill + "q=0.4 y=0.7 m=0.2 T=45 ";
+    const std::string library = drill + "--data {}/speeds.json ";
+    const std::string path = (folder / "speeds.json").string();
+    const std::vector<std::tuple<std::string, int, std::string>> cases{
+        {typed, 2, "СТРОКА «командная строка»: НЕ ЗАДАН КОЭФФИЦИЕНТ Cv!!!\n"},
+        {typed + "Cv=0", 2,
+         "СТРОКА «командная строка»: ЗНАЧЕНИЕ Cv ВНЕ ПРЕДЕЛОВ: БОЛЬШЕ 0 И НЕ БОЛЬШЕ 100000!!!\n"},
+        {drill + "Cv=7 y=0.7 T=0", 2,
+         "СТРОКА «командная строка»: ЗНАЧЕНИЕ T ВНЕ ПРЕДЕЛОВ: ОТ 1 ДО 100000 мин!!!\n"},
+        {drill + "Cv=7 y=0.7", 2, "СТРОКА «командная строка»: НЕ ЗАДАН ПЕРИОД СТОЙКОСТИ T!!!\n"},
+        {drill + "Cv=7 y=5.5 T=45", 2,
+         "СТРОКА «командная строка»: ЗНАЧЕНИЕ y ВНЕ ПРЕДЕЛОВ: ОТ -5 ДО 5!!!\n"},
+        {typed + "Cv=7 Kmv=0.51 nv=0.9", 2,
+         "СТРОКА «командная строка»: Kmv ЗАДАЁТСЯ ВМЕСТО Kg И nv, А НЕ ВМЕСТЕ С НИМИ!!!\n"},
+        // 100000·11,5^5 / 45^0,2 m/min is no speed a tool cuts at.
+        {drill + "Cv=1e5 q=5 m=0.2 T=45", 2,
+         "СТРОКА «командная строка»: СКОРОСТЬ РЕЗАНИЯ ПО ЭТОЙ СТРОКЕ ВНЕ ПРЕДЕЛОВ ОТ 0,01 ДО "
+         "100000 м/мин!!!\n"},
+        {typed + "Cv=7,5", 2, "НЕВЕРНОЕ ЧИСЛО: Cv=7,5!!!\n"},
+        {typed + "Cv=7 q=0.5", 2, "ПАРАМЕТР ЗАДАН ДВАЖДЫ: q!!!\n"},
+        // A band is the library's: on the command line it is no key.
+        {typed + "Cv=7 s-to=0.3", 2, "НЕИЗВЕСТНЫЙ ПАРАМЕТР: s-to!!!\n"},
+        {typed + "Cv=7 v=20", 2,
+         "СКОРОСТЬ РЕЗАНИЯ v НЕ ЗАДАЁТСЯ: ЕЁ РАССЧИТЫВАЕТ КОМАНДА speed!!!\n"},
+        {typed + "Cv=7 --row Чугун", 2,
+         "ЗАДАЙТЕ СТРОКУ КОЭФФИЦИЕНТОВ ЛИБО КЛЮЧАМИ, ЛИБО ИЗ БИБЛИОТЕКИ (--row, --data)!!!\n"},
+        {library + "T=0", 2, "ПЕРИОД СТОЙКОСТИ T ВНЕ ПРЕДЕЛОВ: ОТ 1 ДО 100000 мин!!!\n"},
+        {library + "--row", 2, "НЕ ЗАДАНО ИМЯ СТРОКИ ПОСЛЕ КЛЮЧА --row!!!\n"},
+        {drill + "--data {}/missing.json", 2,
+         "НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ: " + (folder / "missing.json").string() + "!!!\n"},
+        {drill + "--data {}", 2,
+         "НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ КОЭФФИЦИЕНТОВ СКОРОСТИ " + folder.string() +
+             ": ЭТО ПАПКА!!!\n"},
+        // The calculation's keys are refused as calc refuses them.
+        {"speed drilling tool=hss work=steel H=750 D=-11.5 s=0.25 Cv=7 T=45", 1,
+         "ЗНАЧЕНИЕ НЕ МОЖЕТ БЫТЬ ОТРИЦАТЕЛЬНЫМ!!!\n"},
+        {"speed drilling tool=hss work=steel H=750 D=11.5 Cv=7 T=45", 1,
+         "ВЫ НЕ ЗАДАЛИ ПОДАЧУ!!!\n"},
+        {"speed drilling work=steel H=750 D=11.5 s=0.25 Cv=7 T=45", 1,
+         "ВЫ НЕ ВЫБРАЛИ ТИП МАТЕРИАЛА ИНСТРУМЕНТА!!!\n"},
+        {"speed drill tool=hss", 2, "НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: drill!!!\n"},
+        // Which band or which choice leaves the library without a speed.
+        {"speed reaming tool=hss work=steel H=750 D=11.5 t=0.1 s=0.15 --data {}/speeds.json", 1,
+         "s = 0.15 ВНЕ ПОЛОСЫ СТРОКИ «Сверло s св. 0,2»: СВ. 0.2!!!\n"
+         "D = 11.5 ВНЕ ПОЛОСЫ СТРОКИ «Развёртка»: СВ. 20!!!\n"},
+        {library + "--row Нет", 1,
+         "В ФАЙЛЕ КОЭФФИЦИЕНТОВ СКОРОСТИ " + path + " НЕТ СТРОКИ «Нет»!!!\n"},
+        {library + "--row Чугун", 1,
+         "СТРОКА «Чугун» НЕ ДЛЯ ОПЕРАЦИИ drilling С tool=hss И work=steel!!!\n"},
+        {"speed turning tool=carbide work=steel H=750 D=50 t=2 s=0.2 --data {}/speeds.json", 1,
+         "В ФАЙЛЕ КОЭФФИЦИЕНТОВ СКОРОСТИ " + path +
+             " НЕТ СТРОК ДЛЯ ОПЕРАЦИИ turning С tool=carbide И work=steel!!!\n"},
+        {drill + "--data {}/damaged.json", 1,
+         "ФАЙЛ КОЭФФИЦИЕНТОВ СКОРОСТИ " + (folder / "damaged.json").string() + " ИСПОРЧЕН"},
+    };
+    for (const auto& [arguments, code, message] : cases) {
+        const ProcessResult result = run(arguments);
+        EXPECT_EQ(result.code, code) << arguments;
+        EXPECT_EQ(result.out, "") << arguments;
+        const std::string help = code == 2 ? "Справка: rezhim-cli --help\n" : "";
+        if (message.back() == '\n') {
+            EXPECT_EQ(result.err, message + help) << arguments;
+        } else {
+            EXPECT_EQ(result.err.find(message), 0u) << arguments << "\n" << result.err;
+        }
+    }
+    // The library is only read: a file named on the command line stays as it is, where it is.
+    EXPECT_EQ(readFile(folder / "speeds.json"), speedRows);
+    EXPECT_EQ(readFile(folder / "damaged.json"), "{\"rows\": [");
+    EXPECT_FALSE(fs::exists(folder / "damaged.json.damaged"));
+}
+
 TEST_F(Cli, BatchChecksEveryRowAgainstTheMachine) {
     const std::string turned = "turning,carbide,steel,750,50,,,2,0.2,100,";
     const std::string milled = "face-milling,carbide,steel,750,100,10,50,2,0.1,100,";
