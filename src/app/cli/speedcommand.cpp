@@ -12,23 +12,18 @@
 #include "core/speed/speedlibrary.h"
 #include "core/speed/speedservice.h"
 
-#include <algorithm>
-#include <array>
 #include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
 // The keys of a row typed on the command line: the coefficient, the exponents, the tool life and
-// the factors. A row's bands belong to the rows kept in the library.
-constexpr std::array<SpeedField, 15> rowKeys{
-    SpeedField::Cv, SpeedField::q,   SpeedField::x,   SpeedField::y,   SpeedField::u,
-    SpeedField::p,  SpeedField::m,   SpeedField::k,   SpeedField::T,   SpeedField::Kg,
-    SpeedField::nv, SpeedField::Kmv, SpeedField::Kpv, SpeedField::Kiv, SpeedField::K,
-};
-
+// the factors, the fields before the bands. A row's bands belong to the rows kept in the library.
 bool isRowKey(std::string_view name) {
     const std::optional<SpeedField> field = speedFieldNamed(name);
-    return field && std::find(rowKeys.begin(), rowKeys.end(), *field) != rowKeys.end();
+    return field && *field < SpeedField::sFrom;
 }
 
 // What a row typed on the command line is called in the messages and the output.

@@ -868,7 +868,7 @@ TEST_F(Cli, SpeedOfACoefficientRow) {
     const std::string speeds = " speeds=100;200;400;800";
     struct Case {
         std::string arguments;
-        std::string row, T, Kmv;
+        std::string row, T, Kmv; // Kmv is Kv too: no row here gives another factor
         double v, n;
         std::optional<double> passportN, passportV; // with a machine
         std::string text;                           // the line for reading
