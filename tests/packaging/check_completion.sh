@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The bash completion of rezhim-cli, sourced as bash-completion sources it and asked as bash asks
-# it: the commands, the operations, a key's values and the machines of the library.
+# it: the commands, the operations, a key's values, the machines and the coefficient rows of the
+# libraries.
 #   check_completion.sh COMPLETION-FILE PATH-TO-REZHIM-CLI
 set -uo pipefail
 completion=$1
@@ -47,6 +48,10 @@ completes "$cli calc face-milling tool=" "carbide ceramics hss"
 completes "$cli calc face-milling tool=c" "carbide ceramics"
 completes "$cli limit drilling feed-unit=" "min rev"
 completes "$cli limit drilling t=1 --vary " "s v"
+completes "$cli sp" "speed"
+completes "$cli speed drilling K" "K= Kg= Kiv= Kmv= Kpv="
+completes "$cli speed drilling --r" "--row"
+completes "$cli calc drilling K" ""
 
 # The library of the windows, and one named with --machines.
 mkdir -p "$work/config/rezhim"
@@ -64,5 +69,16 @@ export XDG_CONFIG_HOME=$work/config
 completes "$cli calc face-milling --machine 6" '6Р12\ с\ ЧПУ'
 completes "$cli calc face-milling --machine " '16К20 6Р12\ с\ ЧПУ Станок\ \"А\"'
 completes "$cli calc drilling --machines $work/drills.json --machine " "2Н135"
+
+# The coefficient rows of cutting speed, of the windows' library and of one named with --data.
+cat >"$work/config/rezhim/speeds.json" <<'JSON'
+{"rows": [{"name": "Сверло Р6М5", "operations": ["drilling"], "tool": "hss", "work": "steel",
+  "Cv": 7, "T": 45}, {"name": "Зенкер", "operations": ["core-drilling"], "tool": "hss",
+  "work": "steel", "Cv": 16.3, "T": 30}]}
+JSON
+echo '{"rows": [{"name": "Развёртка 1", "operations": ["reaming"], "tool": "hss", "work": "steel", "Cv": 10.5, "T": 60}]}' >"$work/reamers.json"
+completes "$cli speed drilling --row " 'Зенкер Сверло\ Р6М5'
+completes "$cli speed reaming --data $work/reamers.json --row Р" 'Развёртка\ 1'
+completes "$cli speed reaming --row Зенкер --data $work/rea" "$work/reamers.json"
 ((failures == 0)) || exit 1
 echo "completion ok"

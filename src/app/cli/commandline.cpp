@@ -16,12 +16,14 @@ struct ValueFlag {
     std::optional<std::string_view> CommandArguments::*value;
     std::string_view missing; // when the call ends after the flag
 };
-constexpr std::array<ValueFlag, 5> valueFlags{{
+constexpr std::array<ValueFlag, 7> valueFlags{{
     {"-o", flagOutput, &CommandArguments::output, "НЕ ЗАДАН ФАЙЛ ПОСЛЕ КЛЮЧА "},
     {"--machine", flagMachine, &CommandArguments::machine, "НЕ ЗАДАНО ИМЯ СТАНКА ПОСЛЕ КЛЮЧА "},
     {"--machines", flagMachine, &CommandArguments::machines, "НЕ ЗАДАН ФАЙЛ ПОСЛЕ КЛЮЧА "},
     {"--vary", flagVary, &CommandArguments::vary, "НЕ ЗАДАНО, ЧТО МЕНЯТЬ, ПОСЛЕ КЛЮЧА "},
     {"--format", flagFormat, &CommandArguments::format, "НЕ ЗАДАН ФОРМАТ ПОСЛЕ КЛЮЧА "},
+    {"--row", flagSpeedRow, &CommandArguments::row, "НЕ ЗАДАНО ИМЯ СТРОКИ ПОСЛЕ КЛЮЧА "},
+    {"--data", flagSpeedRow, &CommandArguments::data, "НЕ ЗАДАН ФАЙЛ ПОСЛЕ КЛЮЧА "},
 }};
 
 } // namespace

@@ -27,12 +27,13 @@ int refusal(std::string_view message);
 
 // The flags a command accepts.
 enum CommandFlag : unsigned {
-    flagJson = 1u,    // --json
-    flagComma = 2u,   // --comma
-    flagOutput = 4u,  // -o FILE
-    flagMachine = 8u, // --machine NAME and --machines FILE
-    flagVary = 16u,   // --vary s|v (limit), --vary KEY=FROM:TO:COUNT (sweep)
-    flagFormat = 32u, // --format NAME
+    flagJson = 1u,      // --json
+    flagComma = 2u,     // --comma
+    flagOutput = 4u,    // -o FILE
+    flagMachine = 8u,   // --machine NAME and --machines FILE
+    flagVary = 16u,     // --vary s|v (limit), --vary KEY=FROM:TO:COUNT (sweep)
+    flagFormat = 32u,   // --format NAME
+    flagSpeedRow = 64u, // --row NAME and --data FILE
 };
 
 // A command's arguments with its flags taken out, wherever they stand; the rest keep their order.
@@ -45,6 +46,8 @@ struct CommandArguments {
     std::optional<std::string_view> machines; // the library file
     std::optional<std::string_view> vary;
     std::optional<std::string_view> format;
-    std::string error; // an unknown, repeated or incomplete flag
+    std::optional<std::string_view> row;  // a coefficient row of the speed library, by name
+    std::optional<std::string_view> data; // the speed library file
+    std::string error;                    // an unknown, repeated or incomplete flag
 };
 CommandArguments splitArguments(std::span<const std::string_view> arguments, unsigned accepted);

@@ -38,7 +38,7 @@ int machineFailure(const MachineArguments& machine) {
 
 std::optional<OperationCall> openOperationCall(std::span<const std::string_view> arguments,
                                                unsigned flags, const ArgumentCheck& check,
-                                               int& exitCode) {
+                                               int& exitCode, const OwnKey& ownKey) {
     const auto fail = [&exitCode](int code) {
         exitCode = code;
         return std::nullopt;
@@ -64,7 +64,14 @@ std::optional<OperationCall> openOperationCall(std::span<const std::string_view>
     if (!machineKeys.error.empty()) {
         return fail(usageError(machineKeys.error));
     }
-    const KeyArguments keys = readKeyArguments(machineKeys.others);
+    std::vector<std::string_view> calculationKeys;
+    for (const std::string_view argument : machineKeys.others) {
+        const auto equals = argument.find('=');
+        const bool own =
+            ownKey && equals != std::string_view::npos && ownKey(argument.substr(0, equals));
+        (own ? call.ownKeys : calculationKeys).push_back(argument);
+    }
+    const KeyArguments keys = readKeyArguments(calculationKeys);
     if (!keys.error.empty()) {
         return fail(usageError(keys.error));
     }

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // How every command begins: its flags taken out, its own check of what is left, then the operation,
 // the keys, the input file and the machine, each refused on stderr with the exit code the help
@@ -19,17 +20,22 @@
 // is wrong is said on stderr, or nothing.
 using ArgumentCheck = std::function<std::optional<int>(const CommandArguments&)>;
 
-// calc, limit and sweep: OPERATION key=value ..., the machine's keys among the calculation's.
+// Whether a key, by its name, is one of the command's own rather than the calculation's.
+using OwnKey = std::function<bool(std::string_view name)>;
+
+// calc, limit, sweep and speed: OPERATION key=value ..., the machine's keys and the command's own
+// among the calculation's.
 struct OperationCall {
     CommandArguments command;
     const Operation* operation = nullptr;
     KeyTexts texts{};
     std::optional<Machine> machine;
+    std::vector<std::string_view> ownKeys; // key=value arguments of the command's own, in order
 };
 // The call; or nothing, with the exit code, once what is wrong is said on stderr.
 std::optional<OperationCall> openOperationCall(std::span<const std::string_view> arguments,
                                                unsigned flags, const ArgumentCheck& check,
-                                               int& exitCode);
+                                               int& exitCode, const OwnKey& ownKey = {});
 
 // batch and report: an input CSV file at `inputIndex` among the positional arguments, followed by
 // the machine's keys only.

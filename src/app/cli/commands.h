@@ -26,5 +26,10 @@ int runReport(std::span<const std::string_view> arguments);
 // spaced values of one key, each as calc computes it there (and the machine check, with one).
 int runSweep(std::span<const std::string_view> arguments);
 
+// speed OPERATION key=value ... [ROW] [--json]: the cutting speed and the spindle speed each
+// coefficient row gives for the calculation, the row typed as keys, named by --row, or every row
+// of the library that serves it (and the passport speed below, with a machine).
+int runSpeed(std::span<const std::string_view> arguments);
+
 // What --help prints.
 std::string helpText();

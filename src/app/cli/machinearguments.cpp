@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/machinearguments.h"
 
+#include "app/cli/libraryargument.h"
 #include "app/cli/numbertext.h"
 #include "core/calc/parsenumber.h"
 #include "core/calc/quotedtext.h"
@@ -117,19 +118,16 @@ MachineArguments machineOfKeys(const MachineKeys& keys) {
 
 MachineArguments machineOfLibrary(std::string_view name,
                                   const std::optional<std::string_view>& file) {
-    const std::filesystem::path path = file ? std::filesystem::path(*file) : defaultLibraryPath();
-    // A library file named on purpose must be there; the user's own may not exist yet.
-    std::error_code ignored;
-    if (file && !std::filesystem::exists(path, ignored)) {
-        return refused("НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ: " + path.string() + "!!!", exitUsage);
+    LoadedLibrary library;
+    const LibraryArgument argument = readLibraryArgument(
+        file, defaultLibraryPath(), [&library](const auto& path, DamagedLibrary damaged) {
+            library = loadLibrary(path, damaged);
+            return LibraryRead{library.state, library.problem};
+        });
+    if (!argument.error.empty()) {
+        return refused(argument.error, argument.code);
     }
-    // A file named on the command line is the user's: a damaged one is left where it is.
-    LoadedLibrary library =
-        loadLibrary(path, file ? DamagedLibrary::Keep : DamagedLibrary::SetAside);
-    if (!library.problem.empty()) {
-        return refused(std::move(library.problem),
-                       library.state == LibraryState::Unreadable ? exitUsage : exitRefused);
-    }
+    const std::filesystem::path& path = argument.path;
     const auto found =
         std::find_if(library.machines.begin(), library.machines.end(),
                      [name](const Machine& machine) { return machine.name == name; });

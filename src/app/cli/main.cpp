@@ -39,6 +39,8 @@ int main(int argc, char** argv) {
         code = runReport(rest);
     } else if (command == "sweep") {
         code = runSweep(rest);
+    } else if (command == "speed") {
+        code = runSpeed(rest);
     } else {
         return usageError("НЕИЗВЕСТНАЯ КОМАНДА: " + quotedText(command) + "!!!");
     }

@@ -184,13 +184,14 @@ std::string furtherKeysText(const Operation& operation) {
     return text;
 }
 
-Outcome calculate(const Operation& operation, const KeyTexts& texts) {
+Outcome calculate(const Operation& operation, const KeyTexts& texts, std::optional<Key> sought) {
     Outcome out;
     const Calculation& calc = calculation(operation.window);
     const WindowDefinition& window = calc.window;
 
     // The boxes of the window, read from their keys; the keys it has no box for are checked below.
     CalcRequest request;
+    request.sought = sought;
     for (const NumericBox& box : window.boxes) {
         const std::string_view given = text(texts, box.key);
         const auto number = given.empty() ? std::optional(0.0) : plainNumber(given);

@@ -31,5 +31,8 @@ struct Outcome {
 // reads: "z, B, t, scheme; angle по желанию", "t не нужна; сверло режет на D/2".
 std::string furtherKeysText(const Operation& operation);
 
-// Validates the texts as the window validates its boxes and computes the row.
-Outcome calculate(const Operation& operation, const KeyTexts& texts);
+// Validates the texts as the window validates its boxes and computes the row; with `sought`, the
+// input a service works out (the cutting speed) is neither required nor read, and only the
+// inputs are checked: the outcome's row stays empty.
+Outcome calculate(const Operation& operation, const KeyTexts& texts,
+                  std::optional<Key> sought = std::nullopt);

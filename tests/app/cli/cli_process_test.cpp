@@ -840,6 +840,180 @@ TEST_F(Cli, ALibraryThatIsNotAReadableFileIsRefusedWithoutCrashOrHang) {
     EXPECT_TRUE(fs::is_fifo(folder / "pipe"));
 }
 
+// The cutting speed of a coefficient row: v = Cv·D^q / (T^m·t^x·s^y·B^u·z^p)·Kv, n = 1000·v /
+// (3,14·D), each worked by hand from the handbook's row.
+const std::string drillingRow =
+    "drilling tool=hss work=steel H=750 D=11.5 s=0.25 Cv=7 q=0.4 y=0.7 m=0.2 T=45 Kmv=0.51";
+const std::string faceMillingRow = "face-milling tool=hss work=steel H=750 D=100 z=10 B=48 t=1 "
+                                   "s=0.15 Cv=41 q=0.25 x=0.1 y=0.4 u=0.15 p=0 m=0.2 T=180";
+
+// The library of the examples below: a drill's rows on each side of the feed 0,2 mm/rev, a drill
+// in cast iron with the law (190/HB)^nv, and a reamer.
+const std::string speedRows = R"({"rows": [
+  {"name": "Сверло s до 0,2", "operations": ["drilling"], "tool": "hss", "work": "steel",
+   "Cv": 7, "q": 0.4, "y": 0.7, "m": 0.2, "T": 45, "Kg": 1, "nv": 0.9, "s-to": 0.2},
+  {"name": "Сверло s св. 0,2", "operations": ["drilling", "reaming"], "tool": "hss",
+   "work": "steel", "Cv": 9.8, "q": 0.4, "y": 0.5, "m": 0.2, "T": 45, "Kmv": 0.51, "s-from": 0.2},
+  {"name": "Чугун", "operations": ["drilling"], "tool": "hss", "work": "cast-iron",
+   "Cv": 14.7, "q": 0.25, "y": 0.55, "m": 0.125, "T": 75, "nv": 1.3},
+  {"name": "Развёртка", "operations": ["reaming"], "tool": "hss", "work": "steel", "Cv": 10.5,
+   "q": 0.3, "y": 0.65, "m": 0.4, "T": 60, "Kmv": 1, "D-from": 20}]})";
+
+TEST_F(Cli, SpeedOfACoefficientRow) {
+    writeFile(folder / "speeds.json", speedRows);
+    const std::string steel =
+        "drilling tool=hss work=steel H=750 D=11.5 s=0.25 --data {}/speeds.json";
+    const std::string castIron =
+        "drilling tool=hss work=cast-iron H=200 D=11.5 s=0.15 --data {}/speeds.json";
+    const std::string speeds = " speeds=100;200;400;800";
+    struct Case {
+        std::string arguments;
+        std::string row, T, Kmv; // Kmv is Kv too: no row here gives another factor
+        double v, n;
+        std::optional<double> passportN, passportV; // with a machine
+        std::string text;                           // the line for reading
+        std::string err;                            // why another row gave no speed
+    };
+    const std::vector<Case> cases{
+        // 7·11,5^0,4 / (45^0,2·0,25^0,7)·0,51 = 11,688; 1000·11,688 / (3,14·11,5) = 323,68.
+        {drillingRow, "командная строка", "45", "0.51", 11.688178714634, 323.68260079298,
+         std::nullopt, std::nullopt, "командная строка  45  0.510  11.688   323.68", ""},
+        // 41·100^0,25 / (180^0,2·1^0,1·0,15^0,4·48^0,15·10^0) = 54,84; n = 174,65; the passport
+        // speed below is 100, 3,14·100·100 / 1000 = 31,4.
+        {faceMillingRow + speeds, "командная строка", "180", "1", 54.841164301060, 174.65338949382,
+         100.0, 31.4, "командная строка  180  1.000  54.841  174.65  100.00  31.400", ""},
+        // Of the library's rows for an HSS drill in steel only the one above 0,2 mm/rev fits:
+        // 9,8·11,5^0,4 / (45^0,2·0,25^0,5)·0,51 = 12,401; n = 343,43.
+        {steel, "Сверло s св. 0,2", "45", "0.51", 12.40117627707404, 343.42775621916473,
+         std::nullopt, std::nullopt, "Сверло s св. 0,2  45  0.510  12.401  343.43",
+         "s = 0.25 ВНЕ ПОЛОСЫ СТРОКИ «Сверло s до 0,2»: ДО 0.2!!!\n"},
+        // A reamer of 25 mm at 0,8 mm/rev: of the two rows for it the one named, at a tool life
+        // of 90 min, 10,5·25^0,3 / (90^0,4·0,8^0,65) = 5,2707 m/min; n = 67,142.
+        {"reaming tool=hss work=steel H=750 D=25 t=0.15 s=0.8 --data {}/speeds.json --row "
+         "Развёртка T=90",
+         "Развёртка", "90", "1", 5.2706697662398545, 67.14229001579433, std::nullopt, std::nullopt,
+         "Развёртка  90  1.000  5.271  67.14", ""},
+        // Cast iron of 200 HB: Kmv = (190/200)^1,3 = 0,93549; 14,7·11,5^0,25 / (75^0,125·
+        // 0,15^0,55)·0,93549 = 41,908; n = 1160,57, on the passport 800, 3,14·11,5·800 / 1000.
+        {castIron + speeds, "Чугун", "75", "0.9354933117266963", 41.908260162640, 1160.5721451853,
+         800.0, 28.888, "Чугун  75  0.935  41.908  1160.57  800.00  28.888", ""},
+        // A machine that cannot turn as slowly as n has no passport speed for it.
+        {drillingRow + " nmin=400 nmax=2000", "командная строка", "45", "0.51", 11.688178714634,
+         323.68260079298, std::nullopt, std::nullopt,
+         "командная строка  45  0.510  11.688  323.68  —  —", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const bool machine = c.arguments.find("speeds=") != std::string::npos ||
+                             c.arguments.find("nmin=") != std::string::npos;
+        const ProcessResult json = run("speed " + c.arguments + " --json");
+        EXPECT_EQ(json.code, 0) << json.err;
+        EXPECT_EQ(json.err, c.err);
+        EXPECT_EQ(json.out.find("{\"operation\": \"" +
+                                c.arguments.substr(0, c.arguments.find(' ')) + "\", \"row\": \"" +
+                                c.row + "\", \"T\": " + c.T + ", \"Kmv\": " + c.Kmv +
+                                ", \"Kv\": " + c.Kmv + ", \"v\": "),
+                  0u)
+            << json.out;
+        EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 1);
+        expectNumber(jsonMember(json.out, "v"), c.v, 1e-12, "v");
+        expectNumber(jsonMember(json.out, "n"), c.n, 1e-12, "n");
+        if (machine) {
+            expectNumber(jsonMember(json.out, "n_passport"), c.passportN, 1e-12, "n_passport");
+            expectNumber(jsonMember(json.out, "v_passport"), c.passportV, 1e-12, "v_passport");
+        } else {
+            EXPECT_EQ(json.out.find("passport"), std::string::npos);
+        }
+        const ProcessResult text = run("speed " + c.arguments);
+        EXPECT_EQ(text.code, 0);
+        EXPECT_EQ(text.err, c.err);
+        const auto lineEnd = text.out.find('\n');
+        EXPECT_EQ(words(text.out.substr(0, lineEnd)),
+                  words(std::string("СТРОКА T, мин Kv v, м/мин n, об/мин") +
+                        (machine ? " nф, об/мин vф, м/мин" : "")));
+        EXPECT_EQ(words(text.out.substr(lineEnd + 1)), words(c.text));
+    }
+}
+
+// What gives no speed says why on stderr, writes nothing on stdout and leaves the library file as
+// it was: a typed row's data and the call's form are a wrong call, a calculation refused or no
+// row of the library that fits a refusal.
+TEST_F(Cli, SpeedRefusals) {
+    writeFile(folder / "speeds.json", speedRows);
+    writeFile(folder / "damaged.json", "{\"rows\": [");
+    const std::string drill = "speed drilling tool=hss work=steel H=750 D=11.5 s=0.25 ";
+    const std::string typed = drill + "q=0.4 y=0.7 m=0.2 T=45 ";
+    const std::string library = drill + "--data {}/speeds.json ";
+    const std::string path = (folder / "speeds.json").string();
+    const std::vector<std::tuple<std::string, int, std::string>> cases{
+        {typed, 2, "СТРОКА «командная строка»: НЕ ЗАДАН КОЭФФИЦИЕНТ Cv!!!\n"},
+        {typed + "Cv=0", 2,
+         "СТРОКА «командная строка»: ЗНАЧЕНИЕ Cv ВНЕ ПРЕДЕЛОВ: БОЛЬШЕ 0 И НЕ БОЛЬШЕ 100000!!!\n"},
+        {drill + "Cv=7 y=0.7 T=0", 2,
+         "СТРОКА «командная строка»: ЗНАЧЕНИЕ T ВНЕ ПРЕДЕЛОВ: ОТ 1 ДО 100000 мин!!!\n"},
+        {drill + "Cv=7 y=0.7", 2, "СТРОКА «командная строка»: НЕ ЗАДАН ПЕРИОД СТОЙКОСТИ T!!!\n"},
+        {drill + "Cv=7 y=5.5 T=45", 2,
+         "СТРОКА «командная строка»: ЗНАЧЕНИЕ y ВНЕ ПРЕДЕЛОВ: ОТ -5 ДО 5!!!\n"},
+        {typed + "Cv=7 Kmv=0.51 nv=0.9", 2,
+         "СТРОКА «командная строка»: Kmv ЗАДАЁТСЯ ВМЕСТО Kg И nv, А НЕ ВМЕСТЕ С НИМИ!!!\n"},
+        // 100000·11,5^5 / 45^0,2 m/min is no speed a tool cuts at.
+        {drill + "Cv=1e5 q=5 m=0.2 T=45", 2,
+         "СТРОКА «командная строка»: СКОРОСТЬ РЕЗАНИЯ ПО ЭТОЙ СТРОКЕ ВНЕ ПРЕДЕЛОВ ОТ 0,01 ДО "
+         "100000 м/мин!!!\n"},
+        {typed + "Cv=7,5", 2, "НЕВЕРНОЕ ЧИСЛО: Cv=7,5!!!\n"},
+        {typed + "Cv=7 q=0.5", 2, "ПАРАМЕТР ЗАДАН ДВАЖДЫ: q!!!\n"},
+        // A band is the library's: on the command line it is no key.
+        {typed + "Cv=7 s-to=0.3", 2, "НЕИЗВЕСТНЫЙ ПАРАМЕТР: s-to!!!\n"},
+        {typed + "Cv=7 v=20", 2,
+         "СКОРОСТЬ РЕЗАНИЯ v НЕ ЗАДАЁТСЯ: ЕЁ РАССЧИТЫВАЕТ КОМАНДА speed!!!\n"},
+        {typed + "Cv=7 --row Чугун", 2,
+         "ЗАДАЙТЕ СТРОКУ КОЭФФИЦИЕНТОВ ЛИБО КЛЮЧАМИ, ЛИБО ИЗ БИБЛИОТЕКИ (--row, --data)!!!\n"},
+        {library + "T=0", 2, "ПЕРИОД СТОЙКОСТИ T ВНЕ ПРЕДЕЛОВ: ОТ 1 ДО 100000 мин!!!\n"},
+        {library + "--row", 2, "НЕ ЗАДАНО ИМЯ СТРОКИ ПОСЛЕ КЛЮЧА --row!!!\n"},
+        {drill + "--data {}/missing.json", 2,
+         "НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ: " + (folder / "missing.json").string() + "!!!\n"},
+        {drill + "--data {}", 2,
+         "НЕ УДАЁТСЯ ПРОЧИТАТЬ ФАЙЛ КОЭФФИЦИЕНТОВ СКОРОСТИ " + folder.string() +
+             ": ЭТО ПАПКА!!!\n"},
+        // The calculation's keys are refused as calc refuses them.
+        {"speed drilling tool=hss work=steel H=750 D=-11.5 s=0.25 Cv=7 T=45", 1,
+         "ЗНАЧЕНИЕ НЕ МОЖЕТ БЫТЬ ОТРИЦАТЕЛЬНЫМ!!!\n"},
+        {"speed drilling tool=hss work=steel H=750 D=11.5 Cv=7 T=45", 1,
+         "ВЫ НЕ ЗАДАЛИ ПОДАЧУ!!!\n"},
+        {"speed drilling work=steel H=750 D=11.5 s=0.25 Cv=7 T=45", 1,
+         "ВЫ НЕ ВЫБРАЛИ ТИП МАТЕРИАЛА ИНСТРУМЕНТА!!!\n"},
+        {"speed drill tool=hss", 2, "НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: drill!!!\n"},
+        // Which band or which choice leaves the library without a speed.
+        {"speed reaming tool=hss work=steel H=750 D=11.5 t=0.1 s=0.15 --data {}/speeds.json", 1,
+         "s = 0.15 ВНЕ ПОЛОСЫ СТРОКИ «Сверло s св. 0,2»: СВ. 0.2!!!\n"
+         "D = 11.5 ВНЕ ПОЛОСЫ СТРОКИ «Развёртка»: СВ. 20!!!\n"},
+        {library + "--row Нет", 1,
+         "В ФАЙЛЕ КОЭФФИЦИЕНТОВ СКОРОСТИ " + path + " НЕТ СТРОКИ «Нет»!!!\n"},
+        {library + "--row Чугун", 1,
+         "СТРОКА «Чугун» НЕ ДЛЯ ОПЕРАЦИИ drilling С tool=hss И work=steel!!!\n"},
+        {"speed turning tool=carbide work=steel H=750 D=50 t=2 s=0.2 --data {}/speeds.json", 1,
+         "В ФАЙЛЕ КОЭФФИЦИЕНТОВ СКОРОСТИ " + path +
+             " НЕТ СТРОК ДЛЯ ОПЕРАЦИИ turning С tool=carbide И work=steel!!!\n"},
+        {drill + "--data {}/damaged.json", 1,
+         "ФАЙЛ КОЭФФИЦИЕНТОВ СКОРОСТИ " + (folder / "damaged.json").string() + " ИСПОРЧЕН"},
+    };
+    for (const auto& [arguments, code, message] : cases) {
+        const ProcessResult result = run(arguments);
+        EXPECT_EQ(result.code, code) << arguments;
+        EXPECT_EQ(result.out, "") << arguments;
+        const std::string help = code == 2 ? "Справка: rezhim-cli --help\n" : "";
+        if (message.back() == '\n') {
+            EXPECT_EQ(result.err, message + help) << arguments;
+        } else {
+            EXPECT_EQ(result.err.find(message), 0u) << arguments << "\n" << result.err;
+        }
+    }
+    // The library is only read: a file named on the command line stays as it is, where it is.
+    EXPECT_EQ(readFile(folder / "speeds.json"), speedRows);
+    EXPECT_EQ(readFile(folder / "damaged.json"), "{\"rows\": [");
+    EXPECT_FALSE(fs::exists(folder / "damaged.json.damaged"));
+}
+
 TEST_F(Cli, BatchChecksEveryRowAgainstTheMachine) {
     const std::string turned = "turning,carbide,steel,750,50,,,2,0.2,100,";
     const std::string milled = "face-milling,carbide,steel,750,100,10,50,2,0.1,100,";
