@@ -6,6 +6,7 @@
 #include "core/machine/machine.h"
 #include "core/operations/registry.h"
 #include "core/speed/speedrowscsv.h"
+#include "gui/common/entrylist.h"
 #include "gui/common/screenfit.h"
 #include "gui/common/userdialogs.h"
 #include "gui/common/userlocale.h"
@@ -21,7 +22,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -104,6 +104,7 @@ SpeedLibraryWindow::SpeedLibraryWindow(SpeedCatalog& catalog, UserDialogs& dialo
     // Numbers are shown in the user's format, a comma on a Russian desktop; either is read back.
     decimalSeparator_ = userDecimalSeparator();
     createFields();
+    entries_.emplace(list_, dialogs_);
     createButtons();
     layOut();
     fitToScreen(this, sizeHint());
@@ -224,21 +225,8 @@ void SpeedLibraryWindow::layOut() {
 }
 
 void SpeedLibraryWindow::listRows() {
-    // The list mirrors the catalog's order, so a line is the catalog's index. The fields are left
-    // as they are: a rebuilt list selects the same row, or the one just added or renamed.
-    const QString keep =
-        selecting_.isEmpty() && list_->currentItem() ? list_->currentItem()->text() : selecting_;
-    const QSignalBlocker quiet(list_);
-    list_->clear();
-    int line = -1;
-    for (const SpeedRow& row : catalog_.rows()) {
-        const QString name = QString::fromStdString(row.name);
-        if (name == keep) {
-            line = list_->count();
-        }
-        list_->addItem(name);
-    }
-    list_->setCurrentRow(line);
+    // The fields are left as they are.
+    entries_->show(catalog_.rows());
     updateButtons();
 }
 
@@ -271,14 +259,6 @@ void SpeedLibraryWindow::updateButtons() {
     delete_->setEnabled(selected);
 }
 
-bool SpeedLibraryWindow::refused(const std::string& error) {
-    if (error.empty()) {
-        return false;
-    }
-    dialogs_.message(QString::fromStdString(error));
-    return true;
-}
-
 std::optional<SpeedRow> SpeedLibraryWindow::typedRow() {
     SpeedRow row;
     row.name = name_->text().trimmed().toStdString();
@@ -309,48 +289,26 @@ std::optional<SpeedRow> SpeedLibraryWindow::typedRow() {
 }
 
 void SpeedLibraryWindow::addRow() {
-    storeRow([this](const SpeedRow& row) { return catalog_.add(row); });
+    // What was saved is shown as the list will show it again, in the user's decimal format.
+    entries_->store(
+        typedRow(), [this](const SpeedRow& row) { return catalog_.add(row); },
+        [this](int line) { showRow(line); });
 }
 
 void SpeedLibraryWindow::saveRow() {
-    const int line = list_->currentRow();
-    if (line < 0) {
-        return;
+    if (const std::optional<std::size_t> index = entries_->selected()) {
+        entries_->store(
+            typedRow(),
+            [this, index](const SpeedRow& row) { return catalog_.replace(*index, row); },
+            [this](int line) { showRow(line); });
     }
-    storeRow([this, line](const SpeedRow& row) {
-        return catalog_.replace(static_cast<std::size_t>(line), row);
-    });
-}
-
-void SpeedLibraryWindow::storeRow(const std::function<std::string(const SpeedRow&)>& store) {
-    const std::optional<SpeedRow> row = typedRow();
-    if (!row) {
-        return;
-    }
-    selecting_ = QString::fromStdString(row->name);
-    const std::string error = store(*row);
-    selecting_.clear();
-    if (refused(error)) {
-        return;
-    }
-    // What was saved, as the list will show it again: the user's decimal format.
-    showRow(list_->currentRow());
 }
 
 void SpeedLibraryWindow::deleteRow() {
-    const int line = list_->currentRow();
-    if (line < 0) {
-        return;
+    if (entries_->remove(catalog_.rows(), QStringLiteral("Удалить строку коэффициентов %1?"),
+                         [this](std::size_t index) { return catalog_.remove(index); })) {
+        showRow(-1);
     }
-    const std::size_t index = static_cast<std::size_t>(line);
-    const QString name = QString::fromStdString(catalog_.rows().at(index).name);
-    if (!dialogs_.confirm(QStringLiteral("Удалить строку коэффициентов %1?").arg(name))) {
-        return;
-    }
-    if (refused(catalog_.remove(index))) {
-        return;
-    }
-    showRow(-1);
 }
 
 void SpeedLibraryWindow::importRows() {
@@ -362,7 +320,7 @@ void SpeedLibraryWindow::importRows() {
     const ImportedSpeedRows imported =
         readSpeedRowsCsv(std::filesystem::path(QFile::encodeName(*path).toStdString()));
     // The rows taken are written in one change, or none of them.
-    if (!imported.rows.empty() && refused(catalog_.import(imported.rows))) {
+    if (!imported.rows.empty() && entries_->refused(catalog_.import(imported.rows))) {
         return;
     }
     dialogs_.message(QString::fromStdString(importReport(imported)));

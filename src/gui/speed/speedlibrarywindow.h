@@ -2,16 +2,14 @@
 #pragma once
 
 #include "core/speed/speedrow.h"
+#include "gui/common/entrylist.h"
 
 #include <QDialog>
 #include <array>
-#include <functional>
 #include <optional>
-#include <string>
 
 class QComboBox;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class SpeedCatalog;
 class UserDialogs;
@@ -38,18 +36,13 @@ private:
     void deleteRow();
     void importRows();
     void exportRows();
-    // Takes the fields as a row and hands it to `store`, which says why it refuses it.
-    void storeRow(const std::function<std::string(const SpeedRow&)>& store);
     // The row the fields describe, or nothing once a field that is not a number is reported.
     std::optional<SpeedRow> typedRow();
-    // Shows a refusal; false when there was none.
-    bool refused(const std::string& error);
 
     SpeedCatalog& catalog_;
     UserDialogs& dialogs_;
     char decimalSeparator_ = '.';
-    // The row the list keeps selected when the catalog changes under an add or a save.
-    QString selecting_;
+    std::optional<EntryList> entries_; // the list's lines, once the list is made
 
     QListWidget* list_ = nullptr;
     QLineEdit* name_ = nullptr;
