@@ -2,9 +2,9 @@
 // Outside input of the command line: key=value arguments and CSV records. Reading either never
 // fails, a calculation is refused or gives finite numbers, and a CSV record written back with
 // the writer reads back field for field.
-#include "app/cli/csv.h"
 #include "app/cli/keyarguments.h"
 #include "app/cli/operations.h"
+#include "core/files/csv.h"
 #include "core/output/tablecsv.h"
 
 #include <cmath>

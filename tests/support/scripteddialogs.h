@@ -59,7 +59,17 @@ public:
 
     std::optional<QString> saveFileName(const QString& caption, const QString& start,
                                         const QString& filter) override {
-        shown.append("file: " + caption + " " + filter);
+        return chosenFile("file: ", caption, start, filter);
+    }
+    // A file to read is shown as "open: " and answered from the same script.
+    std::optional<QString> openFileName(const QString& caption, const QString& start,
+                                        const QString& filter) override {
+        return chosenFile("open: ", caption, start, filter);
+    }
+
+    std::optional<QString> chosenFile(const QString& kind, const QString& caption,
+                                      const QString& start, const QString& filter) {
+        shown.append(kind + caption + " " + filter);
         lastFileStart = start;
         if (files_.empty()) {
             ADD_FAILURE() << "unexpected file dialog: " << caption.toStdString();

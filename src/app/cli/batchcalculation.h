@@ -2,9 +2,9 @@
 #pragma once
 
 #include "app/cli/computedrows.h"
-#include "app/cli/csv.h"
 #include "app/cli/csvcolumns.h"
 #include "app/cli/outputbuffer.h"
+#include "core/files/csv.h"
 #include "core/machine/machine.h"
 
 #include <cstddef>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/cli/csv.h"
 #include "app/cli/operations.h"
+#include "core/files/csv.h"
 
 #include <cstddef>
 #include <optional>

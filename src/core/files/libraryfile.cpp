@@ -182,6 +182,16 @@ std::filesystem::path configFilePath(std::string_view name) {
     return folder / "rezhim" / name;
 }
 
+std::string readChosenFile(const std::filesystem::path& path, std::string& text) {
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.get() < 0) {
+        return errno == ENOENT || errno == ENOTDIR ? "НЕТ ТАКОГО ФАЙЛА"
+               : errno == EACCES || errno == EPERM ? "НЕТ ПРАВА ЧТЕНИЯ"
+                                                   : "ОШИБКА ОТКРЫТИЯ";
+    }
+    return readOpenFile(file.get(), text);
+}
+
 LibraryRead loadLibraryFile(const std::filesystem::path& path, const LibraryWords& words,
                             DamagedLibrary damaged, const LibraryParse& parse) {
     LibraryRead read = readLibrary(path, words, parse);

@@ -22,6 +22,11 @@ std::filesystem::path configFilePath(std::string_view name);
 // memory of a desktop were something else put under the library's name.
 inline constexpr long long libraryFileLimit = 16LL * 1024 * 1024;
 
+// Reads the whole of a file the user chose (a table to import) as the library files are read:
+// only a regular file of at most libraryFileLimit, and a pipe never waited on. The problem with
+// it ("ЭТО ПАПКА"), or an empty text once its bytes are in `text`.
+std::string readChosenFile(const std::filesystem::path& path, std::string& text);
+
 // What a library's messages call it and its entries.
 struct LibraryWords {
     std::string_view file;    // "ФАЙЛ СТАНКОВ"

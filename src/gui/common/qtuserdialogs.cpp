@@ -16,6 +16,14 @@ QMessageBox::StandardButton plainBox(const QString& text, QMessageBox::StandardB
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+// The path a file dialog gave, none when it was cancelled.
+std::optional<QString> chosen(const QString& path) {
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path;
+}
+
 } // namespace
 
 void QtUserDialogs::message(const QString& text) {
@@ -38,12 +46,14 @@ bool QtUserDialogs::confirm(const QString& text) {
 
 std::optional<QString> QtUserDialogs::saveFileName(const QString& caption, const QString& start,
                                                    const QString& filter) {
-    const QString path =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, start, filter);
-    if (path.isEmpty()) {
-        return std::nullopt;
-    }
-    return path;
+    return chosen(
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, start, filter));
+}
+
+std::optional<QString> QtUserDialogs::openFileName(const QString& caption, const QString& start,
+                                                   const QString& filter) {
+    return chosen(
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, start, filter));
 }
 
 void QtUserDialogs::printPreview(const std::function<void(QPrinter&)>& paint) {

@@ -14,5 +14,7 @@ public:
     bool confirm(const QString& text) override;
     std::optional<QString> saveFileName(const QString& caption, const QString& start,
                                         const QString& filter) override;
+    std::optional<QString> openFileName(const QString& caption, const QString& start,
+                                        const QString& filter) override;
     void printPreview(const std::function<void(QPrinter&)>& paint) override;
 };

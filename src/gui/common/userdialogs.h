@@ -23,6 +23,10 @@ public:
     // the path chosen, or nothing on Cancel.
     virtual std::optional<QString> saveFileName(const QString& caption, const QString& start,
                                                 const QString& filter) = 0;
+    // The standard file dialog for a file to read, opened in the folder `start`; the path chosen,
+    // or nothing on Cancel.
+    virtual std::optional<QString> openFileName(const QString& caption, const QString& start,
+                                                const QString& filter) = 0;
     // A print preview of the pages `paint` draws on a printer, printed from there.
     virtual void printPreview(const std::function<void(QPrinter&)>& paint) = 0;
 };

@@ -26,22 +26,48 @@ void ExportFiles::print(const TableDocument& document) {
     dialogs_.printPreview([&document](QPrinter& printer) { paintTablePages(printer, document); });
 }
 
+namespace {
+
+// The folder the file dialogs open in: the one a file was last chosen in, remembered between runs.
+const QString folderKey = QStringLiteral("export/folder");
+
+QString lastFolder() {
+    return QSettings(QStringLiteral("rezhim"), QStringLiteral("rezhim"))
+        .value(folderKey, QDir::homePath())
+        .toString();
+}
+
+void rememberFolder(const QString& path) {
+    QSettings(QStringLiteral("rezhim"), QStringLiteral("rezhim"))
+        .setValue(folderKey, QFileInfo(path).absolutePath());
+}
+
+QString filter(const QString& format) {
+    return QStringLiteral("%1 (*.%2)").arg(format, format.toLower());
+}
+
+} // namespace
+
 void ExportFiles::saveFile(const QString& format, const QString& name,
                            const std::function<bool(QIODevice&)>& fill) {
-    const QString suffix = format.toLower();
-    QSettings settings(QStringLiteral("rezhim"), QStringLiteral("rezhim"));
-    const QString folderKey = QStringLiteral("export/folder");
-    const QString folder = settings.value(folderKey, QDir::homePath()).toString();
-    const std::optional<QString> path =
-        dialogs_.saveFileName(format, QDir(folder).filePath(name + QLatin1Char('.') + suffix),
-                              QStringLiteral("%1 (*.%2)").arg(format, suffix));
+    const std::optional<QString> path = dialogs_.saveFileName(
+        format, QDir(lastFolder()).filePath(name + QLatin1Char('.') + format.toLower()),
+        filter(format));
     if (!path) {
         return;
     }
-    settings.setValue(folderKey, QFileInfo(*path).absolutePath());
+    rememberFolder(*path);
     QSaveFile file(*path);
     if (!file.open(QIODevice::WriteOnly) || !fill(file) || !file.commit()) {
         file.cancelWriting();
         dialogs_.message(QStringLiteral("НЕ УДАЛОСЬ ЗАПИСАТЬ ФАЙЛ %1!!!").arg(*path));
     }
+}
+
+std::optional<QString> ExportFiles::chooseFileToRead(const QString& format) {
+    const std::optional<QString> path = dialogs_.openFileName(format, lastFolder(), filter(format));
+    if (path) {
+        rememberFolder(*path);
+    }
+    return path;
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QIODevice;
@@ -27,6 +28,10 @@ public:
     // says whether it wrote everything.
     void saveFile(const QString& format, const QString& name,
                   const std::function<bool(QIODevice&)>& fill);
+
+    // A file of `format` to read (a table to import), chosen in the standard file dialog in the
+    // same folder as the files written; none on Cancel.
+    std::optional<QString> chooseFileToRead(const QString& format);
 
 private:
     UserDialogs& dialogs_;

@@ -3,6 +3,7 @@
 
 #include "core/calc/numberformat.h"
 #include "core/calc/parsenumber.h"
+#include "gui/common/entrylist.h"
 #include "gui/common/screenfit.h"
 #include "gui/common/userdialogs.h"
 #include "gui/common/userlocale.h"
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -68,6 +68,7 @@ STANKI::STANKI(MachineCatalog& catalog, UserDialogs& dialogs, QWidget* parent)
     // Numbers are shown in the user's format, a comma on a Russian desktop; either is read back.
     decimalSeparator_ = userDecimalSeparator();
     createFields();
+    entries_.emplace(list_, dialogs_);
     createButtons();
     layOut();
     fitToScreen(this, sizeHint());
@@ -186,21 +187,8 @@ void STANKI::layOut() {
 }
 
 void STANKI::listMachines() {
-    // The list mirrors the catalog's order, so a row is the catalog's index. The fields are left
-    // as they are: a rebuilt list selects the same machine, or the one just added or renamed.
-    const QString keep =
-        selecting_.isEmpty() && list_->currentItem() ? list_->currentItem()->text() : selecting_;
-    const QSignalBlocker quiet(list_);
-    list_->clear();
-    int row = -1;
-    for (const Machine& machine : catalog_.machines()) {
-        const QString name = QString::fromStdString(machine.name);
-        if (name == keep) {
-            row = list_->count();
-        }
-        list_->addItem(name);
-    }
-    list_->setCurrentRow(row);
+    // The fields are left as they are.
+    entries_->show(catalog_.machines());
     updateButtons();
 }
 
@@ -269,11 +257,7 @@ bool STANKI::readNumber(QLineEdit* edit, std::string_view field, std::optional<d
 }
 
 bool STANKI::refused(const std::string& error) {
-    if (error.empty()) {
-        return false;
-    }
-    dialogs_.message(QString::fromStdString(error));
-    return true;
+    return entries_->refused(error);
 }
 
 bool STANKI::readSpeeds(Machine& machine) {
@@ -373,46 +357,25 @@ void STANKI::fillSeries(QLineEdit* list, const QComboBox* ratio, double low, dou
 }
 
 void STANKI::addMachine() {
-    storeMachine([this](const Machine& machine) { return catalog_.add(machine); });
+    entries_->store(
+        typedMachine(), [this](const Machine& machine) { return catalog_.add(machine); },
+        [this](int line) { showMachine(line); });
 }
 
 void STANKI::saveMachine() {
-    const int row = list_->currentRow();
-    if (row < 0) {
-        return;
+    if (const std::optional<std::size_t> index = entries_->selected()) {
+        // What was saved, as the list will show it again: sorted speeds, the user's decimal
+        // format.
+        entries_->store(
+            typedMachine(),
+            [this, index](const Machine& machine) { return catalog_.replace(*index, machine); },
+            [this](int line) { showMachine(line); });
     }
-    storeMachine([this, row](const Machine& machine) {
-        return catalog_.replace(static_cast<std::size_t>(row), machine);
-    });
-}
-
-void STANKI::storeMachine(const std::function<std::string(const Machine&)>& store) {
-    const std::optional<Machine> machine = typedMachine();
-    if (!machine) {
-        return;
-    }
-    selecting_ = QString::fromStdString(machine->name);
-    const std::string error = store(*machine);
-    selecting_.clear();
-    if (refused(error)) {
-        return;
-    }
-    // What was saved, as the list will show it again: sorted speeds, the user's decimal format.
-    showMachine(list_->currentRow());
 }
 
 void STANKI::deleteMachine() {
-    const int row = list_->currentRow();
-    if (row < 0) {
-        return;
+    if (entries_->remove(catalog_.machines(), QStringLiteral("Удалить станок %1?"),
+                         [this](std::size_t index) { return catalog_.remove(index); })) {
+        showMachine(-1);
     }
-    const std::size_t index = static_cast<std::size_t>(row);
-    const QString name = QString::fromStdString(catalog_.machines().at(index).name);
-    if (!dialogs_.confirm(QStringLiteral("Удалить станок %1?").arg(name))) {
-        return;
-    }
-    if (refused(catalog_.remove(index))) {
-        return;
-    }
-    showMachine(-1);
 }

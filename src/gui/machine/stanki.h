@@ -2,9 +2,9 @@
 #pragma once
 
 #include "core/machine/machine.h"
+#include "gui/common/entrylist.h"
 
 #include <QDialog>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,7 +12,6 @@
 class MachineCatalog;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class UserDialogs;
 
@@ -42,8 +41,6 @@ private:
     void addMachine();
     void saveMachine();
     void deleteMachine();
-    // Takes the fields as a machine and hands it to `store`, which says why it refuses it.
-    void storeMachine(const std::function<std::string(const Machine&)>& store);
 
     // The machine the fields describe, or nothing once a field that is not a number is reported.
     std::optional<Machine> typedMachine();
@@ -63,8 +60,7 @@ private:
     MachineCatalog& catalog_;
     UserDialogs& dialogs_;
     char decimalSeparator_ = '.';
-    // The machine the list keeps selected when the catalog changes under an add or a save.
-    QString selecting_;
+    std::optional<EntryList> entries_; // the list's lines, once the list is made
 
     QListWidget* list_ = nullptr;
     QLineEdit* name_ = nullptr;

@@ -20,6 +20,7 @@
 #include "gui/reference/help_m.h"
 #include "gui/reference/help_r.h"
 #include "gui/speed/speedcatalog.h"
+#include "gui/speed/speedlibrarywindow.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
@@ -84,6 +85,19 @@ QAction* namedAction(QAction* action, const char* name) {
     return action;
 }
 
+// One editor of a library, beside the calculation windows: they follow the catalog it changes.
+template <typename Editor, typename Catalog>
+void showLibraryEditor(QPointer<Editor>& editor, Catalog& catalog, UserDialogs& dialogs,
+                       QWidget* parent) {
+    if (!editor) {
+        editor = new Editor(catalog, dialogs, parent);
+        editor->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
+}
+
 } // namespace
 
 VELTA_00::VELTA_00(UserDialogs& dialogs, QWidget* parent)
@@ -130,6 +144,8 @@ void VELTA_00::createMenus() {
             connect(action, &QAction::triggered, this, [this, &item] { openOperation(item); });
         }
     }
+    connect(namedAction(menuBar()->addAction(QStringLiteral("КОЭФФИЦИЕНТЫ СКОРОСТИ")), "SPEEDS_00"),
+            &QAction::triggered, this, &VELTA_00::showSpeeds);
     connect(namedAction(menuBar()->addAction(QStringLiteral("СТАНКИ")), "MACHINES_00"),
             &QAction::triggered, this, &VELTA_00::showMachines);
     connect(namedAction(menuBar()->addAction(QStringLiteral("О ПРОГРАММЕ")), "TITUL1"),
@@ -239,14 +255,11 @@ void VELTA_00::showAbout() {
 }
 
 void VELTA_00::showMachines() {
-    // One library editor, beside the calculation windows: they follow the catalog it changes.
-    if (!machinesDialog_) {
-        machinesDialog_ = new STANKI(*machines_, dialogs_, this);
-        machinesDialog_->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    machinesDialog_->show();
-    machinesDialog_->raise();
-    machinesDialog_->activateWindow();
+    showLibraryEditor(machinesDialog_, *machines_, dialogs_, this);
+}
+
+void VELTA_00::showSpeeds() {
+    showLibraryEditor(speedsDialog_, *speeds_, dialogs_, this);
 }
 
 FILE_0* VELTA_00::saveDialog() const {

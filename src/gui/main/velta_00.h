@@ -13,6 +13,7 @@ class CalcWindow;
 class FILE_0;
 class MachineCatalog;
 class SpeedCatalog;
+class SpeedLibraryWindow;
 class ReferenceWindow;
 class STANKI;
 class TITUL_;
@@ -54,6 +55,7 @@ private:
     void showReference(Reference which);
     void showAbout();
     void showMachines();
+    void showSpeeds();
     QMdiSubWindow* addToArea(QMainWindow* window);
     void subWindowActivated(QMdiSubWindow* active);
     void bringForward(QWidget* window);
@@ -68,4 +70,5 @@ private:
     std::array<QPointer<ReferenceWindow>, 2> references_;
     QPointer<TITUL_> aboutBox_;
     QPointer<STANKI> machinesDialog_;
+    QPointer<SpeedLibraryWindow> speedsDialog_;
 };

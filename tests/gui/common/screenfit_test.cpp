@@ -5,6 +5,7 @@
 #include "gui/machine/machinecatalog.h"
 #include "gui/machine/stanki.h"
 #include "gui/main/titul_.h"
+#include "gui/speed/speedlibrarywindow.h"
 #include "support/testmachines.h"
 #include "support/windowdriver.h"
 
@@ -108,12 +109,14 @@ TEST_F(ScreenFitTest, WindowsBesideTheMainWindowOpenOnTheScreen) {
     choose("GRAPH_01", window);
     choose("SAVE_01", window);
     choose("MACHINES_00");
+    choose("SPEEDS_00");
     choose("TITUL1");
     QApplication::processEvents();
     QDir::setCurrent(previous);
 
     const QWidget* windows[] = {window->findChild<GRAFIK*>(), main.saveDialog(),
-                                main.findChild<STANKI*>(), main.aboutBox()};
+                                main.findChild<STANKI*>(), main.findChild<SpeedLibraryWindow*>(),
+                                main.aboutBox()};
     for (const QWidget* shown : windows) {
         ASSERT_NE(shown, nullptr);
         EXPECT_TRUE(shown->isVisible()) << shown->objectName().toStdString();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/machine/machinecatalog.h"
 #include "gui/machine/stanki.h"
+#include "support/freshconfiguration.h"
 #include "support/windowdriver.h"
 
 #include <QComboBox>
@@ -11,22 +12,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-// A configuration folder of the test's own, in place before the main window reads the machine
-// library from it: every test starts without a library file.
-class FreshConfiguration {
-protected:
-    FreshConfiguration()
-        : previous_(qgetenv("XDG_CONFIG_HOME")) {
-        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    }
-    ~FreshConfiguration() { qputenv("XDG_CONFIG_HOME", previous_); }
-
-    QTemporaryDir config;
-
-private:
-    QByteArray previous_;
-};
 
 class StankiTest : protected FreshConfiguration, public WindowTest {
 protected:

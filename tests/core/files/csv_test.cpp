@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/cli/csv.h"
+#include "core/files/csv.h"
 #include "core/output/tablecsv.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +16,12 @@ struct ReadResult {
     std::vector<std::string> verbatim; // verbatimText of each record
 };
 
-ReadResult readAll(const std::string& text, std::size_t bufferSize) {
+ReadResult readAll(const std::string& text, std::size_t bufferSize, char separator = ',') {
     std::FILE* file = std::tmpfile();
     std::fwrite(text.data(), 1, text.size(), file);
     std::rewind(file);
     CsvReader reader(file, bufferSize);
+    reader.setSeparator(separator);
     ReadResult result;
     while ((result.end = reader.next()) == CsvReader::Status::Record) {
         result.records.emplace_back(reader.fields().begin(), reader.fields().end());
@@ -35,6 +36,7 @@ struct ReadCase {
     std::string text;
     Records expected;
     CsvReader::Status end = CsvReader::Status::End;
+    char separator = ',';
 };
 
 void PrintTo(const ReadCase& readCase, std::ostream* out) {
@@ -47,7 +49,7 @@ class CsvReaderTest : public testing::TestWithParam<ReadCase> {};
 // buffer's end at every position, and the buffer must grow for a record longer than itself.
 TEST_P(CsvReaderTest, ReadsTheSameRecordsWhateverTheBufferSize) {
     for (const std::size_t size : {1u, 2u, 3u, 5u, 16u, 1u << 20}) {
-        const ReadResult result = readAll(GetParam().text, size);
+        const ReadResult result = readAll(GetParam().text, size, GetParam().separator);
         EXPECT_EQ(result.records, GetParam().expected) << "buffer " << size;
         EXPECT_EQ(result.end, GetParam().end) << "buffer " << size;
     }
@@ -67,7 +69,13 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"QuotedEmpty", "\"\",a\n\"\"\n", {{"", "a"}, {""}}},
         ReadCase{"QuoteInsideUnquotedIsText", "a\"b,c\n", {{"a\"b", "c"}}},
         ReadCase{"TextAfterClosingQuoteKept", "\"ab\"c,d\n", {{"abc", "d"}}},
-        ReadCase{"UnclosedQuote", "a\n\"b,c\nd", {{"a"}}, CsvReader::Status::UnclosedQuote}),
+        ReadCase{"UnclosedQuote", "a\n\"b,c\nd", {{"a"}}, CsvReader::Status::UnclosedQuote},
+        // A Russian spreadsheet's file: the commas are decimal commas and text.
+        ReadCase{"Semicolons",
+                 "a;\"b;\"\"c\"\"\";1,5\r\nd,e;;f\n",
+                 {{"a", "b;\"c\"", "1,5"}, {"d,e", "", "f"}},
+                 CsvReader::Status::End,
+                 ';'}),
     [](const auto& test) { return test.param.name; });
 
 // A quote still open at the end of the file: its field runs to the end of its line, that record

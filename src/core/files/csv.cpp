@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/cli/csv.h"
+#include "core/files/csv.h"
 
 #include "core/calc/numberformat.h"
 
@@ -36,7 +36,7 @@ CsvReader::Status CsvReader::next() {
         if (lineEnd == nullptr && first == last) {
             return Status::End;
         }
-        // Most records hold no quote: they end at the line end and split at every comma.
+        // Most records hold no quote: they end at the line end and split at every separator.
         recordLine_ = linesRead_ + 1;
         char* recordEnd = lineEnd != nullptr ? lineEnd : last;
         char* const plainEnd =
@@ -105,7 +105,7 @@ CsvReader::RecordEnd CsvReader::findQuotedRecordEnd() const {
             if (c == '\n') {
                 return {true, static_cast<std::size_t>(p - data), false};
             }
-            if (c == ',') {
+            if (c == separator_) {
                 state = State::FieldStart;
             } else if (c == '"' && state != State::Plain) {
                 state = State::Quoted; // an opening quote, or the second of a doubled one
@@ -171,7 +171,7 @@ bool CsvReader::splitPlain(char* begin, char* end) {
     char* fieldStart = begin;
     for (char* p = begin; p != end; ++p) {
         const char c = *p;
-        if (c == ',') {
+        if (c == separator_) {
             fields_.emplace_back(fieldStart, static_cast<std::size_t>(p - fieldStart));
             fieldStart = p + 1;
         } else if (c == '"') {
@@ -209,15 +209,15 @@ void CsvReader::splitQuoted(char* begin, char* end) {
                 *write++ = *read++;
             }
         }
-        // Unquoted text, or text after a closing quote, is kept up to the next comma.
-        while (read != end && *read != ',') {
+        // Unquoted text, or text after a closing quote, is kept up to the next separator.
+        while (read != end && *read != separator_) {
             *write++ = *read++;
         }
         fields_.emplace_back(fieldStart, static_cast<std::size_t>(write - fieldStart));
         if (read == end) {
             return;
         }
-        ++read; // the comma
+        ++read; // the separator
     }
 }
 

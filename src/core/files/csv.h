@@ -10,7 +10,8 @@
 
 // Reads RFC 4180 records from a stream through one fixed buffer, so a file of any length is read
 // in the same memory: fields are views into the buffer, unescaped in place. Commas separate
-// fields, a field may be double-quoted (with "" for a quote and with commas and line ends inside),
+// fields, or semicolons, as a spreadsheet with a decimal comma writes them (setSeparator); a field
+// may be double-quoted (with "" for a quote and with separators and line ends inside),
 // records end with LF or CR LF, a UTF-8 byte-order mark at the start is skipped and blank lines
 // are skipped. The buffer grows only for a record longer than itself, and only up to
 // `maxRecordSize`: no row of cutting data comes near it, and a stream without line ends
@@ -38,6 +39,8 @@ public:
         ReadError,
         TooLong, // the record at lineNumber() does not fit in maxRecordSize() bytes
     };
+    // ',' unless set; it applies from the next record on.
+    void setSeparator(char separator) { separator_ = separator; }
     // The fields stay valid until the next call.
     Status next();
     std::span<const std::string_view> fields() const { return fields_; }
@@ -63,6 +66,7 @@ private:
     void splitQuoted(char* begin, char* end);
 
     std::FILE* source_;
+    char separator_ = ',';
     std::size_t maxRecordSize_;
     std::vector<char> buffer_;
     std::size_t begin_ = 0; // first byte not yet consumed
