@@ -75,14 +75,17 @@ SKOROST::SKOROST(const std::vector<SpeedRow>& rows, const Operation& operation,
     connect(rowChoice_, &QComboBox::currentIndexChanged, this, &SKOROST::showRow);
     connect(toolLife_, &QLineEdit::textChanged, this, &SKOROST::recompute);
     showRow(rowChoice_->currentIndex());
-    fitToScreen(this, sizeHint());
+    fitToScreen(this, sizeHint().expandedTo(QSize(640, 0)));
 }
 
 void SKOROST::layOut() {
-    auto* formula =
-        new QLabel(QStringLiteral("v = Cv · D^q · i^k / (T^m · t^x · s^y · B^u · z^p) · Kv,   "
-                                  "Kv = Kmv · Kpv · Kiv · K;   n = 1000 · v / (3,14 · D)"),
-                   this);
+    // The program's spindle speed takes π as 3,14, shown in the user's format.
+    const QString pi = QStringLiteral("3") + QChar(userDecimalSeparator()) + QStringLiteral("14");
+    auto* formula = new QLabel(QStringLiteral("v = Cv · D^q · i^k / (T^m · t^x · s^y · B^u · z^p) "
+                                              "· Kv,   Kv = Kmv · Kpv · Kiv · K\n"
+                                              "n = 1000 · v / (%1 · D)")
+                                   .arg(pi),
+                               this);
     formula->setWordWrap(true);
     rowChoice_ = new QComboBox(this);
     rowChoice_->setObjectName(QStringLiteral("ROW_CHOICE"));
@@ -126,6 +129,8 @@ QWidget* SKOROST::buildTerms() {
         auto* value = new QLabel(frame);
         value->setObjectName(QStringLiteral("VALUE_") + QString::fromUtf8(term.name));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Room for any value, so that nothing moves when another row or T is chosen.
+        value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("0000,0000")));
         values_[QString::fromUtf8(term.name)] = value;
         const int row = place / termColumns;
         const int column = place % termColumns * 2;
