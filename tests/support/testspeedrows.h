@@ -33,3 +33,18 @@ inline SpeedRow drillingRow(const std::string& name = "сверло Р6М5") {
     row.source = "справочник, табл. 28";
     return row;
 }
+
+// The face-milling check: an HSS face mill, v = 41·D^0,25 / (T^0,2·t^0,1·Sz^0,4·B^0,15·z^0) at
+// T = 180 min, 54,84 m/min for D = 100, z = 10, B = 48, t = 1 and Sz = 0,15. It gives no factor,
+// so Kv is 1.
+inline SpeedRow faceMillingRow(const std::string& name = "торцовая фреза Р6М5") {
+    return speedRow(name, {"face-milling"},
+                    {{SpeedField::Cv, 41},
+                     {SpeedField::q, 0.25},
+                     {SpeedField::x, 0.1},
+                     {SpeedField::y, 0.4},
+                     {SpeedField::u, 0.15},
+                     {SpeedField::p, 0},
+                     {SpeedField::m, 0.2},
+                     {SpeedField::T, 180}});
+}

@@ -190,17 +190,7 @@ TEST_F(SpeedServiceTest, ARowAnotherProgramAddsIsOfferedWithoutARestart) {
     EXPECT_EQ(dialogs.shown, QStringList{"message: УСЛУГА НЕ ПОДКЛЮЧЕНА!!!"});
 
     QSignalSpy followed(&main.speeds(), &SpeedCatalog::changed);
-    const SpeedRow mill = speedRow("торцовая Р6М5", {"face-milling"},
-                                   {{SpeedField::Cv, 41},
-                                    {SpeedField::q, 0.25},
-                                    {SpeedField::x, 0.1},
-                                    {SpeedField::y, 0.4},
-                                    {SpeedField::u, 0.15},
-                                    {SpeedField::p, 0},
-                                    {SpeedField::m, 0.2},
-                                    {SpeedField::T, 180},
-                                    {SpeedField::Kmv, 1}});
-    ASSERT_EQ(changeSpeedRows(main.speeds().path(), {std::nullopt, mill}).error, "");
+    ASSERT_EQ(changeSpeedRows(main.speeds().path(), {std::nullopt, faceMillingRow()}).error, "");
     ASSERT_TRUE(followed.wait(5000));
     dialogs.shown.clear();
     SKOROST* dialog = askSpeed(window, "DATA0");
