@@ -4,6 +4,7 @@
 #include "core/calc/calculationflow.h"
 #include "gui/calcwindow/calcform.h"
 #include "gui/calcwindow/resultsgrid.h"
+#include "gui/common/menubartips.h"
 #include "gui/common/scrollingpage.h"
 #include "gui/common/unload.h"
 #include "gui/common/userdialogs.h"
@@ -108,6 +109,7 @@ void CalcWindow::buildMenu() {
             addItem(bar, QString::fromUtf8(definition().stubItem), definition().stubCaption);
         connect(speedItem_, &QAction::triggered, this, &CalcWindow::SPEED_Click);
         showSpeedTip();
+        showItemTips(bar);
     }
     connect(addItem(bar, actionName("MAKE", number), "РАСЧЁТ"), &QAction::triggered, this,
             &CalcWindow::MAKE_Click);

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -38,7 +39,7 @@ const TermItem termItems[] = {
 constexpr int termColumns = 5;
 
 // A value to `decimals` places in the user's format, without the zeros that say nothing:
-// Cv 7 stays "7", D^q reads "2,6558".
+// Cv 7 stays "7", D^q reads "2,6563".
 QString shownNumber(double value, int decimals) {
     const char separator = userDecimalSeparator();
     std::string text = fixedText(value, decimals, separator);

@@ -8,8 +8,11 @@
 #include "support/windowdriver.h"
 
 #include <QComboBox>
+#include <QHelpEvent>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolTip>
 
 namespace {
 
@@ -82,6 +85,12 @@ TEST_F(SpeedServiceTest, WithAnEmptyLibraryEveryWindowsItemIsNotConnected) {
         EXPECT_EQ(caption(action), item.caption);
         EXPECT_TRUE(action->toolTip().contains(library)) << action->toolTip().toStdString();
         EXPECT_TRUE(action->statusTip().contains("«КОЭФФИЦИЕНТЫ СКОРОСТИ»"));
+        // The pointer resting on the item shows the tip.
+        QMenuBar* bar = window->menuBar();
+        const QPoint over = bar->actionGeometry(action).center();
+        QHelpEvent hover(QEvent::ToolTip, over, bar->mapToGlobal(over));
+        QApplication::sendEvent(bar, &hover);
+        EXPECT_EQ(QToolTip::text(), action->toolTip());
         action->trigger();
         EXPECT_EQ(dialogs.shown, QStringList{"message: УСЛУГА НЕ ПОДКЛЮЧЕНА!!!"});
         EXPECT_EQ(window->speedDialog(), nullptr);
