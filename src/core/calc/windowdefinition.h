@@ -57,7 +57,9 @@ struct WindowDefinition {
     std::vector<NumericBox> boxes{};        // in the order "РАСЧЁТ" reads them
     std::vector<std::string> screenOrder{}; // box names top to bottom; empty: the reading order
     const char* rowLabelName = "Label9";
-    const char* stubItem = nullptr; // the "not connected" menu item, if the window has one
+    // The menu item of the speed service: the cutting speed from the user's coefficient rows, or
+    // "not connected" where none serves the operation.
+    const char* stubItem = nullptr;
     const char* stubCaption = "ПОДАЧА И СКОРОСТЬ";
     bool threadHelpItems = false; // "СПРАВКА" opens a submenu of two reference windows
     std::optional<ChoiceGroup> choices{};

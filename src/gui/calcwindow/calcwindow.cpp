@@ -4,6 +4,7 @@
 #include "core/calc/calculationflow.h"
 #include "gui/calcwindow/calcform.h"
 #include "gui/calcwindow/resultsgrid.h"
+#include "gui/common/menubartips.h"
 #include "gui/common/scrollingpage.h"
 #include "gui/common/unload.h"
 #include "gui/common/userdialogs.h"
@@ -17,8 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const char* const notConnectedMessage = "УСЛУГА НЕ ПОДКЛЮЧЕНА!!!";
 
 QString actionName(const char* prefix, int number) {
     return QStringLiteral("%1_0%2").arg(QString::fromUtf8(prefix)).arg(number);
@@ -106,9 +105,11 @@ void CalcWindow::buildMenu() {
     const int number = definition().number;
     QMenuBar* bar = menuBar();
     if (definition().stubItem) {
-        connect(addItem(bar, QString::fromUtf8(definition().stubItem), definition().stubCaption),
-                &QAction::triggered, this,
-                [this] { dialogs_.message(QString::fromUtf8(notConnectedMessage)); });
+        speedItem_ =
+            addItem(bar, QString::fromUtf8(definition().stubItem), definition().stubCaption);
+        connect(speedItem_, &QAction::triggered, this, &CalcWindow::SPEED_Click);
+        showSpeedTip();
+        showItemTips(bar);
     }
     connect(addItem(bar, actionName("MAKE", number), "РАСЧЁТ"), &QAction::triggered, this,
             &CalcWindow::MAKE_Click);
@@ -209,11 +210,12 @@ void CalcWindow::MAKE_Click() {
     }
 }
 
-std::optional<CalcInputs> CalcWindow::readInputs(Asking asking) {
+std::optional<CalcInputs> CalcWindow::readInputs(Asking asking, std::optional<Key> sought) {
     // Read as "РАСЧЁТ" reads, for no row: nothing of the table or the program's state changes.
     CalcRequest asked = form_->request(table_.RowCount());
     asked.row.reset();
     asked.rowCount.reset();
+    asked.sought = sought;
     CalcState scratch = state_;
     InputBoxAnswers answers(dialogs_);
     Unanswered none;
@@ -226,7 +228,8 @@ std::optional<CalcInputs> CalcWindow::readInputs(Asking asking) {
             refuse(outcome);
         }
     }
-    if (outcome.status != CalcOutcome::Status::Computed) {
+    if (outcome.status != CalcOutcome::Status::Computed &&
+        outcome.status != CalcOutcome::Status::Checked) {
         return std::nullopt;
     }
     return outcome.inputs;

@@ -15,10 +15,14 @@ class CalcForm;
 class QLabel;
 class MachineCatalog;
 struct Machine;
+struct Operation;
+class SKOROST;
+class SpeedCatalog;
 class GRAFIK;
 class ResultsGrid;
 class UserDialogs;
 struct CalcOutcome;
+struct CalcRequest;
 struct TableExport;
 class WorkingReport;
 
@@ -48,12 +52,20 @@ public:
     // The machines its machine choice offers; without them it offers none.
     void useMachines(MachineCatalog& catalog);
 
+    // The coefficient rows its speed service offers; without them the service is not connected.
+    void useSpeeds(SpeedCatalog& catalog);
+    // The speed service's dialog while it is open; nullptr otherwise.
+    SKOROST* speedDialog() const;
+
     // The row-number box, set by the main menu when it opens the window.
     void setRowNumberText(const QString& text);
 
 public slots:
     // "РАСЧЁТ" of every window.
     void MAKE_Click();
+    // The speed service ("СКОРОСТЬ", "ПОДАЧА И СКОРОСТЬ"): the cutting speed from the user's
+    // coefficient rows for the inputs as "РАСЧЁТ" reads them, offered for the speed box.
+    void SPEED_Click();
     // "СОХРАНИТЬ": the report of the results table into the working file in the current folder.
     void SAVE_Click();
     // "СКОРОСТЬ ПО ПАСПОРТУ": the cutting speed at the passport speed just below the one typed.
@@ -107,9 +119,18 @@ private:
     };
     std::optional<MachineCut> machineCut();
     // The inputs as "РАСЧЁТ" reads them: asking its questions and showing its refusals, or
-    // without a word (then a missing choice or value gives nothing).
+    // without a word (then a missing choice or value gives nothing). An input `sought` is worked
+    // out from the others: its box is neither read nor required.
     enum class Asking { Questions, Nothing };
-    std::optional<CalcInputs> readInputs(Asking asking);
+    std::optional<CalcInputs> readInputs(Asking asking, std::optional<Key> sought = std::nullopt);
+    // The operation the window computes in the sub-operation `kind`: a window of one operation
+    // computes it whatever was chosen.
+    const Operation* windowOperation(int kind) const;
+    // Whether a row of the library may serve the boxes and options as they are, a choice not
+    // yet made matching any.
+    bool speedRowsMayServe(const CalcRequest& request) const;
+    // Where the rows are kept and entered, as the speed item's tip.
+    void showSpeedTip();
     // The chart follows the boxes, the options and the machine without asking anything.
     void updateGraph();
     void offerLargest(Key varied);
@@ -129,6 +150,9 @@ private:
 
     ExportFiles export_;
     QPointer<GRAFIK> graph_;
+    SpeedCatalog* speeds_ = nullptr;
+    QAction* speedItem_ = nullptr;
+    QPointer<SKOROST> speedDialog_;
     QLabel* machineLine_ = nullptr;
     QLabel* timeLine_ = nullptr; // the last row's minute feed, main time and removal rate
     std::optional<RowResults> lastResults_; // of the row computed last, for the machine line

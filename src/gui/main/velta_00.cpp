@@ -189,6 +189,7 @@ CalcWindow* VELTA_00::loadWindow(int number) {
     if (!window) {
         window = windowFactories[static_cast<std::size_t>(number - 1)](state_, dialogs_);
         window->useMachines(*machines_);
+        window->useSpeeds(*speeds_);
         connect(window, &CalcWindow::reportWritten, this, &VELTA_00::showSaveDialog);
         connect(window, &CalcWindow::referenceRequested, this, &VELTA_00::showReference);
         fitToArea(addToArea(window), QSize(980, 560));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/speed/speedrow.h"
+#include "support/testspeedrows.h"
 
 #include <gtest/gtest.h>
 
@@ -21,13 +22,7 @@ SpeedRow row(std::vector<std::string> operations, WorkMaterial work,
 // Kmv 0,51 give v = 7·11,5^0,4/(45^0,2·0,25^0,7)·0,51 = 11,688 m/min, n = 323,68 rev/min; the
 // depth a drill derives has no exponent in the row and stays out.
 TEST(SpeedOf, HandWorkedRowsOfDrillingAndFaceMilling) {
-    const SpeedRow drill = row({"drilling"}, WorkMaterial::Steel,
-                               {{SpeedField::Cv, 7},
-                                {SpeedField::q, 0.4},
-                                {SpeedField::y, 0.7},
-                                {SpeedField::m, 0.2},
-                                {SpeedField::T, 45},
-                                {SpeedField::Kmv, 0.51}});
+    const SpeedRow drill = drillingRow();
     ASSERT_EQ(speedRowError(drill), "");
     const SpeedResult drilled = speedOf(drill, {.D = 11.5, .t = 5.75, .s = 0.25, .H = 750}, 45);
     ASSERT_TRUE(drilled.terms) << drilled.error;
@@ -38,15 +33,7 @@ TEST(SpeedOf, HandWorkedRowsOfDrillingAndFaceMilling) {
 
     // An HSS face mill: D 100, z 10, B 48, t 1, Sz 0,15, Cv 41, q 0,25, x 0,1, y 0,4, u 0,15,
     // p 0, m 0,2, T 180, Kv 1: v = 54,84 m/min, n = 174,65 rev/min.
-    const SpeedRow mill = row({"face-milling"}, WorkMaterial::Steel,
-                              {{SpeedField::Cv, 41},
-                               {SpeedField::q, 0.25},
-                               {SpeedField::x, 0.1},
-                               {SpeedField::y, 0.4},
-                               {SpeedField::u, 0.15},
-                               {SpeedField::p, 0},
-                               {SpeedField::m, 0.2},
-                               {SpeedField::T, 180}});
+    const SpeedRow mill = faceMillingRow();
     const SpeedResult milled =
         speedOf(mill, {.D = 100, .t = 1, .s = 0.15, .B = 48, .z = 10, .H = 750}, 180);
     ASSERT_TRUE(milled.terms) << milled.error;

@@ -5,8 +5,11 @@
 #include "gui/machine/machinecatalog.h"
 #include "gui/machine/stanki.h"
 #include "gui/main/titul_.h"
+#include "gui/speed/skorost.h"
+#include "gui/speed/speedcatalog.h"
 #include "gui/speed/speedlibrarywindow.h"
 #include "support/testmachines.h"
+#include "support/testspeedrows.h"
 #include "support/windowdriver.h"
 
 #include <QComboBox>
@@ -126,6 +129,26 @@ TEST_F(ScreenFitTest, WindowsBesideTheMainWindowOpenOnTheScreen) {
             << shown->objectName().toStdString();
     }
     main.saveDialog()->close();
+}
+
+// The speed service's dialog with everything it shows: a choice of rows, every term, and the
+// passport speed of the machine.
+TEST_F(ScreenFitTest, TheSpeedDialogOpensOnTheScreen) {
+    ASSERT_EQ(main.speeds().add(drillingRow()), "");
+    ASSERT_EQ(main.speeds().add(drillingRow("второе сверло")), "");
+    CalcWindow* window = openOnTheMill({"MAKE_0003", 6});
+    fill(window, {{"D_TEXT6", "11,5"}, {"H_TEXT6", "750"}, {"S_TEXT6", "0,25"}});
+    click(window, "BR_OPT6");
+    click(window, "ST_OPT6");
+    choose("VELTA6", window);
+    QApplication::processEvents();
+    SKOROST* dialog = window->speedDialog();
+    ASSERT_NE(dialog, nullptr);
+    expectOnTheScreen(dialog);
+    EXPECT_EQ(dialog->size().expandedTo(dialog->minimumSizeHint()), dialog->size());
+    dialog->close();
+    main.speeds().remove(1);
+    main.speeds().remove(0);
 }
 
 // The real boxes, as the user meets them over a calculation window.

@@ -14,7 +14,9 @@ Calculation holeMakingCalculation() {
                        "6", {"Диаметр обработки, мм", "ВЫ НЕ ЗАДАЛИ ДИАМЕТР ОБРАБОТКИ!!!",
                              "Подача, мм/об",
                              "ВЫ НЕ ЗАДАЛИ ХАРАКТЕРИСТИКУ МАТЕРИАЛА, ВВЕДИТЕ ЗНАЧЕНИЕ!!!"}),
-                   .rowLabelName = "Label2"},
+                   .rowLabelName = "Label2",
+                   .stubItem = "VELTA6",
+                   .stubCaption = "СКОРОСТЬ"},
         // A drill cuts half its diameter; the depth box is ignored but keeps its text.
         .derived = {{Key::t, drilling,
                      [](const CalcInputs& in) { return holeDepth(in.kind, workpieceInputs(in)); }}},

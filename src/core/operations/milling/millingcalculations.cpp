@@ -71,6 +71,8 @@ Calculation discMillingCalculation() {
                        .boxes = millingBoxes("4", EmptyBoxes::Ask, 0),
                        .screenOrder = {"D_TEXT4", "Z_TEXT4", "B_TEXT4", "T_TEXT4", "A_TEXT4",
                                        "S_TEXT4", "V_TEXT4"},
+                       .stubItem = "VELTA4",
+                       .stubCaption = "СКОРОСТЬ",
                        .toolTexts = {"Б/Р", "ТC", "МK"}},
             .compute = [](const CalcInputs& in) {
                 return computed(discMilling(in.tool, in.work, millingInputs(in), in[Key::angle]));

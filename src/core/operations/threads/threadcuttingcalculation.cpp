@@ -26,6 +26,8 @@ Calculation threadCuttingCalculation() {
                    .boxes = std::move(boxes),
                    .screenOrder = {"D_TEXT7", "T_TEXT7", "P_TEXT7", "S_TEXT7", "V_TEXT7"},
                    .rowLabelName = "Label4",
+                   .stubItem = "VELTA7",
+                   .stubCaption = "СКОРОСТЬ",
                    .threadHelpItems = true,
                    .choices = ChoiceGroup{"Frame5",
                                           "Обработка инструментом",
