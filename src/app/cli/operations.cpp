@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr std::array<std::string_view, toolMaterialCount> toolKeys{"hss", "carbide", "ceramics"};
-constexpr std::array<std::string_view, workMaterialCount> workKeys{"steel", "cast-iron",
-                                                                   "aluminium", "copper"};
 constexpr std::array<std::string_view, 2> schemeKeys{"face", "cylindrical"};
 
 // A key whose value is one of a few names, each the code of a window's option.
@@ -24,9 +21,10 @@ struct NamedChoice {
     const char* missing; // the window's message when none is chosen
     const char* unknown; // the start of the message for a name not among them
 };
-constexpr NamedChoice toolChoice{Key::tool, toolKeys, "ВЫ НЕ ВЫБРАЛИ ТИП МАТЕРИАЛА ИНСТРУМЕНТА!!!",
+constexpr NamedChoice toolChoice{Key::tool, toolMaterialNames,
+                                 "ВЫ НЕ ВЫБРАЛИ ТИП МАТЕРИАЛА ИНСТРУМЕНТА!!!",
                                  "НЕИЗВЕСТНЫЙ МАТЕРИАЛ ИНСТРУМЕНТА: "};
-constexpr NamedChoice workChoice{Key::work, workKeys,
+constexpr NamedChoice workChoice{Key::work, workMaterialNames,
                                  "ВЫ НЕ ВЫБРАЛИ ТИП ОБРАБАТЫВАЕМОГО МАТЕРИАЛА!!!",
                                  "НЕИЗВЕСТНЫЙ ОБРАБАТЫВАЕМЫЙ МАТЕРИАЛ: "};
 constexpr NamedChoice schemeChoice{Key::scheme, schemeKeys, "ВЫ НЕ ВЫБРАЛИ СХЕМУ ФРЕЗЕРОВАНИЯ!!!",
