@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/cutter/cutter.h"
 
+#include "core/calc/fieldrange.h"
 #include "core/calc/numberformat.h"
 
 #include <cmath>
@@ -12,11 +13,6 @@ namespace {
 // overhangs up to a metre, nose radii from a sharp 0,01 mm to a 10 mm round insert; a shank of
 // soft steel or of a hard alloy ([σ] 10 to 2000 MPa, E 10 000 to 1 000 000 MPa); and finishes
 // from lapped Rz 0,01 µm to a rough Rz 1000 µm.
-struct FieldRange {
-    std::string_view field;
-    double low, high;
-    std::string_view text;
-};
 constexpr FieldRange widthRange{cutterfield::shankWidth, 1, 200, "ОТ 1 ДО 200 мм"};
 constexpr FieldRange heightRange{cutterfield::shankHeight, 1, 200, "ОТ 1 ДО 200 мм"};
 constexpr FieldRange diameterRange{cutterfield::barDiameter, 1, 200, "ОТ 1 ДО 200 мм"};
@@ -26,15 +22,6 @@ constexpr FieldRange stressRange{cutterfield::stressMax, 10, 2000, "ОТ 10 ДО
 constexpr FieldRange deflectionRange{cutterfield::deflectionMax, 0.001, 10, "ОТ 0,001 ДО 10 мм"};
 constexpr FieldRange modulusRange{cutterfield::modulus, 1e4, 1e6, "ОТ 10000 ДО 1000000 МПа"};
 constexpr FieldRange roughnessRange{cutterfield::RzMax, 0.01, 1000, "ОТ 0,01 ДО 1000 мкм"};
-
-// Empty when `value` is none or within the range; a value that is not a number is outside it.
-std::string rangeError(const std::optional<double>& value, const FieldRange& range) {
-    if (!value || (*value >= range.low && *value <= range.high)) {
-        return {};
-    }
-    return "ЗНАЧЕНИЕ В ПОЛЕ «" + std::string(range.field) +
-           "» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО РЕЗЦА: " + std::string(range.text) + "!!!";
-}
 
 // The shank's section modulus W, mm³, and second moment of area J, mm⁴, about the axis it bends
 // round under Pz.
@@ -112,7 +99,7 @@ std::string cutterError(const Cutter& cutter) {
                                  {cutter.modulus, modulusRange},
                                  {cutter.RzMax, roughnessRange}});
     for (const auto& [value, range] : fields) {
-        if (std::string error = rangeError(value, range); !error.empty()) {
+        if (std::string error = fieldRangeError(value, range, "РЕЗЦА"); !error.empty()) {
             return error;
         }
     }
