@@ -144,6 +144,17 @@ std::string fixedText(double value, int decimals, char decimalSeparator) {
     return text;
 }
 
+std::string shortFixedText(double value, int decimals, char decimalSeparator) {
+    std::string text = fixedText(value, decimals, decimalSeparator);
+    if (decimals > 0 && std::isfinite(value)) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == decimalSeparator) {
+            text.pop_back();
+        }
+    }
+    return text;
+}
+
 std::string roundedIntegerText(double value) {
     if (!std::isfinite(value)) {
         return plainText(value, '.');

@@ -14,6 +14,8 @@ std::string plainText(double value, char decimalSeparator);
 // A fixed pattern such as "0.0" or "0.000": exactly `decimals` decimals, halves away from zero.
 // The value is first taken to 15 significant digits, so 0.25 and 1.005 round up as on paper.
 std::string fixedText(double value, int decimals, char decimalSeparator);
+// The same without trailing zeros, as a figure is read off a line: 80,0 gives "80", 0,120 "0,12".
+std::string shortFixedText(double value, int decimals, char decimalSeparator);
 
 // A whole number rounded half to even (2.5 gives 2, 3.5 gives 4), never limited to 16 bits.
 std::string roundedIntegerText(double value);

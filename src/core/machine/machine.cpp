@@ -2,6 +2,7 @@
 #include "core/machine/machine.h"
 
 #include "core/calc/cuttingformulas.h"
+#include "core/calc/fieldrange.h"
 #include "core/calc/numberformat.h"
 #include "core/calc/parsenumber.h"
 
@@ -31,11 +32,6 @@ std::string mustBePositive(std::string_view field) {
 // from a slow boring spindle's 0,01 rev/min to an air spindle's million, torques and feed forces
 // of at most 10 MN·m and 10 MN. Beyond these the checks' arithmetic over- or underflows (Nдв·η of
 // 5e-324 kW is 0) and the searches for the largest feed or speed run off the doubles.
-struct FieldRange {
-    std::string_view field;
-    double low, high;
-    std::string_view text; // "ОТ 0,01 ДО 10000"
-};
 constexpr FieldRange powerRange{machinefield::power, 0.01, 1e4, "ОТ 0,01 ДО 10000 кВт"};
 constexpr FieldRange efficiencyRange{machinefield::efficiency, 0.01, 1, "ОТ 0,01 ДО 1"};
 constexpr FieldRange spindleSpeedRange{machinefield::speeds, 0.01, 1e6,
@@ -45,13 +41,8 @@ constexpr FieldRange forceRange{machinefield::forceMax, 0, 1e7, "ДО 10000000 �
 // Feeds from a fine boring head's 0,001 mm/rev to a rapid-feed table's 100 m/min.
 constexpr FieldRange feedRange{machinefield::feeds, 0.001, 1e5, "ОТ 0,001 ДО 100000"};
 
-// Empty when `value` is none or within the range.
 std::string rangeError(const std::optional<double>& value, const FieldRange& range) {
-    if (!value || (*value >= range.low && *value <= range.high)) {
-        return {};
-    }
-    return "ЗНАЧЕНИЕ В ПОЛЕ «" + std::string(range.field) +
-           "» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО СТАНКА: " + std::string(range.text) + "!!!";
+    return fieldRangeError(value, range, "СТАНКА");
 }
 
 std::string_view trimmed(std::string_view text) {

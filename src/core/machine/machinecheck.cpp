@@ -4,38 +4,51 @@
 #include "core/calc/feedrates.h"
 #include "core/calc/inputranges.h"
 #include "core/calc/numberformat.h"
+#include "core/cutter/cutter.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr std::array<std::string_view, 5> limitCaptions{
-    "МОЩНОСТЬ НА ШПИНДЕЛЕ", "НАИБОЛЬШИЙ МОМЕНТ СТАНКА", "ДИАПАЗОН ЧАСТОТ ВРАЩЕНИЯ СТАНКА",
-    "НАИБОЛЬШАЯ СИЛА ПОДАЧИ СТАНКА", "НАИБОЛЬШАЯ ПОДАЧА СТАНКА"};
+constexpr std::array<std::string_view, 8> limitCaptions{"МОЩНОСТЬ НА ШПИНДЕЛЕ",
+                                                        "НАИБОЛЬШИЙ МОМЕНТ СТАНКА",
+                                                        "ДИАПАЗОН ЧАСТОТ ВРАЩЕНИЯ СТАНКА",
+                                                        "НАИБОЛЬШАЯ СИЛА ПОДАЧИ СТАНКА",
+                                                        "НАИБОЛЬШАЯ ПОДАЧА СТАНКА",
+                                                        "ПРОЧНОСТЬ ДЕРЖАВКИ",
+                                                        "ЖЁСТКОСТЬ РЕЗЦА",
+                                                        "ШЕРОХОВАТОСТЬ ПОВЕРХНОСТИ"};
 
 // The crossed limits in the table's "превышено" column.
-constexpr std::array<std::string_view, 5> limitWords{"мощность", "момент", "частота", "сила подачи",
-                                                     "подача"};
+constexpr std::array<std::string_view, 8> limitWords{"мощность",    "момент",       "частота",
+                                                     "сила подачи", "подача",       "прочность",
+                                                     "жёсткость",   "шероховатость"};
 
 // What each limit holds down, as the messages name it.
-constexpr std::array<std::string_view, 5> limitedQuantities{
-    "МОЩНОСТЬ РЕЗАНИЯ", "КРУТЯЩИЙ МОМЕНТ", "ЧАСТОТА ВРАЩЕНИЯ", "СИЛА ПОДАЧИ", "ПОДАЧА"};
+constexpr std::array<std::string_view, 8> limitedQuantities{
+    "МОЩНОСТЬ РЕЗАНИЯ", "КРУТЯЩИЙ МОМЕНТ",       "ЧАСТОТА ВРАЩЕНИЯ", "СИЛА ПОДАЧИ",
+    "ПОДАЧА",           "ИЗГИБАЮЩЕЕ НАПРЯЖЕНИЕ", "ПРОГИБ РЕЗЦА",     "ШЕРОХОВАТОСТЬ"};
 
 std::string_view quantityOf(Limit limit) {
     return limitedQuantities[static_cast<std::size_t>(limit)];
 }
 
-// The largest value of a limited result, or for the speed the highest and lowest.
+// The largest value of a limited result, or for the speed the highest and lowest; or the largest
+// value of a cutter's check, computed from the row.
 struct Bound {
     Limit limit;
     std::optional<Result> result; // none for the feed, read from the row's feed rates
     double allowed;
     bool isMinimum = false; // the result must not fall below `allowed`
     FeedUnit feedUnit = FeedUnit::perMinute;
+    const Cutter* cutter = nullptr; // of a cutter's limit
 };
 
 std::optional<double> boundValue(const Bound& bound, const RowResults& results) {
+    if (bound.cutter) {
+        return cutterValue(*bound.cutter, bound.limit, results);
+    }
     if (!bound.result) {
         return bound.feedUnit == FeedUnit::perMinute ? results.Sm : results.feedPerRevolution;
     }
@@ -61,6 +74,21 @@ std::vector<Bound> machineBounds(const Machine& machine, const Calculation& calc
     if (!machine.feeds.empty() && calculation.feedIsChosen) {
         bounds.push_back(
             {Limit::feed, std::nullopt, machine.feeds.back(), false, machine.feedUnit});
+    }
+    return bounds;
+}
+
+std::vector<Bound> allBounds(const Machine* machine, const Cutter* cutter,
+                             const Calculation& calculation) {
+    std::vector<Bound> bounds;
+    if (machine) {
+        bounds = machineBounds(*machine, calculation);
+    }
+    if (cutter) {
+        for (const CutterBound& bound : cutterBounds(*cutter)) {
+            bounds.push_back(
+                {bound.limit, std::nullopt, bound.allowed, false, FeedUnit::perRevolution, cutter});
+        }
     }
     return bounds;
 }
@@ -95,6 +123,16 @@ std::string violationLine(const Violation& violation, char separator) {
                " БОЛЬШЕ НАИБОЛЬШЕЙ ПОДАЧИ СТАНКА " + plainText(violation.allowed, separator) + " " +
                unit + "!!!";
     }
+    case Limit::strength:
+        return "ИЗГИБАЮЩЕЕ НАПРЯЖЕНИЕ В ДЕРЖАВКЕ " +
+               shortFixedText(violation.value, stressDecimals, separator) +
+               " МПа БОЛЬШЕ ДОПУСТИМОГО " + plainText(violation.allowed, separator) + " МПа!!!";
+    case Limit::rigidity:
+        return "ПРОГИБ РЕЗЦА " + shortFixedText(violation.value, deflectionDecimals, separator) +
+               " мм БОЛЬШЕ ДОПУСТИМОГО " + plainText(violation.allowed, separator) + " мм!!!";
+    case Limit::roughness:
+        return "ШЕРОХОВАТОСТЬ Rz " + shortFixedText(violation.value, roughnessDecimals, separator) +
+               " мкм БОЛЬШЕ ДОПУСТИМОЙ " + plainText(violation.allowed, separator) + " мкм!!!";
     }
     return {};
 }
@@ -303,7 +341,11 @@ std::optional<Result> limitedResult(const Calculation& calculation, Limit limit)
         return Result::n;
     case Limit::force:
         return calculation.feedForce;
+    case Limit::strength:
+    case Limit::rigidity:
+        return Result::Pz;
     case Limit::feed:
+    case Limit::roughness:
         return std::nullopt;
     }
     return std::nullopt;
@@ -357,13 +399,20 @@ std::string loadLine(const Machine& machine, const MachineCheck& check, const Ro
 
 LargestValue largestValue(const Calculation& calculation, const CalcInputs& inputs,
                           const Machine& machine, Key varied) {
+    return largestValue(calculation, inputs, &machine, nullptr, varied);
+}
+
+LargestValue largestValue(const Calculation& calculation, const CalcInputs& inputs,
+                          const Machine* machine, const Cutter* cutter, Key varied) {
     LargestValue out;
+    out.byMachine = machine != nullptr;
+    out.byCutter = cutter != nullptr;
     ResultsAlong results(calculation, inputs, varied);
     const double x0 = inputs[varied];
     const Probes probes{x0, results.at(x0), results.at(2 * x0), results.at(x0 / 2)};
     std::optional<double> lowest;
     std::optional<Limit> lowestBound;
-    for (const Bound& bound : machineBounds(machine, calculation)) {
+    for (const Bound& bound : allBounds(machine, cutter, calculation)) {
         const LimitReach reach = BoundSolver(results, probes, bound).solve();
         out.reaches.push_back(reach);
         switch (reach.kind) {
@@ -434,13 +483,16 @@ std::string inputUnit(GridLayout layout, Key varied) {
 
 LargestValueReport reportLargest(const LargestValue& largest, GridLayout layout, Key varied,
                                  char decimalSeparator) {
+    const std::string whose = !largest.byCutter    ? "СТАНКА"
+                              : !largest.byMachine ? "РЕЗЦА"
+                                                   : "СТАНКА И РЕЗЦА";
     const bool feed = varied == Key::s;
     const std::string input = feed ? "ПОДАЧА" : "СКОРОСТЬ РЕЗАНИЯ";
     const std::string ofInput = feed ? "ПОДАЧИ" : "СКОРОСТИ РЕЗАНИЯ";
     LargestValueReport out;
     if (largest.unsolved) {
-        out.text = "НАИБОЛЬШАЯ " + input + " НЕ НАЙДЕНА ПРИ ТАКИХ ДАННЫХ СТАНКА, ОГРАНИЧЕНИЕ: " +
-                   std::string(limitCaption(*largest.unsolved)) + "!!!";
+        out.text = "НАИБОЛЬШАЯ " + input + " НЕ НАЙДЕНА ПРИ ТАКИХ ДАННЫХ " + whose +
+                   ", ОГРАНИЧЕНИЕ: " + std::string(limitCaption(*largest.unsolved)) + "!!!";
     } else if (largest.value) {
         out.entered = roundedDown(*largest.value, enteredDecimals(varied));
         out.text = "НАИБОЛЬШАЯ " + input + " " + plainText(*out.entered, decimalSeparator) + " " +
@@ -453,9 +505,9 @@ LargestValueReport reportLargest(const LargestValue& largest, GridLayout layout,
     } else if (largest.unboundedInRange) {
         // Bounded only where no real cut is: said with the end of the range it holds in.
         out.text = input + " ДО " + plainText(inputRange(varied)->high, decimalSeparator) + " " +
-                   inputUnit(layout, varied) + " НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ СТАНКА.";
+                   inputUnit(layout, varied) + " НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ " + whose + ".";
     } else {
-        out.text = input + " НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ СТАНКА.";
+        out.text = input + " НЕ ОГРАНИЧЕНА НИ ОДНИМ ПРЕДЕЛОМ " + whose + ".";
     }
     std::optional<Limit> noted; // the speed has two ends, told of once
     for (const LimitReach& reach : largest.reaches) {

@@ -10,20 +10,24 @@
 #include <string_view>
 #include <vector>
 
+struct Cutter;
+
 // What a machine limits: the power at the spindle, its torque, its speeds, the feed force and its
-// largest passport feed.
-enum class Limit { power, torque, speed, force, feed };
-inline constexpr std::array<std::string_view, 5> limitNames{"power", "torque", "speed", "force",
-                                                            "feed"};
+// largest passport feed; and what a cutter limits: the bending stress in its shank, its
+// deflection and the roughness its nose leaves.
+enum class Limit { power, torque, speed, force, feed, strength, rigidity, roughness };
+inline constexpr std::array<std::string_view, 8> limitNames{
+    "power", "torque", "speed", "force", "feed", "shank-strength", "shank-rigidity", "roughness"};
 
 // The result a limit holds down in this calculation; none for the feed force of threading, and
-// none for the feed, which is an input (its cell is the feed's).
+// none for the feed, which is an input (its cell is the feed's). The shank bends under Pz (a
+// boring bar under Py too, but its cell is Pz's); the roughness follows the feed.
 std::optional<Result> limitedResult(const Calculation& calculation, Limit limit);
 // The grid column a crossed limit marks: its result's, or the feed's own.
 int limitColumn(const Calculation& calculation, Limit limit);
 
-// A crossed limit: the row's value and the machine's (for the speed, the end of its range the
-// row's speed lies beyond).
+// A crossed limit: the row's value and the machine's or the cutter's (for the speed, the end of
+// its range the row's speed lies beyond).
 struct Violation {
     Limit limit;
     double value;
@@ -71,15 +75,22 @@ struct LargestValue {
     std::optional<Limit> bound;
     // The limits bound the input only beyond the range of a real cut.
     bool unboundedInRange = false;
-    std::vector<LimitReach> reaches; // every limit the machine has data for
+    std::vector<LimitReach> reaches; // every limit the machine and the cutter have data for
     // A limit whose search found no answer: then there is no value, and `bound` names it.
     std::optional<Limit> unsolved;
+    // Whose limits were sought: the machine's, the cutter's or both.
+    bool byMachine = true;
+    bool byCutter = false;
 };
 
-// The largest feed (Key::s) or cutting speed (Key::v) the machine allows for these inputs. The
-// handbook's laws are powers of s and v, solved in closed form; a law that is not is bisected to
-// 1e-9 relative. The result keeps every limit even in its last bit, and so does the value the
-// box is offered, rounded down.
+// The largest feed (Key::s) or cutting speed (Key::v) the machine and the cutter allow for these
+// inputs, either of them none. The handbook's laws are powers of s and v, solved in closed form;
+// a law that is not (a boring bar's load √(Pz² + Py²)) is bisected to 1e-9 relative. The result
+// keeps every limit even in its last bit, and so does the value the box is offered, rounded
+// down.
+LargestValue largestValue(const Calculation& calculation, const CalcInputs& inputs,
+                          const Machine* machine, const Cutter* cutter, Key varied);
+// The machine's alone.
 LargestValue largestValue(const Calculation& calculation, const CalcInputs& inputs,
                           const Machine& machine, Key varied);
 
