@@ -23,6 +23,24 @@ bool speedServiceConnected(const std::vector<SpeedRow>& rows, const Operation& o
     });
 }
 
+const Operation* windowOperation(int window, int kind) {
+    if (const Operation* only = findOperation(window, 0)) {
+        return only;
+    }
+    return findOperation(window, kind);
+}
+
+bool speedRowsMayServe(const std::vector<SpeedRow>& rows, int window, std::optional<int> kind,
+                       std::optional<ToolMaterial> tool, std::optional<WorkMaterial> work) {
+    const Operation* known = kind ? windowOperation(window, *kind) : nullptr;
+    return std::any_of(rows.begin(), rows.end(), [&](const SpeedRow& row) {
+        return std::any_of(operations.begin(), operations.end(), [&](const Operation& operation) {
+            return operation.window == window && (!known || &operation == known) &&
+                   serves(row, operation.name, tool.value_or(row.tool), work.value_or(row.work));
+        });
+    });
+}
+
 std::vector<SpeedOffer> speedOffers(const std::vector<SpeedRow>& rows, const Operation& operation,
                                     const CalcInputs& inputs, std::optional<double> toolLife,
                                     char decimalSeparator) {

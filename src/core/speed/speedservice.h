@@ -21,6 +21,16 @@ SpeedInputs speedInputs(const Operation& operation, const CalcInputs& inputs);
 bool speedServiceConnected(const std::vector<SpeedRow>& rows, const Operation& operation,
                            ToolMaterial tool, WorkMaterial work);
 
+// The operation window `window` computes with the sub-operation `kind`: a window of one operation
+// computes it whatever the kind.
+const Operation* windowOperation(int window, int kind);
+
+// Whether any row may serve window `window` before its choices are all made: a sub-operation, a
+// tool or a work material not yet chosen matches any. Where none may, the window's item says
+// that the service is not connected without asking anything.
+bool speedRowsMayServe(const std::vector<SpeedRow>& rows, int window, std::optional<int> kind,
+                       std::optional<ToolMaterial> tool, std::optional<WorkMaterial> work);
+
 // A row that serves the calculation: why its bands do not fit, or what it gives.
 struct SpeedOffer {
     SpeedRow row;

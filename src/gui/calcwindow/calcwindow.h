@@ -123,9 +123,6 @@ private:
     // out from the others: its box is neither read nor required.
     enum class Asking { Questions, Nothing };
     std::optional<CalcInputs> readInputs(Asking asking, std::optional<Key> sought = std::nullopt);
-    // The operation the window computes in the sub-operation `kind`: a window of one operation
-    // computes it whatever was chosen.
-    const Operation* windowOperation(int kind) const;
     // Whether a row of the library may serve the boxes and options as they are, a choice not
     // yet made matching any.
     bool speedRowsMayServe(const CalcRequest& request) const;

@@ -44,14 +44,6 @@ void CalcWindow::showSpeedTip() {
     speedItem_->setStatusTip(tip);
 }
 
-const Operation* CalcWindow::windowOperation(int kind) const {
-    const int number = definition().number;
-    if (const Operation* only = findOperation(number, 0)) {
-        return only;
-    }
-    return findOperation(number, kind);
-}
-
 bool CalcWindow::speedRowsMayServe(const CalcRequest& request) const {
     if (!speeds_) {
         return false;
@@ -61,18 +53,9 @@ bool CalcWindow::speedRowsMayServe(const CalcRequest& request) const {
     if (calculation_.choiceIsOperationKind) {
         kind = request.choice;
     }
-    const Operation* known = kind ? windowOperation(*kind) : nullptr;
-    const auto mayServe = [&](const SpeedRow& row) {
-        const ToolMaterial tool =
-            request.tool ? static_cast<ToolMaterial>(*request.tool) : row.tool;
-        const WorkMaterial work =
-            request.work ? static_cast<WorkMaterial>(*request.work) : row.work;
-        return std::any_of(operations.begin(), operations.end(), [&](const Operation& operation) {
-            return operation.window == definition().number && (!known || &operation == known) &&
-                   serves(row, operation.name, tool, work);
-        });
-    };
-    return std::any_of(speeds_->rows().begin(), speeds_->rows().end(), mayServe);
+    const auto tool = request.tool ? toolMaterialFromCode(*request.tool) : std::nullopt;
+    const auto work = request.work ? workMaterialFromCode(*request.work) : std::nullopt;
+    return ::speedRowsMayServe(speeds_->rows(), definition().number, kind, tool, work);
 }
 
 void CalcWindow::SPEED_Click() {
@@ -85,7 +68,7 @@ void CalcWindow::SPEED_Click() {
     if (!inputs) {
         return;
     }
-    const Operation* operation = windowOperation(inputs->kind);
+    const Operation* operation = windowOperation(definition().number, inputs->kind);
     // The questions may have chosen a material no row is for.
     if (!operation ||
         !speedServiceConnected(speeds_->rows(), *operation, inputs->tool, inputs->work)) {

@@ -49,6 +49,13 @@ TEST(SpeedOffers, RowsServingTheCalculationWithTheirBands) {
     EXPECT_FALSE(speedServiceConnected(rows, *findOperation("reaming"),
                                        ToolMaterial::HighSpeedSteel, WorkMaterial::Steel));
 
+    // Before the choices are made, a choice not made matches any.
+    EXPECT_TRUE(speedRowsMayServe(rows, 6, std::nullopt, std::nullopt, std::nullopt));
+    EXPECT_FALSE(
+        speedRowsMayServe(rows, 6, std::nullopt, ToolMaterial::MineralCeramics, std::nullopt));
+    EXPECT_FALSE(speedRowsMayServe(rows, 6, 4, std::nullopt, std::nullopt)); // reaming
+    EXPECT_FALSE(speedRowsMayServe(rows, 5, std::nullopt, std::nullopt, std::nullopt));
+
     const std::vector<SpeedOffer> offers = speedOffers(rows, drilling, in, std::nullopt, ',');
     ASSERT_EQ(offers.size(), 2u);
     EXPECT_EQ(offers[0].row.name, "до 0,3");
