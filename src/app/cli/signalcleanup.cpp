@@ -20,7 +20,7 @@ extern "C" void removeAndEnd(int signal) {
 void removeStagedOutputsOnSignals() {
     struct sigaction action {};
     action.sa_handler = removeAndEnd;
-    action.sa_flags = SA_RESETHAND;
+    action.sa_flags = static_cast<int>(SA_RESETHAND);
     sigemptyset(&action.sa_mask);
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
         sigaddset(&action.sa_mask, signal); // one removal at a time
