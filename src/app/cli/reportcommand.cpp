@@ -136,8 +136,9 @@ int runReport(std::span<const std::string_view> arguments) {
     }
     // What the window's "СОХРАНИТЬ" or "ЭКСПОРТ" writes of the same table with the same machine.
     const Machine* machine = call->machine ? &*call->machine : nullptr;
-    const TableExport exported = exportTable(*table, calculation(report.operation->window), machine,
-                                             std::string(report.operation->title), separator);
+    const TableExport exported =
+        exportTable(*table, calculation(report.operation->window), machine, nullptr,
+                    std::string(report.operation->title), separator);
     const std::optional<std::string> bytes =
         exportBytes(exported.document, report.format, separator);
     if (!bytes) {

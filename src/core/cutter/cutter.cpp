@@ -197,3 +197,17 @@ std::string cutterLine(const Cutter& cutter, const CutterCheck& check, char deci
     }
     return out;
 }
+
+void addCutterColumns(std::vector<std::vector<std::string>>& rows,
+                      const std::vector<RowResults>& results, const Cutter& cutter,
+                      char decimalSeparator) {
+    const auto fixed = [decimalSeparator](const std::optional<double>& value, int decimals) {
+        return value ? fixedText(*value, decimals, decimalSeparator) : std::string();
+    };
+    rows.front().insert(rows.front().end(), {"σ, МПа", "f, мм", "Rz, мкм", "Ra, мкм"});
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const CutterCheck check = checkCutter(cutter, results[i]);
+        rows[i + 1].insert(rows[i + 1].end(), {fixed(check.stress, 2), fixed(check.deflection, 4),
+                                               fixed(check.Rz, 2), fixed(check.Ra, 2)});
+    }
+}

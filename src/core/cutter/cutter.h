@@ -86,3 +86,9 @@ CutterCheck checkCutter(const Cutter& cutter, const RowResults& results);
 // "Резец 16×16, вылет 40 мм: σ 372,6 МПа > 200 · f 0,124 мм > 0,1 · Rz 80 мкм (Ra 20,5)", the
 // line under the grid; without a shank only the finish.
 std::string cutterLine(const Cutter& cutter, const CutterCheck& check, char decimalSeparator);
+
+// The table's rows (headings first, then one per entry of `results`) with the cutter's four
+// columns added: "σ, МПа", "f, мм", "Rz, мкм" and "Ra, мкм", empty where not computed.
+void addCutterColumns(std::vector<std::vector<std::string>>& rows,
+                      const std::vector<RowResults>& results, const Cutter& cutter,
+                      char decimalSeparator);

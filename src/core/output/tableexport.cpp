@@ -41,7 +41,8 @@ std::size_t addFeedColumns(std::vector<std::vector<std::string>>& rows,
 } // namespace
 
 TableExport exportTable(const ResultsTable& table, const Calculation& calculation,
-                        const Machine* machine, std::string title, char decimalSeparator) {
+                        const Machine* machine, const Cutter* cutter, std::string title,
+                        char decimalSeparator) {
     TableExport out;
     std::vector<std::vector<std::string>> rows = table.reportRows();
     const std::vector<RowResults> results = table.reportResults();
@@ -54,6 +55,12 @@ TableExport exportTable(const ResultsTable& table, const Calculation& calculatio
             std::any_of(results.begin(), results.end(), [&](const RowResults& row) {
                 return !checkMachine(*machine, calculation, row).violations.empty();
             });
+    }
+    if (cutter) {
+        addCutterColumns(rows, results, *cutter, decimalSeparator);
+        out.crossesCutter = std::any_of(results.begin(), results.end(), [&](const RowResults& row) {
+            return !checkCutter(*cutter, row).violations.empty();
+        });
     }
     document.title = std::move(title);
     document.numeric = numericColumns(rows);

@@ -17,7 +17,7 @@ QString CalcWindow::reportTitleText() const {
 }
 
 TableExport CalcWindow::exported(const Machine* machine) const {
-    return exportTable(table_, calculation_, machine, reportTitleText().toStdString(),
+    return exportTable(table_, calculation_, machine, nullptr, reportTitleText().toStdString(),
                        userDecimalSeparator());
 }
 

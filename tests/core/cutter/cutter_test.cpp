@@ -96,6 +96,13 @@ TEST(CutterCheck, ShankAndFinishOfTheTurningExample) {
               "Резец 16×16, вылет 40 мм: σ 372.6 МПа ≤ 400 · f 0.041 мм ≤ 0.25 · Rz 80 мкм > 20 "
               "(Ra 20.5)");
 
+    // The exports' columns carry the figures a decimal further than the line.
+    std::vector<std::vector<std::string>> rows{{"Pz, Н"}, {"6359,29"}};
+    addCutterColumns(rows, {row}, example16x16(), ',');
+    EXPECT_EQ(rows[0],
+              (std::vector<std::string>{"Pz, Н", "σ, МПа", "f, мм", "Rz, мкм", "Ra, мкм"}));
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"6359,29", "372,61", "0,1242", "80,00", "20,53"}));
+
     // The machine's check knows nothing of the cutter.
     Machine lathe;
     lathe.forceMax = 1e6;

@@ -48,7 +48,7 @@ TEST(TableExport, RowsMachineColumnsAndFormats) {
     // nothing crossed. Sм = 0,1·10·318,47 = 318,47 mm/min, To = 200/318,47 = 0,628 min,
     // Q = 2·50·318,47/1000 = 31,847 cm³/min; at 0,3 mm/tooth 955,41 mm/min and 95,541 cm³/min,
     // and no To without L.
-    const TableExport plain = exportTable(table, calc, nullptr, "Фрезерование", ',');
+    const TableExport plain = exportTable(table, calc, nullptr, nullptr, "Фрезерование", ',');
     EXPECT_EQ(plain.document.title, "Фрезерование");
     ASSERT_EQ(plain.document.headings.size(), 19u);
     EXPECT_EQ(std::vector(plain.document.headings.begin() + 15, plain.document.headings.end()),
@@ -67,7 +67,7 @@ TEST(TableExport, RowsMachineColumnsAndFormats) {
     Machine mill;
     mill.power = 7.5;
     mill.efficiency = 0.8;
-    const TableExport checked = exportTable(table, calc, &mill, "Фрезерование", ',');
+    const TableExport checked = exportTable(table, calc, &mill, nullptr, "Фрезерование", ',');
     EXPECT_TRUE(checked.crossesMachine);
     ASSERT_EQ(checked.document.headings.size(), 22u);
     EXPECT_EQ(checked.document.headings.back(), "превышено");
@@ -98,9 +98,10 @@ TEST(TableExport, RowsMachineColumnsAndFormats) {
 
     // The helix angle has a column where the window has its box.
     const Calculation& cylindrical = calculation(2);
-    EXPECT_EQ(exportTable(ResultsTable(cylindrical.window.layout), cylindrical, nullptr, "", ',')
-                  .document.headings.back(),
-              "ω, °");
+    EXPECT_EQ(
+        exportTable(ResultsTable(cylindrical.window.layout), cylindrical, nullptr, nullptr, "", ',')
+            .document.headings.back(),
+        "ω, °");
 
     EXPECT_EQ(exportFormatNamed("csv"), ExportFormat::csv);
     EXPECT_EQ(exportFormatNamed("report"), ExportFormat::report);
