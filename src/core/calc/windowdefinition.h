@@ -62,6 +62,9 @@ struct WindowDefinition {
     const char* stubItem = nullptr;
     const char* stubCaption = "ПОДАЧА И СКОРОСТЬ";
     bool threadHelpItems = false; // "СПРАВКА" opens a submenu of two reference windows
+    // The cutter is checked: its shank's strength and rigidity under the force, and the finish
+    // its nose radius leaves (the turning window's menu "РЕЗЕЦ", the command line's cutter keys).
+    bool checksCutter = false;
     std::optional<ChoiceGroup> choices{};
     // A missing input is reported before any question is asked (the threading window).
     bool missingInputFirst = false;

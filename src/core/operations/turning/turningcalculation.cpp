@@ -16,6 +16,7 @@ Calculation turningCalculation() {
                    .rowLabelName = "Label2",
                    .stubItem = "VELTA0",
                    .stubCaption = "СКОРОСТЬ",
+                   .checksCutter = true,
                    // A lathe operator reads the torque in whole newton-metres and the speed to
                    // 0.01 rev/min.
                    .patterns = {0, 2}},
