@@ -64,14 +64,21 @@ public:
         } else if ((operation = lookup_.find(name)) == nullptr) {
             refuse(chunk, "НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + quotedText(name) + "!!!");
         } else {
+            // The row's cutter is read first, as calc reads the cutter's keys before it computes.
+            columns_.cutterTexts(record, cutterTexts_);
+            CutterArguments cutter = cutterOfTexts(cutterTexts_, *operation);
+            if (!cutter.error.empty()) {
+                refuse(chunk, cutter.error);
+                return;
+            }
             columns_.keyTexts(record, texts_);
             const Outcome outcome = calculate(*operation, texts_);
             if (!outcome.error.empty()) {
                 refuse(chunk, outcome.error);
                 return;
             }
-            chunk.rows.push_back(
-                {chunk.text.size(), true, outcome.row.results, &calculation(operation->window)});
+            chunk.rows.push_back({chunk.text.size(), true, outcome.row.results,
+                                  &calculation(operation->window), std::move(cutter.cutter)});
             if (outcome.notice != nullptr) {
                 std::fprintf(notices_, "СТРОКА %s: %s\n",
                              integerText(static_cast<long long>(number)).c_str(), outcome.notice);
@@ -87,7 +94,7 @@ private:
         text += emptyCells_;
         appendCsvField(text, message, ',');
         text += '\n';
-        chunk.rows.push_back({text.size(), false, {}, nullptr});
+        chunk.rows.push_back({text.size(), false, {}, nullptr, std::nullopt});
         ++refused;
     }
 
@@ -96,6 +103,7 @@ private:
     std::FILE* notices_;
     OperationLookup lookup_;
     KeyTexts texts_{};
+    CutterTexts cutterTexts_{};
 };
 
 } // namespace
@@ -114,7 +122,7 @@ std::optional<BatchCalculation> BatchCalculation::begin(CsvReader& input, std::s
     if (!columns) {
         return std::nullopt;
     }
-    const ResultColumns results{columns->hasKey(Key::L), machine.has_value()};
+    const ResultColumns results{columns->hasKey(Key::L), machine.has_value(), columns->hasCutter()};
     std::string headerLine;
     appendInputColumns(headerLine, input.fields(), columns->count());
     headerLine += results.heading();
@@ -129,7 +137,7 @@ std::string BatchCalculation::readFailure(CsvReader::Status status) const {
 
 BatchSummary BatchCalculation::run(OutputBuffer& output, std::FILE* notices) {
     output.append(headerLine_);
-    ChunkWriter writer(output, machine_ ? &*machine_ : nullptr, results_.feedRates);
+    ChunkWriter writer(output, machine_ ? &*machine_ : nullptr, results_);
     ComputedRows* chunk = writer.emptyChunk();
 
     BatchSummary summary;

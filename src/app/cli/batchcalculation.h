@@ -14,19 +14,20 @@
 
 // How the rows of a batch went.
 struct BatchSummary {
-    // A refused row outweighs one beyond the machine's limits.
+    // A refused row outweighs one beyond a limit of the machine or the cutter.
     enum class Status { AllComputed, SomeCrossed, SomeRefused, BadInput, WriteFailed };
     Status status = Status::AllComputed;
     std::string message; // what is wrong with the input, for BadInput
     std::size_t rows = 0;
     std::size_t refused = 0;
-    std::size_t crossed = 0; // computed rows beyond a limit of the machine
+    std::size_t crossed = 0; // computed rows beyond a limit of the machine or their cutter
 };
 
 // Computes each row of a batch file as it is read and writes it out at once: its columns as read,
 // then the raw results n,Pz,Py,Px,M,N, with an L column Sm,To,Q, with a machine its check
-// Nspindle,load,violations, and the refusal message, if any. The header names the operation column
-// and the key columns in any order, so one file can mix operations.
+// Nspindle,load,violations, with cutter columns the check of the row's cutter
+// sigma,f,Rz,Ra,cutter-violations, and the refusal message, if any. The header names the operation
+// column and the key columns in any order, so one file can mix operations.
 class BatchCalculation {
 public:
     // Reads the header row; nullopt, with the reason in `error`, when the file has no header or

@@ -18,7 +18,11 @@ std::string cannotWrite(std::optional<std::string_view> path) {
 } // namespace
 
 int runBatch(std::span<const std::string_view> arguments) {
-    constexpr FileCallForm form{flagOutput | flagMachine, 0, false,
+    // The cutter's keys are the file's columns: each row may have a cutter of its own.
+    constexpr FileCallForm form{flagOutput | flagMachine,
+                                0,
+                                false,
+                                false,
                                 "НУЖНО: rezhim-cli batch ВХОД.csv [-o ВЫХОД.csv] [СТАНОК]!!!",
                                 "ПОСЛЕ ФАЙЛА ЗАДАЮТСЯ ТОЛЬКО КЛЮЧИ СТАНКА: "};
     int code = exitComputed;

@@ -12,10 +12,10 @@
 
 namespace {
 
-// One object on one line: the raw results for scripts, the cells as the window shows them, and
-// the feed rates.
+// One object on one line: the raw results for scripts, the cells as the window shows them, the
+// feed rates, and the checks of the machine and the cutter.
 std::string resultJson(const Operation& operation, const Outcome& outcome,
-                       const std::vector<std::string>& cells, const std::string& machine) {
+                       const std::vector<std::string>& cells, const std::string& checks) {
     std::string out = "{\"operation\": ";
     appendJsonString(out, operation.name);
     appendRawResults(out, outcome.row.results);
@@ -30,7 +30,7 @@ std::string resultJson(const Operation& operation, const Outcome& outcome,
     }
     out += ']';
     appendFeedRates(out, outcome.row.results);
-    out += machine;
+    out += checks;
     out += "}\n";
     return out;
 }
@@ -53,26 +53,42 @@ int runCalc(std::span<const std::string_view> arguments) {
     if (outcome.notice != nullptr) {
         std::fprintf(stderr, "%s\n", outcome.notice);
     }
-    std::string machine;
+    const auto sayCrossed = [&code, &command](const std::vector<Violation>& violations) {
+        if (!violations.empty()) {
+            code = exitCrossed;
+            if (!command.json) {
+                printLine(stderr, violationsMessage(violations, '.'));
+            }
+        }
+    };
+    const char separator = command.comma ? ',' : '.';
+    std::string checks;
     if (call->machine) {
         const MachineCheck check =
             checkMachine(*call->machine, calculation(call->operation->window), outcome.row.results);
-        if (!check.violations.empty()) {
-            code = exitCrossed;
-            if (!command.json) {
-                std::fprintf(stderr, "%s\n", violationsMessage(check.violations, '.').c_str());
-            }
-        }
+        sayCrossed(check.violations);
         if (command.json) {
-            appendMachineJson(machine, *call->machine, check, calculation(call->operation->window),
+            appendMachineJson(checks, *call->machine, check, calculation(call->operation->window),
                               outcome.inputs, outcome.row.results);
+        }
+    }
+    // The cutter's figures follow the row as the window shows them under its grid.
+    std::string cutter;
+    if (call->cutter) {
+        const CutterCheck check = checkCutter(*call->cutter, outcome.row.results);
+        sayCrossed(check.violations);
+        if (command.json) {
+            appendCutterJson(checks, check);
+        } else {
+            cutter = cutterLine(*call->cutter, check, separator) + "\n";
         }
     }
     const WindowDefinition& window = definitionOf(*call->operation);
     const std::vector<std::string> cells =
-        rowCells(window.layout, outcome.row, window.patterns, command.comma ? ',' : '.');
-    const std::string text = command.json ? resultJson(*call->operation, outcome, cells, machine)
-                                          : alignedColumns({headings(window.layout), cells});
+        rowCells(window.layout, outcome.row, window.patterns, separator);
+    const std::string text = command.json
+                                 ? resultJson(*call->operation, outcome, cells, checks)
+                                 : alignedColumns({headings(window.layout), cells}) + cutter;
     std::fwrite(text.data(), 1, text.size(), stdout);
     return code;
 }

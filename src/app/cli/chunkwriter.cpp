@@ -33,10 +33,10 @@ void ChunkQueue::close() {
     changed_.notify_one();
 }
 
-ChunkWriter::ChunkWriter(OutputBuffer& output, const Machine* machine, bool feedRates)
+ChunkWriter::ChunkWriter(OutputBuffer& output, const Machine* machine, ResultColumns columns)
     : output_(output)
     , machine_(machine)
-    , feedRates_(feedRates) {
+    , columns_(columns) {
     for (ComputedRows& chunk : chunks_) {
         empty_.push(&chunk);
     }
@@ -70,7 +70,7 @@ void ChunkWriter::writeChunks() {
         // After a failed write the chunks still come back, so the computing thread never waits
         // for ever.
         if (!failed_) {
-            if (const auto crossed = chunk->writeTo(output_, machine_, feedRates_)) {
+            if (const auto crossed = chunk->writeTo(output_, machine_, columns_)) {
                 crossed_ += *crossed;
             } else {
                 failed_ = true;

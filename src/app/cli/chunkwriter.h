@@ -37,10 +37,10 @@ private:
 // where there is time to spare, rather than on the computing thread.
 class ChunkWriter {
 public:
-    // Checks every computed row against `machine`, if given, which must outlive the writer; with
-    // `feedRates` writes each row's Sm,To,Q.
+    // Checks every computed row against `machine`, if given, which must outlive the writer, and
+    // against the row's own cutter; writes each row's cells as `columns` has them.
     explicit ChunkWriter(OutputBuffer& output, const Machine* machine = nullptr,
-                         bool feedRates = false);
+                         ResultColumns columns = {});
     ~ChunkWriter();
     ChunkWriter(const ChunkWriter&) = delete;
     ChunkWriter& operator=(const ChunkWriter&) = delete;
@@ -52,7 +52,8 @@ public:
     // the caller's again afterwards.
     bool finish();
     bool failed() const { return failed_; }
-    // The rows written that cross a limit of the machine; read after finish().
+    // The rows written that cross a limit of the machine or a check of the cutter; read after
+    // finish().
     std::size_t crossedRows() const { return crossed_; }
 
 private:
@@ -64,7 +65,7 @@ private:
 
     OutputBuffer& output_;
     const Machine* machine_;
-    bool feedRates_;
+    ResultColumns columns_;
     std::size_t crossed_ = 0; // the writing thread's until finish()
     std::array<ComputedRows, chunkCount> chunks_;
     ChunkQueue empty_;

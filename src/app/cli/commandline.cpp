@@ -44,6 +44,10 @@ int refusal(std::string_view message) {
     return exitRefused;
 }
 
+int keysFailure(ExitCode code, std::string_view message) {
+    return code == exitUsage ? usageError(message) : refusal(message);
+}
+
 CommandArguments splitArguments(std::span<const std::string_view> arguments, unsigned accepted) {
     CommandArguments result;
     const auto refuse = [&result](std::string_view text, std::string_view argument) {

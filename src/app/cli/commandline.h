@@ -13,7 +13,8 @@ enum ExitCode : int {
     exitComputed = 0,
     exitRefused = 1, // a calculation refused with the window's message
     exitUsage = 2,   // a wrong call, or a file that cannot be read or written
-    exitCrossed = 3, // computed, but beyond a limit of the machine it is checked against
+    exitCrossed =
+        3, // computed, but beyond a limit of the machine or the cutter it is checked against
 };
 
 // Writes the text and a line end, all of it: a message may hold any byte a user typed.
@@ -24,6 +25,10 @@ int usageError(std::string_view message);
 
 // Says why the calculation is refused on stderr; gives exitRefused.
 int refusal(std::string_view message);
+
+// The error of keys read (the machine's, the cutter's) as its code classes it: a wrong call, or
+// data the checks cannot use, a refusal.
+int keysFailure(ExitCode code, std::string_view message);
 
 // The flags a command accepts.
 enum CommandFlag : unsigned {

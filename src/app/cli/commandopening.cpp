@@ -28,12 +28,6 @@ std::optional<int> refusedOutput(const CommandArguments& command, std::string_vi
     return std::nullopt;
 }
 
-// The machine's error as the help text classes it: wrong keys are a wrong call, data the limits
-// cannot use a refusal.
-int machineFailure(const MachineArguments& machine) {
-    return machine.code == exitUsage ? usageError(machine.error) : refusal(machine.error);
-}
-
 } // namespace
 
 std::optional<OperationCall> openOperationCall(std::span<const std::string_view> arguments,
@@ -64,8 +58,12 @@ std::optional<OperationCall> openOperationCall(std::span<const std::string_view>
     if (!machineKeys.error.empty()) {
         return fail(usageError(machineKeys.error));
     }
+    const CutterKeys cutterKeys = takeCutterKeys(machineKeys.others);
+    if (!cutterKeys.error.empty()) {
+        return fail(usageError(cutterKeys.error));
+    }
     std::vector<std::string_view> calculationKeys;
-    for (const std::string_view argument : machineKeys.others) {
+    for (const std::string_view argument : cutterKeys.others) {
         const auto equals = argument.find('=');
         const bool own =
             ownKey && equals != std::string_view::npos && ownKey(argument.substr(0, equals));
@@ -78,9 +76,14 @@ std::optional<OperationCall> openOperationCall(std::span<const std::string_view>
     call.texts = keys.texts;
     MachineArguments machine = resolveMachine(machineKeys, command);
     if (!machine.error.empty()) {
-        return fail(machineFailure(machine));
+        return fail(keysFailure(machine.code, machine.error));
     }
     call.machine = std::move(machine.machine);
+    CutterArguments cutter = resolveCutter(cutterKeys, *call.operation);
+    if (!cutter.error.empty()) {
+        return fail(keysFailure(cutter.code, cutter.error));
+    }
+    call.cutter = std::move(cutter.cutter);
     return call;
 }
 
@@ -106,13 +109,19 @@ std::optional<FileCall> openFileCall(std::span<const std::string_view> arguments
     if (!machineKeys.error.empty()) {
         return fail(usageError(machineKeys.error));
     }
-    if (!machineKeys.others.empty()) {
+    const CutterKeys cutterKeys = form.takesCutter ? takeCutterKeys(machineKeys.others)
+                                                   : CutterKeys{{}, machineKeys.others, {}};
+    if (!cutterKeys.error.empty()) {
+        return fail(usageError(cutterKeys.error));
+    }
+    if (!cutterKeys.others.empty()) {
         return fail(usageError(form.strayPrefix.empty()
                                    ? std::string(form.usage)
                                    : std::string(form.strayPrefix) +
-                                         quotedText(machineKeys.others.front()) + "!!!"));
+                                         quotedText(cutterKeys.others.front()) + "!!!"));
     }
-    if (const std::optional<int> code = check ? check(command, machineKeys) : std::nullopt) {
+    if (const std::optional<int> code =
+            check ? check(command, machineKeys, cutterKeys) : std::nullopt) {
         return fail(*code);
     }
     call.inputPath = std::string(command.positional[form.inputIndex]);
@@ -126,7 +135,7 @@ std::optional<FileCall> openFileCall(std::span<const std::string_view> arguments
     }
     MachineArguments machine = resolveMachine(machineKeys, command);
     if (!machine.error.empty()) {
-        return fail(machineFailure(machine));
+        return fail(keysFailure(machine.code, machine.error));
     }
     call.machine = std::move(machine.machine);
     return call;

@@ -29,23 +29,41 @@ void appendFeedRateCells(OutputBuffer& output, const RowResults& results) {
 
 std::string ResultColumns::heading() const {
     return std::string(",n,Pz,Py,Px,M,N") + (feedRates ? ",Sm,To,Q" : "") +
-           (checked ? ",Nspindle,load,violations" : "") + ",error\n";
+           (checked ? ",Nspindle,load,violations" : "") +
+           (cutter ? ",sigma,f,Rz,Ra,cutter-violations" : "") + ",error\n";
 }
 
 std::string ResultColumns::emptyCells() const {
-    return std::string(7 + (feedRates ? 3 : 0) + (checked ? 3 : 0), ',');
+    return std::string(7 + (feedRates ? 3 : 0) + (checked ? 3 : 0) + (cutter ? 5 : 0), ',');
 }
+
+namespace {
+
+// The crossed limits joined by ";", after a comma.
+void appendViolationCell(OutputBuffer& output, const std::vector<Violation>& violations) {
+    output.append(',');
+    for (std::size_t i = 0; i < violations.size(); ++i) {
+        if (i > 0) {
+            output.append(';');
+        }
+        output.append(limitNames[static_cast<std::size_t>(violations[i].limit)]);
+    }
+}
+
+} // namespace
 
 void appendCheckCells(OutputBuffer& output, const MachineCheck& check) {
     appendOptionalNumber(output, check.spindlePower);
     appendOptionalNumber(output, check.load);
-    output.append(',');
-    for (std::size_t i = 0; i < check.violations.size(); ++i) {
-        if (i > 0) {
-            output.append(';');
-        }
-        output.append(limitNames[static_cast<std::size_t>(check.violations[i].limit)]);
+    appendViolationCell(output, check.violations);
+}
+
+void appendCutterCells(OutputBuffer& output, const CutterCheck& check) {
+    for (const std::optional<double>* value :
+         {&check.stress, &check.deflection, &check.Rz, &check.Ra}) {
+        appendOptionalNumber(output, *value);
     }
+    appendViolationCell(output, check.violations);
 }
 
 ComputedRows::ComputedRows() {
@@ -59,7 +77,7 @@ void ComputedRows::clear() {
 }
 
 std::optional<std::size_t> ComputedRows::writeTo(OutputBuffer& output, const Machine* machine,
-                                                 bool feedRates) const {
+                                                 const ResultColumns& columns) const {
     std::size_t crossed = 0;
     std::size_t textStart = 0;
     for (const Row& row : rows) {
@@ -67,14 +85,23 @@ std::optional<std::size_t> ComputedRows::writeTo(OutputBuffer& output, const Mac
         textStart = row.textEnd;
         if (row.computed) {
             appendResultCells(output, row.results);
-            if (feedRates) {
+            if (columns.feedRates) {
                 appendFeedRateCells(output, row.results);
             }
+            bool crosses = false;
             if (machine != nullptr) {
                 const MachineCheck check = checkMachine(*machine, *row.calculation, row.results);
                 appendCheckCells(output, check);
-                crossed += check.violations.empty() ? 0 : 1;
+                crosses = !check.violations.empty();
             }
+            if (row.cutter) {
+                const CutterCheck check = checkCutter(*row.cutter, row.results);
+                appendCutterCells(output, check);
+                crosses = crosses || !check.violations.empty();
+            } else if (columns.cutter) {
+                output.append(",,,,,"); // a row without a cutter of its own
+            }
+            crossed += crosses ? 1 : 0;
             output.append(",\n"); // and no error
         }
         if (!output.flushIfFull()) {

@@ -5,15 +5,17 @@
 
 #include <algorithm>
 
-std::optional<CsvColumns> CsvColumns::read(std::span<const std::string_view> header,
-                                           bool withOperation, std::string& error) {
+std::optional<CsvColumns> CsvColumns::read(std::span<const std::string_view> header, bool batchFile,
+                                           std::string& error) {
     CsvColumns columns;
     std::optional<std::size_t> operationColumn;
     for (std::size_t column = 0; column < header.size(); ++column) {
         const std::string_view name = header[column];
         const auto key = keyFromName(name);
-        const bool isOperation = withOperation && name == operationName;
-        if (!key && !isOperation) {
+        const bool isOperation = batchFile && name == operationName;
+        const auto cutterKey = std::find(cutterKeyNames.begin(), cutterKeyNames.end(), name);
+        const bool isCutter = batchFile && cutterKey != cutterKeyNames.end();
+        if (!key && !isOperation && !isCutter) {
             error = "НЕИЗВЕСТНЫЙ СТОЛБЕЦ В ЗАГОЛОВКЕ CSV: " + quotedText(name) + "!!!";
             return std::nullopt;
         }
@@ -25,11 +27,14 @@ std::optional<CsvColumns> CsvColumns::read(std::span<const std::string_view> hea
         }
         if (key) {
             columns.keyColumns_.push_back({column, *key});
+        } else if (isCutter) {
+            columns.cutterColumns_.push_back(
+                {column, static_cast<std::size_t>(cutterKey - cutterKeyNames.begin())});
         } else {
             operationColumn = column;
         }
     }
-    if (withOperation) {
+    if (batchFile) {
         if (!operationColumn) {
             error = "В ЗАГОЛОВКЕ CSV НЕТ СТОЛБЦА operation!!!";
             return std::nullopt;
@@ -49,6 +54,15 @@ void CsvColumns::keyTexts(std::span<const std::string_view> record, KeyTexts& te
     }
 }
 
+void CsvColumns::cutterTexts(std::span<const std::string_view> record, CutterTexts& texts) const {
+    texts = {};
+    for (const CutterColumn& entry : cutterColumns_) {
+        if (entry.column < record.size()) {
+            texts[entry.key] = record[entry.column];
+        }
+    }
+}
+
 bool CsvColumns::hasKey(Key key) const {
     return std::any_of(keyColumns_.begin(), keyColumns_.end(),
                        [key](const KeyColumn& entry) { return entry.key == key; });
@@ -58,7 +72,7 @@ std::string_view CsvColumns::operationText(std::span<const std::string_view> rec
     return operationColumn_ < record.size() ? record[operationColumn_] : std::string_view();
 }
 
-std::optional<CsvColumns> CsvColumns::readHeader(CsvReader& reader, bool withOperation,
+std::optional<CsvColumns> CsvColumns::readHeader(CsvReader& reader, bool batchFile,
                                                  std::string& error) {
     const CsvReader::Status status = reader.next();
     if (status != CsvReader::Status::Record) {
@@ -66,5 +80,5 @@ std::optional<CsvColumns> CsvColumns::readHeader(CsvReader& reader, bool withOpe
                                                  : readFailureMessage(reader, status, "ЗАГОЛОВКЕ");
         return std::nullopt;
     }
-    return read(reader.fields(), withOperation, error);
+    return read(reader.fields(), batchFile, error);
 }

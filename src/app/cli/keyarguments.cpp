@@ -21,11 +21,19 @@ KeyArguments readKeyArguments(std::span<const std::string_view> arguments) {
         }
         const auto slot = static_cast<std::size_t>(*key);
         if (given[slot]) {
-            result.error = "ПАРАМЕТР ЗАДАН ДВАЖДЫ: " + std::string(name) + "!!!";
+            result.error = givenTwiceMessage(name);
             return result;
         }
         given[slot] = true;
         result.texts[slot] = argument.substr(equals + 1);
     }
     return result;
+}
+
+std::string keyNotANumber(std::string_view key, std::string_view text) {
+    return "НЕВЕРНОЕ ЧИСЛО: " + std::string(key) + "=" + quotedText(text) + "!!!";
+}
+
+std::string givenTwiceMessage(std::string_view key) {
+    return "ПАРАМЕТР ЗАДАН ДВАЖДЫ: " + std::string(key) + "!!!";
 }

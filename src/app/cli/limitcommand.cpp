@@ -54,9 +54,10 @@ int runLimit(std::span<const std::string_view> arguments) {
     }
     const CommandArguments& command = call->command;
     const Key varied = *command.vary == "s" ? Key::s : Key::v;
-    if (!call->machine) {
+    if (!call->machine && !call->cutter) {
         return usageError("НЕ ЗАДАН СТАНОК: НУЖНЫ ЕГО КЛЮЧИ (power=, efficiency=, speeds=, "
-                          "nmin=, nmax=, torque-max=, force-max=) ИЛИ --machine ИМЯ!!!");
+                          "nmin=, nmax=, torque-max=, force-max=) ИЛИ --machine ИМЯ; ИЛИ РЕЗЕЦ: "
+                          "shank= ИЛИ bar= С overhang=, r= С Rz-max=!!!");
     }
     const Calculation& calc = calculation(call->operation->window);
     if (varied == Key::s && !calc.feedIsChosen) {
@@ -72,8 +73,11 @@ int runLimit(std::span<const std::string_view> arguments) {
     if (outcome.notice != nullptr) {
         std::fprintf(stderr, "%s\n", outcome.notice);
     }
-    const LargestValue largest = largestValue(calc, outcome.inputs, *call->machine, varied);
-    // No value of the input keeps the limit: every row with it would be beyond the machine.
+    const Machine* machine = call->machine ? &*call->machine : nullptr;
+    const Cutter* cutter = call->cutter ? &*call->cutter : nullptr;
+    const LargestValue largest = largestValue(calc, outcome.inputs, machine, cutter, varied);
+    // No value of the input keeps the limit: every row with it would be beyond the machine or
+    // the cutter.
     const bool noValue = !largest.value && largest.bound && !largest.unsolved;
     // A search that found no answer is said as a refusal: no value can be claimed either way.
     const bool failed = noValue || largest.unsolved.has_value();

@@ -28,10 +28,6 @@ MachineArguments refused(std::string message, ExitCode code = exitRefused) {
     return out;
 }
 
-std::string notANumber(std::string_view key, std::string_view text) {
-    return "НЕВЕРНОЕ ЧИСЛО: " + std::string(key) + "=" + quotedText(text) + "!!!";
-}
-
 // "12.5;16;20": numbers with a point between semicolons. The order is kept, so that
 // machineError refuses a list out of order, a likely typo.
 std::optional<std::vector<double>> speedList(std::string_view text) {
@@ -62,7 +58,7 @@ std::string readFeeds(const std::optional<std::string_view>& feeds,
     }
     auto list = speedList(*feeds);
     if (!list || list->empty()) {
-        return notANumber(machineFeedsName, *feeds);
+        return keyNotANumber(machineFeedsName, *feeds);
     }
     machine.feeds = std::move(*list);
     machine.feedUnit = *named;
@@ -88,7 +84,7 @@ MachineArguments machineOfKeys(const MachineKeys& keys) {
         if (const auto text = given(key)) {
             const auto number = plainNumber(*text);
             if (!number) {
-                return refused(notANumber(key, *text));
+                return refused(keyNotANumber(key, *text));
             }
             machine.*field = *number;
             any = true;
@@ -97,7 +93,7 @@ MachineArguments machineOfKeys(const MachineKeys& keys) {
     if (const auto text = given(machineSpeedsName)) {
         auto speeds = speedList(*text);
         if (!speeds) {
-            return refused(notANumber(machineSpeedsName, *text));
+            return refused(keyNotANumber(machineSpeedsName, *text));
         }
         if (speeds->empty()) {
             return emptyKey(machineSpeedsName);
@@ -142,29 +138,8 @@ MachineArguments machineOfLibrary(std::string_view name,
 
 } // namespace
 
-MachineKeys takeMachineKeys(std::span<const std::string_view> arguments) {
-    MachineKeys out;
-    for (const std::string_view argument : arguments) {
-        const auto equals = argument.find('=');
-        const auto key = equals == std::string_view::npos
-                             ? std::nullopt
-                             : machineKeyIndex(argument.substr(0, equals));
-        if (!key) {
-            out.others.push_back(argument);
-        } else if (out.texts[*key]) {
-            out.error = "ПАРАМЕТР ЗАДАН ДВАЖДЫ: " + std::string(machineKeyNames[*key]) + "!!!";
-            return out;
-        } else {
-            out.texts[*key] = argument.substr(equals + 1);
-        }
-    }
-    return out;
-}
-
 MachineArguments resolveMachine(const MachineKeys& keys, const CommandArguments& command) {
-    const bool anyKey = std::any_of(keys.texts.begin(), keys.texts.end(),
-                                    [](const auto& text) { return text.has_value(); });
-    if (command.machine && anyKey) {
+    if (command.machine && keys.any()) {
         return refused("ЗАДАЙТЕ СТАНОК ЛИБО КЛЮЧАМИ, ЛИБО --machine!!!", exitUsage);
     }
     if (command.machines && !command.machine) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/cli/commandline.h"
+#include "app/cli/keyarguments.h"
 #include "app/cli/operations.h"
 #include "core/machine/machine.h"
 
@@ -20,12 +21,10 @@ inline constexpr std::array<std::string_view, 9> machineKeyNames{
     "torque-max", "force-max",  "feeds",  "feed-unit"};
 
 // A command's key=value arguments parted into the machine's keys and the rest.
-struct MachineKeys {
-    std::array<std::optional<std::string_view>, machineKeyNames.size()> texts{};
-    std::vector<std::string_view> others; // in their order
-    std::string error;                    // a machine key given twice
-};
-MachineKeys takeMachineKeys(std::span<const std::string_view> arguments);
+using MachineKeys = NamedKeys<machineKeyNames.size()>;
+inline MachineKeys takeMachineKeys(std::span<const std::string_view> arguments) {
+    return takeNamedKeys(machineKeyNames, arguments);
+}
 
 struct MachineArguments {
     std::optional<Machine> machine; // none when the call names no machine

@@ -18,12 +18,15 @@
 
 namespace {
 
-// --format and the operation, read once the machine's keys are parted from the file.
+// --format, the operation and the cutter, read once the keys of the machine and the cutter are
+// parted from the file.
 struct ReportForm {
     ExportFormat format = ExportFormat::report;
     const Operation* operation = nullptr;
+    std::optional<Cutter> cutter;
 
-    std::optional<int> read(const CommandArguments& command, const MachineKeys& machineKeys) {
+    std::optional<int> read(const CommandArguments& command, const MachineKeys& machineKeys,
+                            const CutterKeys& cutterKeys) {
         const std::string_view name = command.format.value_or("report");
         const std::optional<ExportFormat> named = exportFormatNamed(name);
         if (!named) {
@@ -35,19 +38,26 @@ struct ReportForm {
                               ")!!!");
         }
         format = *named;
-        const bool machineGiven = command.machine || command.machines ||
-                                  std::any_of(machineKeys.texts.begin(), machineKeys.texts.end(),
-                                              [](const auto& text) { return text.has_value(); });
+        const bool machineGiven = command.machine || command.machines || machineKeys.any();
+        // The saved report has the grid's columns only; the machine's and the cutter's are the
+        // export's.
         if (format != ExportFormat::csv && machineGiven) {
-            // The saved report has the grid's columns only; the machine's are the export's.
             return usageError(
                 "СТАНОК ЗАДАЁТСЯ ТОЛЬКО С --format csv: В ОТЧЁТЕ НЕТ ЕГО СТОЛБЦОВ!!!");
+        }
+        if (format != ExportFormat::csv && cutterKeys.any()) {
+            return usageError("РЕЗЕЦ ЗАДАЁТСЯ ТОЛЬКО С --format csv: В ОТЧЁТЕ НЕТ ЕГО СТОЛБЦОВ!!!");
         }
         const std::string_view operationName = command.positional[0];
         operation = findOperation(operationName);
         if (operation == nullptr) {
             return usageError("НЕИЗВЕСТНАЯ ОПЕРАЦИЯ: " + quotedText(operationName) + "!!!");
         }
+        CutterArguments given = resolveCutter(cutterKeys, *operation);
+        if (!given.error.empty()) {
+            return keysFailure(given.code, given.error);
+        }
+        cutter = std::move(given.cutter);
         return std::nullopt;
     }
 };
@@ -114,14 +124,19 @@ std::optional<ResultsTable> computeTable(CsvReader& reader, const Operation& ope
 } // namespace
 
 int runReport(std::span<const std::string_view> arguments) {
-    constexpr FileCallForm form{flagOutput | flagComma | flagFormat | flagMachine, 1, true,
-                                "НУЖНО: rezhim-cli report ОПЕРАЦИЯ ВХОД.csv -o ОТЧЁТ.txt!!!", ""};
+    constexpr FileCallForm form{flagOutput | flagComma | flagFormat | flagMachine,
+                                1,
+                                true,
+                                true,
+                                "НУЖНО: rezhim-cli report ОПЕРАЦИЯ ВХОД.csv -o ОТЧЁТ.txt!!!",
+                                ""};
     ReportForm report;
     int code = exitComputed;
     const std::optional<FileCall> call = openFileCall(
         arguments, form,
-        [&report](const CommandArguments& command, const MachineKeys& machineKeys) {
-            return report.read(command, machineKeys);
+        [&report](const CommandArguments& command, const MachineKeys& machineKeys,
+                  const CutterKeys& cutterKeys) {
+            return report.read(command, machineKeys, cutterKeys);
         },
         code);
     if (!call) {
@@ -134,10 +149,12 @@ int runReport(std::span<const std::string_view> arguments) {
     if (!table) {
         return code;
     }
-    // What the window's "СОХРАНИТЬ" or "ЭКСПОРТ" writes of the same table with the same machine.
+    // What the window's "СОХРАНИТЬ" or "ЭКСПОРТ" writes of the same table with the same machine
+    // and cutter.
     const Machine* machine = call->machine ? &*call->machine : nullptr;
+    const Cutter* cutter = report.cutter ? &*report.cutter : nullptr;
     const TableExport exported =
-        exportTable(*table, calculation(report.operation->window), machine, nullptr,
+        exportTable(*table, calculation(report.operation->window), machine, cutter,
                     std::string(report.operation->title), separator);
     const std::optional<std::string> bytes =
         exportBytes(exported.document, report.format, separator);
@@ -150,5 +167,5 @@ int runReport(std::span<const std::string_view> arguments) {
     if (!writeFileBytes(outputPath, *bytes)) {
         return usageError("НЕ УДАЁТСЯ ЗАПИСАТЬ ФАЙЛ: " + outputPath + "!!!");
     }
-    return exported.crossesMachine ? exitCrossed : exitComputed;
+    return exported.crossesMachine || exported.crossesCutter ? exitCrossed : exitComputed;
 }

@@ -32,6 +32,18 @@ void appendNamedNumbers(std::string& out, std::initializer_list<NamedNumber> num
     }
 }
 
+// `[` the names of the crossed limits `]`.
+void appendViolationNames(std::string& out, const std::vector<Violation>& violations) {
+    out += '[';
+    for (std::size_t i = 0; i < violations.size(); ++i) {
+        if (i > 0) {
+            out += ", ";
+        }
+        appendJsonString(out, limitNames[static_cast<std::size_t>(violations[i].limit)]);
+    }
+    out += ']';
+}
+
 } // namespace
 
 void appendRawResults(std::string& out, const RowResults& results) {
@@ -60,14 +72,9 @@ void appendMachineJson(std::string& out, const Machine& machine, const MachineCh
     appendNumberOrNull(out, check.spindlePower);
     out += ", \"load\": ";
     appendNumberOrNull(out, check.load);
-    out += ", \"violations\": [";
-    for (std::size_t i = 0; i < check.violations.size(); ++i) {
-        if (i > 0) {
-            out += ", ";
-        }
-        appendJsonString(out, limitNames[static_cast<std::size_t>(check.violations[i].limit)]);
-    }
-    out += "], \"n_passport\": ";
+    out += ", \"violations\": ";
+    appendViolationNames(out, check.violations);
+    out += ", \"n_passport\": ";
     appendNumberOrNull(out, passport ? std::optional(passport->n) : std::nullopt);
     out += ", \"v_passport\": ";
     appendNumberOrNull(out, passport ? std::optional(passport->v) : std::nullopt);
@@ -75,5 +82,14 @@ void appendMachineJson(std::string& out, const Machine& machine, const MachineCh
     appendNumberOrNull(out, feed ? std::optional(feed->s) : std::nullopt);
     out += ", \"Sm_passport\": ";
     appendNumberOrNull(out, feed ? std::optional(feed->Sm) : std::nullopt);
+    out += '}';
+}
+
+void appendCutterJson(std::string& out, const CutterCheck& check) {
+    out += ", \"cutter\": {\"sigma\": ";
+    appendNumberOrNull(out, check.stress);
+    appendNamedNumbers(out, {{"f", &check.deflection}, {"Rz", &check.Rz}, {"Ra", &check.Ra}});
+    out += ", \"violations\": ";
+    appendViolationNames(out, check.violations);
     out += '}';
 }

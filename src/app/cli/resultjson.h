@@ -3,6 +3,7 @@
 
 #include "core/calc/calculation.h"
 #include "core/calc/resultrow.h"
+#include "core/cutter/cutter.h"
 #include "core/machine/machine.h"
 #include "core/machine/machinecheck.h"
 
@@ -29,3 +30,8 @@ void appendFeedRates(std::string& out, const RowResults& results);
 void appendMachineJson(std::string& out, const Machine& machine, const MachineCheck& check,
                        const Calculation& calculation, const CalcInputs& inputs,
                        const RowResults& results);
+
+// `, "cutter": {"sigma": …, "f": …, "Rz": …, "Ra": …, "violations": […]}`: the row against the
+// cutter: the bending stress (MPa), the deflection (mm), the theoretical roughness (µm), null
+// where not computed, and the checks that fail (shank-strength, shank-rigidity, roughness).
+void appendCutterJson(std::string& out, const CutterCheck& check);

@@ -39,6 +39,20 @@ std::string unvariedReason(const Operation& operation, Key key) {
     return {};
 }
 
+// What each point is written with.
+struct PointOutput {
+    const Machine* machine;
+    const Cutter* cutter;
+    const Calculation& calculation;
+    ResultColumns columns;
+};
+
+// A computed point checked against the machine and the cutter, those given.
+struct PointChecks {
+    std::optional<MachineCheck> machine;
+    std::optional<CutterCheck> cutter;
+};
+
 // What the points add up to: the exit code, and the handbook's notices, each once in the order
 // met.
 struct Tally {
@@ -46,37 +60,33 @@ struct Tally {
     bool crossed = false;
     std::vector<const char*> notices;
 
-    // The point counted, with its check against the machine when it is computed and one is given.
-    std::optional<MachineCheck> count(const SweepPoint& point, const Machine* machine,
-                                      const Calculation& calc) {
+    // The point counted, with its checks when it is computed.
+    PointChecks count(const SweepPoint& point, const PointOutput& out) {
         const RowResults& results = point.computed.row;
         if (!point.refusal.empty()) {
             refused = true;
-            return std::nullopt;
+            return {};
         }
         if (results.notice &&
             std::find(notices.begin(), notices.end(), results.notice) == notices.end()) {
             notices.push_back(results.notice);
         }
-        if (!machine) {
-            return std::nullopt;
+        PointChecks checks;
+        if (out.machine) {
+            checks.machine = checkMachine(*out.machine, out.calculation, results);
+            crossed = crossed || !checks.machine->violations.empty();
         }
-        MachineCheck check = checkMachine(*machine, calc, results);
-        crossed = crossed || !check.violations.empty();
-        return check;
+        if (out.cutter) {
+            checks.cutter = checkCutter(*out.cutter, results);
+            crossed = crossed || !checks.cutter->violations.empty();
+        }
+        return checks;
     }
 };
 
-// What each point is written with.
-struct PointOutput {
-    const Machine* machine;
-    const Calculation& calculation;
-    ResultColumns columns;
-};
-
-// A refused point has no results, and so no check against the machine.
+// A refused point has no results, and so no checks.
 void appendJsonPoint(std::string& text, std::string_view name, const SweepPoint& point,
-                     const PointOutput& out, const std::optional<MachineCheck>& check) {
+                     const PointOutput& out, const PointChecks& checks) {
     const std::string& message = point.refusal;
     text += '{';
     appendJsonString(text, name);
@@ -87,9 +97,12 @@ void appendJsonPoint(std::string& text, std::string_view name, const SweepPoint&
     if (out.columns.feedRates) {
         appendFeedRates(text, results);
     }
-    if (check) {
-        appendMachineJson(text, *out.machine, *check, out.calculation, point.inputs,
+    if (checks.machine) {
+        appendMachineJson(text, *out.machine, *checks.machine, out.calculation, point.inputs,
                           point.computed.row);
+    }
+    if (checks.cutter) {
+        appendCutterJson(text, *checks.cutter);
     }
     if (!message.empty()) {
         text += ", \"error\": ";
@@ -100,7 +113,7 @@ void appendJsonPoint(std::string& text, std::string_view name, const SweepPoint&
 
 // As batch: a refused point keeps its number cells empty and says why in the last.
 void appendCsvPoint(OutputBuffer& output, std::string& text, const SweepPoint& point,
-                    const PointOutput& out, const std::optional<MachineCheck>& check) {
+                    const PointOutput& out, const PointChecks& checks) {
     output.appendNumber(point.x);
     if (!point.refusal.empty()) {
         output.append(out.columns.emptyCells());
@@ -113,8 +126,11 @@ void appendCsvPoint(OutputBuffer& output, std::string& text, const SweepPoint& p
     if (out.columns.feedRates) {
         appendFeedRateCells(output, point.computed.row);
     }
-    if (check) {
-        appendCheckCells(output, *check);
+    if (checks.machine) {
+        appendCheckCells(output, *checks.machine);
+    }
+    if (checks.cutter) {
+        appendCutterCells(output, *checks.cutter);
     }
     output.append(",\n");
 }
@@ -122,8 +138,6 @@ void appendCsvPoint(OutputBuffer& output, std::string& text, const SweepPoint& p
 // The points on stdout, CSV under a header or a JSON object a line, and the notices on stderr.
 int writePoints(const std::vector<SweepPoint>& points, std::string_view name, bool json,
                 const PointOutput& out) {
-    const Machine* machine = out.machine;
-    const Calculation& calc = out.calculation;
     OutputBuffer output(stdout);
     if (!json) {
         output.append(name);
@@ -132,13 +146,13 @@ int writePoints(const std::vector<SweepPoint>& points, std::string_view name, bo
     Tally tally;
     std::string text;
     for (const SweepPoint& point : points) {
-        const std::optional<MachineCheck> check = tally.count(point, machine, calc);
+        const PointChecks checks = tally.count(point, out);
         text.clear();
         if (json) {
-            appendJsonPoint(text, name, point, out, check);
+            appendJsonPoint(text, name, point, out, checks);
             output.append(text);
         } else {
-            appendCsvPoint(output, text, point, out, check);
+            appendCsvPoint(output, text, point, out, checks);
         }
         if (!output.flushIfFull()) {
             break;
@@ -206,6 +220,7 @@ int runSweep(std::span<const std::string_view> arguments) {
         sweepPoints(calc, outcome.inputs, range->key, range->from, range->to, range->count);
     const bool feedRates = !call->texts[static_cast<std::size_t>(Key::L)].empty();
     const Machine* machine = call->machine ? &*call->machine : nullptr;
+    const Cutter* cutter = call->cutter ? &*call->cutter : nullptr;
     return writePoints(points, range->name, call->command.json,
-                       {machine, calc, {feedRates, machine != nullptr}});
+                       {machine, cutter, calc, {feedRates, machine != nullptr, cutter != nullptr}});
 }
