@@ -1609,4 +1609,205 @@ TEST_F(Cli, EveryWriteToStdoutIsChecked) {
     }
 }
 
+// Turning with carbide steel of 750 MPa, D = 100, t = 5, s = 0.8, v = 100: Pz = 10 · 300 · 5 ·
+// 0.8^0.75 · 100^-0.15 = 6359.29 N, Py = 10 · 243 · 5^0.9 · 0.8^0.6 · 100^-0.3 = 2272.65 N.
+const std::string heavyTurning = "turning tool=carbide work=steel H=750 D=100 t=5 s=0.8 v=100";
+
+TEST_F(Cli, RowCheckedAgainstACutter) {
+    struct Case {
+        std::string keys;
+        int code;
+        std::optional<double> sigma, f, Rz, Ra;
+        std::string violations;
+    };
+    const std::vector<Case> cases{
+        // W = 16 · 16² / 6, J = 16 · 16³ / 12: σ = Pz · 40 / W, f = Pz · 40³ / (3 · 200000 · J);
+        // Rz = 1000 · 0.8² / (8 · 1), Ra = Rz · 4 / (9 · √3)
+        {"shank=16x16 overhang=40 r=1", 3, 372.61475, 0.12420492, 80.0, 20.528010,
+         "[\"shank-strength\", \"shank-rigidity\"]"},
+        // A stiffer, stronger shank of the same size keeps both; the finish is asked for.
+        {"shank=16X16 overhang=40 r=1 sigma-max=400 E=210000 f-max=0.2 Rz-max=100", 0, 372.61475,
+         0.12420492 * 200000 / 210000, 80.0, 20.528010, "[]"},
+        {"shank=16×16 overhang=40 r=1 Rz-max=63", 3, 372.61475, 0.12420492, 80.0, 20.528010,
+         "[\"shank-strength\", \"shank-rigidity\", \"roughness\"]"},
+        // A boring bar bent by F = √(Pz² + Py²) = 6753.2 N: W = π · 25³ / 32, J = π · 25⁴ / 64.
+        {"bar=25 overhang=100",
+         3,
+         440.23940,
+         0.58698587,
+         {},
+         {},
+         "[\"shank-strength\", \"shank-rigidity\"]"},
+        // The nose radius alone gives the finish and checks nothing.
+        {"r=2", 0, {}, {}, 40.0, 10.264005, "[]"},
+    };
+    for (const Case& example : cases) {
+        SCOPED_TRACE(example.keys);
+        const ProcessResult result = run("calc " + heavyTurning + " " + example.keys + " --json");
+        EXPECT_EQ(result.code, example.code);
+        EXPECT_EQ(result.err, "");
+        const auto at = result.out.find(", \"cutter\": {");
+        ASSERT_NE(at, std::string::npos) << result.out;
+        const std::string cutter = result.out.substr(at);
+        expectNumber(jsonMember(cutter, "sigma"), example.sigma, 2e-8, "sigma");
+        expectNumber(jsonMember(cutter, "f"), example.f, 5e-8, "f");
+        expectNumber(jsonMember(cutter, "Rz"), example.Rz, 1e-12, "Rz");
+        expectNumber(jsonMember(cutter, "Ra"), example.Ra, 5e-8, "Ra");
+        EXPECT_EQ(jsonMember(cutter, "violations"), example.violations);
+    }
+
+    // Without --json the row, then the cutter's line; the failed checks on stderr. A machine is
+    // checked beside it, and its JSON stays as it was.
+    const ProcessResult plain = run("calc " + heavyTurning + " shank=16x16 overhang=40 r=1");
+    EXPECT_EQ(plain.code, 3);
+    EXPECT_EQ(plain.out.substr(plain.out.find("\nРезец")),
+              "\nРезец 16×16, вылет 40 мм: σ 372.6 МПа > 200 · f 0.124 мм > 0.1 · Rz 80 мкм (Ra "
+              "20.5)\n");
+    EXPECT_EQ(plain.err, "ИЗГИБАЮЩЕЕ НАПРЯЖЕНИЕ В ДЕРЖАВКЕ 372.6 МПа БОЛЬШЕ ДОПУСТИМОГО 200 "
+                         "МПа!!!\nПРОГИБ РЕЗЦА 0.124 мм БОЛЬШЕ ДОПУСТИМОГО 0.1 мм!!!\n");
+    const ProcessResult both =
+        run("calc " + heavyTurning + " power=15 efficiency=0.8 r=1 Rz-max=100 --json");
+    EXPECT_EQ(both.code, 0) << both.err;
+    EXPECT_EQ(jsonMember(both.out.substr(both.out.find("\"machine\"")), "violations"), "[]");
+    EXPECT_NE(both.out.find("\"cutter\": {\"sigma\": null, \"f\": null, \"Rz\": 80, "),
+              std::string::npos)
+        << both.out;
+    EXPECT_EQ(run("calc " + heavyTurning + " --json").out.find("cutter"), std::string::npos);
+}
+
+TEST_F(Cli, LargestFeedTheCutterAllows) {
+    const std::string cutter = " shank=16x16 overhang=40 r=1";
+    const std::vector<std::tuple<std::string, double, std::string, std::string>> cases{
+        // σ ∝ Pz ∝ s^0.75: s = 0.8 · (200 / 372.61)^(1 / 0.75)
+        {cutter, 0.3489661139, "shank-strength", "0.348 мм/об, ЕЁ ОГРАНИЧИВАЕТ ПРОЧНОСТЬ ДЕРЖАВКИ"},
+        // 6 kW at the spindle allows s = 0.8 · (6 / 10.391)^(1 / 0.75) = 0.385: the shank's is
+        // tighter; 4 kW allows 0.224, tighter than the shank's.
+        {cutter + " power=7.5 efficiency=0.8", 0.3489661139, "shank-strength",
+         "0.348 мм/об, ЕЁ ОГРАНИЧИВАЕТ ПРОЧНОСТЬ ДЕРЖАВКИ"},
+        {cutter + " power=5 efficiency=0.8", 0.2240234800, "power",
+         "0.224 мм/об, ЕЁ ОГРАНИЧИВАЕТ МОЩНОСТЬ НА ШПИНДЕЛЕ"},
+        // Rz 20 µm with r = 1: s = √(8 · 1 · 20 / 1000)
+        {" r=1 Rz-max=20", 0.4, "roughness",
+         "0.4 мм/об, ЕЁ ОГРАНИЧИВАЕТ ШЕРОХОВАТОСТЬ ПОВЕРХНОСТИ"},
+    };
+    for (const auto& [keys, value, bound, text] : cases) {
+        SCOPED_TRACE(keys);
+        const ProcessResult json = run("limit " + heavyTurning + keys + " --vary s --json");
+        EXPECT_EQ(json.code, 0) << json.err;
+        expectNumber(jsonMember(json.out, "value"), value, 1e-8, "value");
+        EXPECT_EQ(jsonMember(json.out, "bound"), "\"" + bound + "\"");
+        const ProcessResult plain = run("limit " + heavyTurning + keys + " --vary s");
+        EXPECT_EQ(plain.out, "НАИБОЛЬШАЯ ПОДАЧА " + text + ".\n");
+    }
+}
+
+TEST_F(Cli, BatchSweepAndReportWriteTheCuttersColumns) {
+    const std::string turned = "turning,carbide,steel,750,100,5,0.8,100,";
+    writeFile(folder / "in.csv", "operation,tool,work,H,D,t,s,v,shank,overhang,r,bar\n" + turned +
+                                     "16x16,40,1,\n" + turned + ",100,,25\n" + turned + ",,,\n");
+    const ProcessResult crossed = run("batch {}/in.csv");
+    EXPECT_EQ(crossed.code, 3) << crossed.err;
+    const std::string raw = "318.47133757961785,6359.291741289001,2272.6537282089703,"
+                            "2402.783804654561,317.96458706445003,10.390999577269609,";
+    EXPECT_EQ(crossed.out,
+              "operation,tool,work,H,D,t,s,v,shank,overhang,r,bar,n,Pz,Py,Px,M,N,sigma,f,Rz,Ra,"
+              "cutter-violations,error\n" +
+                  turned + "16x16,40,1,," + raw +
+                  "372.61475046615243,0.12420491682205081,80,20.528009571186697,"
+                  "shank-strength;shank-rigidity,\n" +
+                  turned + ",100,,25," + raw +
+                  "440.2394035306697,0.5869858713742262,,,shank-strength;shank-rigidity,\n" +
+                  turned + ",,,," + raw + ",,,,,\n");
+
+    // A row's cutter is refused as calc refuses it, in its error column.
+    const std::string milled = "face-milling,carbide,steel,750,100,2,0.1,100,";
+    writeFile(folder / "in.csv", "operation,tool,work,H,D,t,s,v,shank,overhang\n" + turned +
+                                     "16x16,\n" + milled + "16x16,40\n");
+    const ProcessResult refused = run("batch {}/in.csv");
+    EXPECT_EQ(refused.code, 1);
+    // The row's twelve empty number cells.
+    const std::string empty(12, ',');
+    EXPECT_NE(refused.out.find(turned + "16x16," + empty + "НЕ ЗАДАН ВЫЛЕТ РЕЗЦА!!!\n"),
+              std::string::npos)
+        << refused.out;
+    EXPECT_NE(refused.out.find(milled + "16x16,40" + empty +
+                               "В ОПЕРАЦИИ face-milling РЕЗЕЦ НЕ ПРОВЕРЯЕТСЯ: shank=16x16!!!\n"),
+              std::string::npos)
+        << refused.out;
+
+    // σ ∝ s^0.75: 262 MPa at s = 0.5 crosses 200, 132 MPa at 0.2 does not.
+    const ProcessResult sweep = run("sweep turning tool=carbide work=steel H=750 D=100 t=5 v=100 "
+                                    "shank=16x16 overhang=40 --vary s=0.2:0.5:2");
+    EXPECT_EQ(sweep.code, 3) << sweep.err;
+    const auto cells = [](const std::string& line) { return line.substr(line.find(",,") - 30); };
+    const std::string header = sweep.out.substr(0, sweep.out.find('\n'));
+    EXPECT_EQ(header, "s,n,Pz,Py,Px,M,N,sigma,f,Rz,Ra,cutter-violations,error");
+    EXPECT_NE(sweep.out.find(",,,,\n0.5,"), std::string::npos) << sweep.out;
+    EXPECT_NE(sweep.out.find(",,,shank-strength,\n"), std::string::npos) << cells(sweep.out);
+    const ProcessResult sweepJson = run("sweep " + heavyTurning + " r=1 --vary s=0.4:0.8:2 --json");
+    EXPECT_EQ(sweepJson.code, 0);
+    EXPECT_NE(sweepJson.out.find("\"cutter\": {\"sigma\": null, \"f\": null, \"Rz\": 80, "),
+              std::string::npos)
+        << sweepJson.out;
+
+    writeFile(folder / "rows.csv", "tool,work,H,D,t,s,v\ncarbide,steel,750,100,5,0.8,100\n");
+    const ProcessResult report =
+        run("report turning {}/rows.csv -o {}/out.csv --format csv shank=16x16 overhang=40 r=1");
+    EXPECT_EQ(report.code, 3) << report.err;
+    const std::string exported = readFile(folder / "out.csv");
+    EXPECT_NE(exported.find("\"σ, МПа\",\"f, мм\",\"Rz, мкм\",\"Ra, мкм\"\r\n"), std::string::npos)
+        << exported;
+    EXPECT_NE(exported.find(",372.61,0.1242,80.00,20.53\r\n"), std::string::npos) << exported;
+}
+
+TEST_F(Cli, CutterKeysRefused) {
+    writeFile(folder / "rows.csv", "tool,work,H,D,t,s,v\ncarbide,steel,750,100,5,0.8,100\n");
+    const std::string calc = "calc " + heavyTurning + " ";
+    const std::vector<std::tuple<std::string, int, std::string>> cases{
+        {calc + "shank=16x16 bar=25 overhang=40", 2,
+         "ДЕРЖАВКА РЕЗЦА ЗАДАЁТСЯ ЛИБО shank=, ЛИБО bar=!!!"},
+        {calc + "shank=16x16", 1, "НЕ ЗАДАН ВЫЛЕТ РЕЗЦА!!!"},
+        {"limit " + heavyTurning + " bar=25 --vary s", 1, "НЕ ЗАДАН ВЫЛЕТ РЕЗЦА!!!"},
+        {calc + "overhang=40 r=1", 1, "КЛЮЧ overhang= НУЖЕН ТОЛЬКО ВМЕСТЕ С shank= ИЛИ bar=!!!"},
+        {calc + "shank=16x16 overhang=40 Rz-max=20", 1,
+         "БЕЗ РАДИУСА ПРИ ВЕРШИНЕ ШЕРОХОВАТОСТЬ НЕ ПРОВЕРИТЬ!!!"},
+        {calc + "shank=16y16 overhang=40", 1, "НЕВЕРНОЕ ЧИСЛО: shank=16y16!!!"},
+        {calc + "shank=16x overhang=40", 1, "НЕВЕРНОЕ ЧИСЛО: shank=16x!!!"},
+        {calc + "shank=16x16 overhang=40,5", 1, "НЕВЕРНОЕ ЧИСЛО: overhang=40,5!!!"},
+        {calc + "r=0,8", 1, "НЕВЕРНОЕ ЧИСЛО: r=0,8!!!"},
+        {calc + "shank=16x300 overhang=40", 1,
+         "ЗНАЧЕНИЕ В ПОЛЕ «ВЫСОТА ДЕРЖАВКИ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО РЕЗЦА: ОТ 1 ДО 200 мм!!!"},
+        {calc + "bar=25 overhang=40 E=5000", 1,
+         "ЗНАЧЕНИЕ В ПОЛЕ «МОДУЛЬ УПРУГОСТИ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО РЕЗЦА: ОТ 10000 ДО 1000000 "
+         "МПа!!!"},
+        {calc + "r=20", 1,
+         "ЗНАЧЕНИЕ В ПОЛЕ «РАДИУС ПРИ ВЕРШИНЕ» ВНЕ ПРЕДЕЛОВ РЕАЛЬНОГО РЕЗЦА: ОТ 0,01 ДО 10 мм!!!"},
+        // The window decides which operations check a cutter, not the command's name.
+        {"calc " + drilling + " r=1", 2, "В ОПЕРАЦИИ drilling РЕЗЕЦ НЕ ПРОВЕРЯЕТСЯ: r=1!!!"},
+        {"sweep " + faceMilling + " shank=16x16 overhang=40 --vary s=0.1:0.2:2", 2,
+         "В ОПЕРАЦИИ face-milling РЕЗЕЦ НЕ ПРОВЕРЯЕТСЯ: shank=16x16!!!"},
+        {calc + "r=1 r=2", 2, "ПАРАМЕТР ЗАДАН ДВАЖДЫ: r!!!"},
+        {calc + "shank= overhang=40", 2, "ПУСТОЕ ЗНАЧЕНИЕ КЛЮЧА РЕЗЦА: shank=!!!"},
+        {"speed " + words(heavyTurning)[0] + " tool=carbide work=steel H=750 D=100 t=5 s=0.8 r=1",
+         2, "КОМАНДА speed НЕ ПРОВЕРЯЕТ РЕЗЕЦ"},
+        {"report turning {}/rows.csv -o {}/r.txt r=1", 2,
+         "РЕЗЕЦ ЗАДАЁТСЯ ТОЛЬКО С --format csv: В ОТЧЁТЕ НЕТ ЕГО СТОЛБЦОВ!!!"},
+        {"report turning {}/rows.csv -o {}/r.csv --format csv shank=16x16", 1,
+         "НЕ ЗАДАН ВЫЛЕТ РЕЗЦА!!!"},
+        {"batch {}/rows.csv r=1", 2, "ПОСЛЕ ФАЙЛА ЗАДАЮТСЯ ТОЛЬКО КЛЮЧИ СТАНКА: r=1!!!"},
+        {"limit " + heavyTurning + " --vary s", 2,
+         "НЕ ЗАДАН СТАНОК: НУЖНЫ ЕГО КЛЮЧИ (power=, efficiency=, speeds=, nmin=, nmax=, "
+         "torque-max=, force-max=) ИЛИ --machine ИМЯ; ИЛИ РЕЗЕЦ: shank= ИЛИ bar= С overhang=, r= "
+         "С Rz-max=!!!"},
+    };
+    for (const auto& [arguments, code, message] : cases) {
+        SCOPED_TRACE(arguments);
+        const ProcessResult result = run(arguments);
+        EXPECT_EQ(result.code, code);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err.find(message), 0u) << result.err;
+        EXPECT_FALSE(fs::exists(folder / "r.txt") || fs::exists(folder / "r.csv"));
+    }
+}
+
 } // namespace
