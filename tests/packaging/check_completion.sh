@@ -52,6 +52,12 @@ completes "$cli sp" "speed"
 completes "$cli speed drilling K" "K= Kg= Kiv= Kmv= Kpv="
 completes "$cli speed drilling --r" "--row"
 completes "$cli calc drilling K" ""
+# The cutter's keys where the command's line names РЕЗЕЦ; batch reads them as columns.
+completes "$cli calc turning s" "s= scheme= shank= sigma-max= speeds="
+completes "$cli sweep turning t=1 R" "Rz-max="
+completes "$cli sweep turning t=1 --j" "--json"
+completes "$cli report turning in.csv --format csv ov" "overhang="
+completes "$cli batch in.csv ov" ""
 
 # The library of the windows, and one named with --machines.
 mkdir -p "$work/config/rezhim"
