@@ -13,8 +13,7 @@ enum ExitCode : int {
     exitComputed = 0,
     exitRefused = 1, // a calculation refused with the window's message
     exitUsage = 2,   // a wrong call, or a file that cannot be read or written
-    exitCrossed =
-        3, // computed, but beyond a limit of the machine or the cutter it is checked against
+    exitCrossed = 3, // computed, but beyond a limit of the machine or the cutter
 };
 
 // Writes the text and a line end, all of it: a message may hold any byte a user typed.
