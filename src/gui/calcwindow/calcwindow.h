@@ -171,6 +171,6 @@ private:
     std::optional<Cutter> cutter_;
     QPointer<REZEC> cutterDialog_;
     QLabel* timeLine_ = nullptr; // the last row's minute feed, main time and removal rate
-    std::optional<RowResults> lastResults_; // of the row computed last, for the machine line
+    std::optional<RowResults> lastResults_; // of the row computed last, for the lines under it
     int errorCode_ = 0;
 };
