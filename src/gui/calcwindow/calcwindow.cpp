@@ -76,6 +76,7 @@ CalcWindow::CalcWindow(const Calculation& calculation, CalcState& state, UserDia
     scrolling->setFocusPolicy(Qt::NoFocus);
     setCentralWidget(scrolling);
     buildMenu();
+    restoreCutter();
     connect(form_, &CalcForm::submitted, this, &CalcWindow::MAKE_Click);
     connect(form_, &CalcForm::changed, this, &CalcWindow::updateGraph);
     connect(form_->machineChoice(), &QComboBox::currentIndexChanged, this,
@@ -98,6 +99,7 @@ QWidget* CalcWindow::buildResults(QWidget* page) {
     machineLine_ = new QLabel(frame);
     machineLine_->setObjectName(actionName("MACHINE_LINE", definition().number));
     layout->addWidget(machineLine_);
+    addCutterLine(frame);
     return frame;
 }
 
@@ -135,6 +137,7 @@ void CalcWindow::buildMenu() {
             &CalcWindow::GRAPH_Click);
     addExportMenu();
     addMachineMenu();
+    addCutterItem();
     connect(addItem(bar, actionName("EXIT", number), "ВЫХОД"), &QAction::triggered, this,
             &CalcWindow::EXIT_Click);
 }
@@ -163,6 +166,23 @@ void CalcWindow::addMachineMenu() {
     }
     connect(addItem(machine, actionName("LIMIT_V", number), "НАИБОЛЬШАЯ СКОРОСТЬ"),
             &QAction::triggered, this, &CalcWindow::LIMIT_V_Click);
+}
+
+void CalcWindow::addCutterItem() {
+    if (!definition().checksCutter) {
+        return;
+    }
+    connect(addItem(menuBar(), actionName("REZEC", definition().number), "РЕЗЕЦ"),
+            &QAction::triggered, this, &CalcWindow::REZEC_Click);
+}
+
+void CalcWindow::addCutterLine(QWidget* frame) {
+    if (!definition().checksCutter) {
+        return;
+    }
+    cutterLine_ = new QLabel(frame);
+    cutterLine_->setObjectName(actionName("CUTTER_LINE", definition().number));
+    frame->layout()->addWidget(cutterLine_);
 }
 
 void CalcWindow::useMachines(MachineCatalog& catalog) {

@@ -3,6 +3,7 @@
 
 #include "core/calc/calculation.h"
 #include "core/calc/resultstable.h"
+#include "core/cutter/cutter.h"
 #include "gui/export/exportfiles.h"
 
 #include <QMainWindow>
@@ -16,6 +17,7 @@ class QLabel;
 class MachineCatalog;
 struct Machine;
 struct Operation;
+class REZEC;
 class SKOROST;
 class SpeedCatalog;
 class GRAFIK;
@@ -57,6 +59,9 @@ public:
     // The speed service's dialog while it is open; nullptr otherwise.
     SKOROST* speedDialog() const;
 
+    // The cutter dialog while it is open; nullptr otherwise.
+    REZEC* cutterDialog() const;
+
     // The row-number box, set by the main menu when it opens the window.
     void setRowNumberText(const QString& text);
 
@@ -73,8 +78,8 @@ public slots:
     // "ПОДАЧА ПО ПАСПОРТУ": the passport feed below the feed at the passport speed, written into
     // the feed box with the cutting speed at that spindle speed.
     void PASSPORT_S_Click();
-    // "НАИБОЛЬШАЯ ПОДАЧА", "НАИБОЛЬШАЯ СКОРОСТЬ": the largest value the chosen machine allows,
-    // offered for the box.
+    // "НАИБОЛЬШАЯ ПОДАЧА", "НАИБОЛЬШАЯ СКОРОСТЬ": the largest value the chosen machine and the
+    // window's cutter allow, offered for the box.
     void LIMIT_S_Click();
     void LIMIT_V_Click();
     // "ЭКСПОРТ": the results table as CSV or PDF, or printed.
@@ -83,6 +88,8 @@ public slots:
     void PRINT_Click();
     // "ГРАФИК": the results against one input, in a chart window that follows this one.
     void GRAPH_Click();
+    // "РЕЗЕЦ" of a window that checks a cutter: its dialog, one per window.
+    void REZEC_Click();
 
 signals:
     // "СОХРАНИТЬ" has written the report to its working file; the save dialog takes it from here.
@@ -99,15 +106,24 @@ private:
     void buildMenu();
     void addExportMenu();
     void addMachineMenu();
+    // Where the window checks a cutter: its item, its line under the grid, and the cutter kept
+    // from the last run.
+    void addCutterItem();
+    void addCutterLine(QWidget* frame);
+    void restoreCutter();
     void EXIT_Click();
 
     void refuse(const CalcOutcome& outcome);
     void writeRow(const CalcOutcome& outcome);
-    // Marks the row's cells that cross a limit of the chosen machine; the message naming them,
-    // or an empty one.
+    // Marks the row's cells that cross a limit of the chosen machine or a check of the cutter;
+    // the message naming them, the machine's first, or an empty one.
     QString checkRow(const CalcOutcome& outcome);
     void showMachineLine();
     const Machine* chosenMachine() const;
+    // The cutter's line for the row computed last; empty without a cutter or a row.
+    void showCutterLine();
+    const Cutter* chosenCutter() const;
+    void useCutter(const std::optional<Cutter>& cutter);
     // The inputs "РАСЧЁТ" would compute with, its questions asked and its refusals shown, for
     // the chosen machine; nothing when there is no machine or no inputs.
     std::optional<CalcInputs> machineInputs(const Machine*& machine);
@@ -132,8 +148,8 @@ private:
     void updateGraph();
     void offerLargest(Key varied);
     // The table as it leaves the window, titled by the report title.
-    TableExport exported(const Machine* machine) const;
-    // The table as a page: the PDF and the printout, dated, with the machine line.
+    TableExport exported(const Machine* machine, const Cutter* cutter) const;
+    // The table as a page: the PDF and the printout, dated, with the machine and cutter lines.
     TableDocument pageDocument() const;
     QString reportTitleText() const;
 
@@ -151,7 +167,10 @@ private:
     QAction* speedItem_ = nullptr;
     QPointer<SKOROST> speedDialog_;
     QLabel* machineLine_ = nullptr;
+    QLabel* cutterLine_ = nullptr; // where the window checks a cutter
+    std::optional<Cutter> cutter_;
+    QPointer<REZEC> cutterDialog_;
     QLabel* timeLine_ = nullptr; // the last row's minute feed, main time and removal rate
-    std::optional<RowResults> lastResults_; // of the row computed last, for the machine line
+    std::optional<RowResults> lastResults_; // of the row computed last, for the lines under it
     int errorCode_ = 0;
 };

@@ -24,17 +24,21 @@ QString CalcWindow::checkRow(const CalcOutcome& outcome) {
     timeLine_->setText(
         QString::fromStdString(feedRatesLine(outcome.row.results, userDecimalSeparator())));
     showMachineLine();
-    const Machine* machine = chosenMachine();
-    if (!machine) {
-        return {};
+    showCutterLine();
+    std::vector<Violation> violations;
+    if (const Machine* machine = chosenMachine()) {
+        violations = checkMachine(*machine, calculation_, outcome.row.results).violations;
+    }
+    if (const Cutter* cutter = chosenCutter()) {
+        const CutterCheck check = checkCutter(*cutter, outcome.row.results);
+        violations.insert(violations.end(), check.violations.begin(), check.violations.end());
     }
     const char separator = userDecimalSeparator();
-    const MachineCheck check = checkMachine(*machine, calculation_, outcome.row.results);
-    for (const Violation& violation : check.violations) {
+    for (const Violation& violation : violations) {
         grid_->markCell(outcome.row.row, limitColumn(calculation_, violation.limit),
                         QString::fromStdString(violationsMessage({violation}, separator)));
     }
-    return QString::fromStdString(violationsMessage(check.violations, separator));
+    return QString::fromStdString(violationsMessage(violations, separator));
 }
 
 void CalcWindow::showMachineLine() {
@@ -115,15 +119,18 @@ void CalcWindow::LIMIT_V_Click() {
 }
 
 void CalcWindow::offerLargest(Key varied) {
-    const Machine* machine = nullptr;
-    const std::optional<CalcInputs> inputs = machineInputs(machine);
+    const Cutter* cutter = chosenCutter();
+    const Machine* machine = chosenMachine();
+    // A cutter's own limits bound the value without a machine.
+    const std::optional<CalcInputs> inputs =
+        cutter ? readInputs(Asking::Questions) : machineInputs(machine);
     if (!inputs) {
         return;
     }
     const char separator = userDecimalSeparator();
     const LargestValueReport report =
-        reportLargest(largestValue(calculation_, *inputs, *machine, varied), definition().layout,
-                      varied, separator);
+        reportLargest(largestValue(calculation_, *inputs, machine, cutter, varied),
+                      definition().layout, varied, separator);
     const QString text = QString::fromStdString(report.text);
     if (!report.entered) {
         dialogs_.message(text);

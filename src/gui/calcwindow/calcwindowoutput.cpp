@@ -16,15 +16,15 @@ QString CalcWindow::reportTitleText() const {
     return QString::fromStdString(reportTitle(definition().number, state_.OperationKind));
 }
 
-TableExport CalcWindow::exported(const Machine* machine) const {
-    return exportTable(table_, calculation_, machine, nullptr, reportTitleText().toStdString(),
+TableExport CalcWindow::exported(const Machine* machine, const Cutter* cutter) const {
+    return exportTable(table_, calculation_, machine, cutter, reportTitleText().toStdString(),
                        userDecimalSeparator());
 }
 
 void CalcWindow::SAVE_Click() {
-    // The report has the grid's columns only, whatever machine is chosen.
-    const std::optional<std::string> bytes =
-        exportBytes(exported(nullptr).document, ExportFormat::report, userDecimalSeparator());
+    // The report has the grid's columns only, whatever machine and cutter are chosen.
+    const std::optional<std::string> bytes = exportBytes(
+        exported(nullptr, nullptr).document, ExportFormat::report, userDecimalSeparator());
     std::shared_ptr<WorkingReport> report = bytes ? WorkingReport::write(*bytes) : nullptr;
     if (!report) {
         dialogs_.message(QStringLiteral("НЕ УДАЛОСЬ ЗАПИСАТЬ ВРЕМЕННЫЙ ФАЙЛ ОТЧЁТА В ПАПКУ %1!!!")
@@ -36,16 +36,19 @@ void CalcWindow::SAVE_Click() {
 
 void CalcWindow::EXPORT_CSV_Click() {
     const std::optional<std::string> bytes =
-        exportBytes(exported(chosenMachine()).document, ExportFormat::csv, userDecimalSeparator());
+        exportBytes(exported(chosenMachine(), chosenCutter()).document, ExportFormat::csv,
+                    userDecimalSeparator());
     // The report title names the file, as it titles the report: "Фрезерование торцовыми фрезами".
     export_.saveCsv(*bytes, reportTitleText());
 }
 
 TableDocument CalcWindow::pageDocument() const {
-    TableDocument document = exported(chosenMachine()).document;
+    TableDocument document = exported(chosenMachine(), chosenCutter()).document;
     document.date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
-    if (!machineLine_->text().isEmpty()) {
-        document.machineLines.push_back(machineLine_->text().toStdString());
+    for (const QLabel* line : {machineLine_, cutterLine_}) {
+        if (line && !line->text().isEmpty()) {
+            document.machineLines.push_back(line->text().toStdString());
+        }
     }
     return document;
 }

@@ -74,7 +74,9 @@ void ResultsGrid::markCell(int row, int column, const QString& reason) {
     QTableWidgetItem* cell = item(row - 1, column);
     cell->setBackground(QColor(255, 140, 140));
     cell->setForeground(Qt::black);
-    cell->setToolTip(reason);
+    // A cell both the machine and the cutter mark gives both reasons.
+    const QString before = cell->toolTip();
+    cell->setToolTip(before.isEmpty() ? reason : before + QLatin1Char('\n') + reason);
 }
 
 QString ResultsGrid::copiedText() const {

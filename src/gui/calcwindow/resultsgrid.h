@@ -23,7 +23,8 @@ public:
     // headings and every filled row; tab-separated, one line per row, as the cells read.
     QString copiedText() const;
 
-    // A red cell with the reason as its tooltip, until the row is written again.
+    // A red cell with the reason as its tooltip, below any reason it has already, until the row
+    // is written again.
     void markCell(int row, int column, const QString& reason);
 
     // The headings and three rows at least: where the window is smaller, its page scrolls.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/chart/grafik.h"
 #include "gui/common/qtuserdialogs.h"
+#include "gui/cutter/rezec.h"
 #include "gui/export/file_0.h"
 #include "gui/machine/machinecatalog.h"
 #include "gui/machine/stanki.h"
@@ -149,6 +150,19 @@ TEST_F(ScreenFitTest, TheSpeedDialogOpensOnTheScreen) {
     dialog->close();
     main.speeds().remove(1);
     main.speeds().remove(0);
+}
+
+// The cutter dialog of the turning window, every box and button of it.
+TEST_F(ScreenFitTest, TheCutterDialogOpensOnTheScreen) {
+    CalcWindow* window = openOnTheMill(calculationWindows[4]);
+    ASSERT_TRUE(window->definition().checksCutter);
+    choose("REZEC_05", window);
+    QApplication::processEvents();
+    REZEC* dialog = window->cutterDialog();
+    ASSERT_NE(dialog, nullptr);
+    expectOnTheScreen(dialog);
+    EXPECT_EQ(dialog->size().expandedTo(dialog->minimumSizeHint()), dialog->size());
+    dialog->close();
 }
 
 // The real boxes, as the user meets them over a calculation window.
