@@ -155,8 +155,8 @@ int runSpeed(std::span<const std::string_view> arguments) {
     const Operation& operation = *call->operation;
     if (call->cutter) {
         // The speed of a coefficient row does not depend on the cutter's shank or radius.
-        return usageError(
-            "КОМАНДА speed НЕ ПРОВЕРЯЕТ РЕЗЕЦ: ЕГО КЛЮЧИ — ДЛЯ calc, limit И sweep!!!");
+        return usageError("КОМАНДА speed НЕ ПРОВЕРЯЕТ РЕЗЕЦ: ЕГО КЛЮЧИ — ДЛЯ calc, batch, sweep, "
+                          "limit И report!!!");
     }
     if (!call->texts[static_cast<std::size_t>(Key::v)].empty()) {
         return usageError("СКОРОСТЬ РЕЗАНИЯ v НЕ ЗАДАЁТСЯ: ЕЁ РАССЧИТЫВАЕТ КОМАНДА speed!!!");
