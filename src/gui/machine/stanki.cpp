@@ -3,10 +3,7 @@
 
 #include "core/calc/numberformat.h"
 #include "core/calc/parsenumber.h"
-#include "gui/common/entrylist.h"
-#include "gui/common/screenfit.h"
 #include "gui/common/userdialogs.h"
-#include "gui/common/userlocale.h"
 #include "gui/machine/machinecatalog.h"
 
 #include <QComboBox>
@@ -16,7 +13,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -24,12 +20,6 @@ QLineEdit* field(const char* name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromUtf8(name));
     return edit;
-}
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* result = new QPushButton(caption, parent);
-    result->setObjectName(QString::fromUtf8(name));
-    return result;
 }
 
 // The preferred-number series of GOST 8032 with their ratios, R10 (φ = 1,26) chosen: the ratio
@@ -59,35 +49,13 @@ QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
 } // namespace
 
 STANKI::STANKI(MachineCatalog& catalog, UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent)
-    , catalog_(catalog)
-    , dialogs_(dialogs) {
-    setObjectName(QStringLiteral("STANKI"));
-    setWindowTitle(QStringLiteral("Станки"));
-    setModal(false);
-    // Numbers are shown in the user's format, a comma on a Russian desktop; either is read back.
-    decimalSeparator_ = userDecimalSeparator();
-    createFields();
-    entries_.emplace(list_, dialogs_);
-    createButtons();
-    layOut();
-    fitToScreen(this, sizeHint());
-
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        showMachine(row);
-        updateButtons();
-    });
+    : LibraryEditor(dialogs, QStringLiteral("STANKI"), QStringLiteral("Станки"), parent)
+    , catalog_(catalog) {
+    build();
     connect(speeds_, &QLineEdit::textChanged, this, &STANKI::showRangeOfList);
     connect(generate_, &QPushButton::clicked, this, &STANKI::generateSpeeds);
     connect(generateFeeds_, &QPushButton::clicked, this, &STANKI::generateFeeds);
-    connect(add_, &QPushButton::clicked, this, &STANKI::addMachine);
-    connect(save_, &QPushButton::clicked, this, &STANKI::saveMachine);
-    connect(delete_, &QPushButton::clicked, this, &STANKI::deleteMachine);
-    connect(close_, &QPushButton::clicked, this, &QDialog::close);
-    connect(&catalog_, &MachineCatalog::changed, this, &STANKI::listMachines);
-
-    listMachines();
-    name_->setFocus();
+    connect(&catalog_, &MachineCatalog::changed, this, &STANKI::listEntries);
 }
 
 // Created in the order Tab walks them.
@@ -113,7 +81,7 @@ void STANKI::createFields() {
                                        "когда список частот пуст"));
     }
     ratio_ = seriesChoice("MachineRatio", decimalSeparator_, this);
-    generate_ = button("MachineGenerate", QStringLiteral("ЗАПОЛНИТЬ СПИСОК"), this);
+    generate_ = button("MachineGenerate", QStringLiteral("ЗАПОЛНИТЬ СПИСОК"));
     generate_->setToolTip(QStringLiteral("Частоты ряда от наименьшей до наибольшей; затем "
                                          "исправьте список по паспорту станка"));
     torque_ = field("MachineTorque", this);
@@ -132,18 +100,16 @@ void STANKI::createFields() {
     feedMin_ = field("MachineFeedMin", this);
     feedMax_ = field("MachineFeedMax", this);
     feedRatio_ = seriesChoice("MachineFeedRatio", decimalSeparator_, this);
-    generateFeeds_ = button("MachineGenerateFeeds", QStringLiteral("ЗАПОЛНИТЬ СПИСОК"), this);
+    generateFeeds_ = button("MachineGenerateFeeds", QStringLiteral("ЗАПОЛНИТЬ СПИСОК"));
     generateFeeds_->setToolTip(QStringLiteral("Подачи ряда от наименьшей до наибольшей; затем "
                                               "исправьте список по паспорту станка"));
 }
 
 void STANKI::createButtons() {
-    add_ = button("MachineAdd", QStringLiteral("ДОБАВИТЬ"), this);
-    save_ = button("MachineSave", QStringLiteral("СОХРАНИТЬ"), this);
-    delete_ = button("MachineDelete", QStringLiteral("УДАЛИТЬ"), this);
-    close_ = button("MachineClose", QStringLiteral("ЗАКРЫТЬ"), this);
-    // Enter in a field adds: it never overwrites a machine, and a repeated name is refused.
-    add_->setDefault(true);
+    add_ = button("MachineAdd", QStringLiteral("ДОБАВИТЬ"));
+    save_ = button("MachineSave", QStringLiteral("СОХРАНИТЬ"));
+    delete_ = button("MachineDelete", QStringLiteral("УДАЛИТЬ"));
+    close_ = button("MachineClose", QStringLiteral("ЗАКРЫТЬ"));
 }
 
 void STANKI::layOut() {
@@ -175,24 +141,16 @@ void STANKI::layOut() {
     auto* top = new QHBoxLayout;
     top->addWidget(list_);
     top->addLayout(form, 1);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* action : {add_, save_, delete_}) {
-        buttons->addWidget(action);
-    }
-    buttons->addStretch(1);
-    buttons->addWidget(close_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 1);
-    layout->addLayout(buttons);
+    layOutPage(top, {add_, save_, delete_});
 }
 
-void STANKI::listMachines() {
+void STANKI::listEntries() {
     // The fields are left as they are.
     entries_->show(catalog_.machines());
     updateButtons();
 }
 
-void STANKI::showMachine(int row) {
+void STANKI::showEntry(int row) {
     const auto number = [this](const std::optional<double>& value) {
         return value ? QString::fromStdString(plainText(*value, decimalSeparator_)) : QString();
     };
@@ -233,12 +191,6 @@ void STANKI::showRangeOfList() {
         ends ? QString::fromStdString(plainText(parsed.speeds.front(), decimalSeparator_)) : "");
     speedMax_->setText(
         ends ? QString::fromStdString(plainText(parsed.speeds.back(), decimalSeparator_)) : "");
-}
-
-void STANKI::updateButtons() {
-    const bool selected = list_->currentRow() >= 0;
-    save_->setEnabled(selected);
-    delete_->setEnabled(selected);
 }
 
 bool STANKI::readNumber(QLineEdit* edit, std::string_view field, std::optional<double>& value) {
@@ -356,26 +308,26 @@ void STANKI::fillSeries(QLineEdit* list, const QComboBox* ratio, double low, dou
     list->setFocus();
 }
 
-void STANKI::addMachine() {
+void STANKI::addEntry() {
     entries_->store(
         typedMachine(), [this](const Machine& machine) { return catalog_.add(machine); },
-        [this](int line) { showMachine(line); });
+        [this](int line) { showEntry(line); });
 }
 
-void STANKI::saveMachine() {
+void STANKI::saveEntry() {
     if (const std::optional<std::size_t> index = entries_->selected()) {
         // What was saved, as the list will show it again: sorted speeds, the user's decimal
         // format.
         entries_->store(
             typedMachine(),
             [this, index](const Machine& machine) { return catalog_.replace(*index, machine); },
-            [this](int line) { showMachine(line); });
+            [this](int line) { showEntry(line); });
     }
 }
 
-void STANKI::deleteMachine() {
+void STANKI::deleteEntry() {
     if (entries_->remove(catalog_.machines(), QStringLiteral("Удалить станок %1?"),
                          [this](std::size_t index) { return catalog_.remove(index); })) {
-        showMachine(-1);
+        showEntry(-1);
     }
 }

@@ -2,9 +2,8 @@
 #pragma once
 
 #include "core/machine/machine.h"
-#include "gui/common/entrylist.h"
+#include "gui/common/libraryeditor.h"
 
-#include <QDialog>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,28 +18,27 @@ class UserDialogs;
 // "ДОБАВИТЬ" takes the fields as a new machine, "СОХРАНИТЬ" puts them in place of the selected
 // one, "УДАЛИТЬ" removes it after a question; every change is written to the library file by the
 // catalog, which refuses bad data with a message naming the field.
-class STANKI : public QDialog {
+class STANKI : public LibraryEditor {
     Q_OBJECT
 public:
     STANKI(MachineCatalog& catalog, UserDialogs& dialogs, QWidget* parent = nullptr);
 
 private:
-    void createFields();
-    void createButtons();
-    void layOut();
-    void listMachines();
-    void showMachine(int row);
+    void createFields() override;
+    void createButtons() override;
+    void layOut() override;
+    void listEntries() override;
+    void showEntry(int line) override;
+    void addEntry() override;
+    void saveEntry() override;
+    void deleteEntry() override;
     void showRangeOfList();
-    void updateButtons();
     void generateSpeeds();
     void generateFeeds();
     // The numbers of the series `ratio` names from `low` to `high` into `list`, or `noneMessage`
     // said when none lies between them.
     void fillSeries(QLineEdit* list, const QComboBox* ratio, double low, double high,
                     const QString& noneMessage);
-    void addMachine();
-    void saveMachine();
-    void deleteMachine();
 
     // The machine the fields describe, or nothing once a field that is not a number is reported.
     std::optional<Machine> typedMachine();
@@ -58,12 +56,6 @@ private:
     bool refused(const std::string& error);
 
     MachineCatalog& catalog_;
-    UserDialogs& dialogs_;
-    char decimalSeparator_ = '.';
-    std::optional<EntryList> entries_; // the list's lines, once the list is made
-
-    QListWidget* list_ = nullptr;
-    QLineEdit* name_ = nullptr;
     QLineEdit* power_ = nullptr;
     QLineEdit* efficiency_ = nullptr;
     QLineEdit* speeds_ = nullptr;
@@ -80,8 +72,4 @@ private:
     QLineEdit* feedMax_ = nullptr;
     QComboBox* feedRatio_ = nullptr;
     QPushButton* generateFeeds_ = nullptr;
-    QPushButton* add_ = nullptr;
-    QPushButton* save_ = nullptr;
-    QPushButton* delete_ = nullptr;
-    QPushButton* close_ = nullptr;
 };

@@ -6,10 +6,7 @@
 #include "core/machine/machine.h"
 #include "core/operations/registry.h"
 #include "core/speed/speedrowscsv.h"
-#include "gui/common/entrylist.h"
-#include "gui/common/screenfit.h"
 #include "gui/common/userdialogs.h"
-#include "gui/common/userlocale.h"
 #include "gui/export/exportfiles.h"
 #include "gui/speed/speedcatalog.h"
 
@@ -22,18 +19,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
 QString text(std::string_view view) {
     return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* result = new QPushButton(caption, parent);
-    result->setObjectName(QString::fromUtf8(name));
-    return result;
 }
 
 QComboBox* choice(const char* name, std::initializer_list<const char*> captions, QWidget* parent) {
@@ -95,35 +85,14 @@ constexpr SpeedField formulaLines[][3] = {
 } // namespace
 
 SpeedLibraryWindow::SpeedLibraryWindow(SpeedCatalog& catalog, UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent)
-    , catalog_(catalog)
-    , dialogs_(dialogs) {
-    setObjectName(QStringLiteral("SpeedLibraryWindow"));
-    setWindowTitle(QStringLiteral("Коэффициенты скорости"));
-    setModal(false);
-    // Numbers are shown in the user's format, a comma on a Russian desktop; either is read back.
-    decimalSeparator_ = userDecimalSeparator();
-    createFields();
-    entries_.emplace(list_, dialogs_);
-    createButtons();
-    layOut();
-    fitToScreen(this, sizeHint());
-
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        showRow(row);
-        updateButtons();
-    });
-    connect(add_, &QPushButton::clicked, this, &SpeedLibraryWindow::addRow);
-    connect(save_, &QPushButton::clicked, this, &SpeedLibraryWindow::saveRow);
-    connect(delete_, &QPushButton::clicked, this, &SpeedLibraryWindow::deleteRow);
+    : LibraryEditor(dialogs, QStringLiteral("SpeedLibraryWindow"),
+                    QStringLiteral("Коэффициенты скорости"), parent)
+    , catalog_(catalog) {
+    build();
+    showEntry(-1);
     connect(import_, &QPushButton::clicked, this, &SpeedLibraryWindow::importRows);
     connect(export_, &QPushButton::clicked, this, &SpeedLibraryWindow::exportRows);
-    connect(close_, &QPushButton::clicked, this, &QDialog::close);
-    connect(&catalog_, &SpeedCatalog::changed, this, &SpeedLibraryWindow::listRows);
-
-    listRows();
-    showRow(-1);
-    name_->setFocus();
+    connect(&catalog_, &SpeedCatalog::changed, this, &SpeedLibraryWindow::listEntries);
 }
 
 // Created in the order Tab walks them.
@@ -159,15 +128,13 @@ void SpeedLibraryWindow::createFields() {
 }
 
 void SpeedLibraryWindow::createButtons() {
-    add_ = button("SpeedRowAdd", QStringLiteral("ДОБАВИТЬ"), this);
-    save_ = button("SpeedRowSave", QStringLiteral("СОХРАНИТЬ"), this);
-    delete_ = button("SpeedRowDelete", QStringLiteral("УДАЛИТЬ"), this);
-    import_ = button("SpeedImport", QStringLiteral("ИМПОРТ CSV"), this);
+    add_ = button("SpeedRowAdd", QStringLiteral("ДОБАВИТЬ"));
+    save_ = button("SpeedRowSave", QStringLiteral("СОХРАНИТЬ"));
+    delete_ = button("SpeedRowDelete", QStringLiteral("УДАЛИТЬ"));
+    import_ = button("SpeedImport", QStringLiteral("ИМПОРТ CSV"));
     import_->setToolTip(QStringLiteral("Строки таблицы с заголовком из имён полей, через ; или ,"));
-    export_ = button("SpeedExport", QStringLiteral("ЭКСПОРТ CSV"), this);
-    close_ = button("SpeedClose", QStringLiteral("ЗАКРЫТЬ"), this);
-    // Enter in a field adds: it never overwrites a row, and a repeated name is refused.
-    add_->setDefault(true);
+    export_ = button("SpeedExport", QStringLiteral("ЭКСПОРТ CSV"));
+    close_ = button("SpeedClose", QStringLiteral("ЗАКРЫТЬ"));
 }
 
 void SpeedLibraryWindow::layOut() {
@@ -213,24 +180,16 @@ void SpeedLibraryWindow::layOut() {
     top->addWidget(list_);
     top->addLayout(form, 1);
     top->addLayout(grid);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* action : {add_, save_, delete_, import_, export_}) {
-        buttons->addWidget(action);
-    }
-    buttons->addStretch(1);
-    buttons->addWidget(close_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 1);
-    layout->addLayout(buttons);
+    layOutPage(top, {add_, save_, delete_, import_, export_});
 }
 
-void SpeedLibraryWindow::listRows() {
+void SpeedLibraryWindow::listEntries() {
     // The fields are left as they are.
     entries_->show(catalog_.rows());
     updateButtons();
 }
 
-void SpeedLibraryWindow::showRow(int line) {
+void SpeedLibraryWindow::showEntry(int line) {
     const SpeedRow row = line >= 0 && static_cast<std::size_t>(line) < catalog_.rows().size()
                              ? catalog_.rows()[static_cast<std::size_t>(line)]
                              : SpeedRow{};
@@ -251,12 +210,6 @@ void SpeedLibraryWindow::showRow(int line) {
     }
     source_->setText(QString::fromStdString(row.source));
     source_->setCursorPosition(0);
-}
-
-void SpeedLibraryWindow::updateButtons() {
-    const bool selected = list_->currentRow() >= 0;
-    save_->setEnabled(selected);
-    delete_->setEnabled(selected);
 }
 
 std::optional<SpeedRow> SpeedLibraryWindow::typedRow() {
@@ -288,26 +241,26 @@ std::optional<SpeedRow> SpeedLibraryWindow::typedRow() {
     return row;
 }
 
-void SpeedLibraryWindow::addRow() {
+void SpeedLibraryWindow::addEntry() {
     // What was saved is shown as the list will show it again, in the user's decimal format.
     entries_->store(
         typedRow(), [this](const SpeedRow& row) { return catalog_.add(row); },
-        [this](int line) { showRow(line); });
+        [this](int line) { showEntry(line); });
 }
 
-void SpeedLibraryWindow::saveRow() {
+void SpeedLibraryWindow::saveEntry() {
     if (const std::optional<std::size_t> index = entries_->selected()) {
         entries_->store(
             typedRow(),
             [this, index](const SpeedRow& row) { return catalog_.replace(*index, row); },
-            [this](int line) { showRow(line); });
+            [this](int line) { showEntry(line); });
     }
 }
 
-void SpeedLibraryWindow::deleteRow() {
+void SpeedLibraryWindow::deleteEntry() {
     if (entries_->remove(catalog_.rows(), QStringLiteral("Удалить строку коэффициентов %1?"),
                          [this](std::size_t index) { return catalog_.remove(index); })) {
-        showRow(-1);
+        showEntry(-1);
     }
 }
 

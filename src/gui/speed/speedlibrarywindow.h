@@ -2,9 +2,8 @@
 #pragma once
 
 #include "core/speed/speedrow.h"
-#include "gui/common/entrylist.h"
+#include "gui/common/libraryeditor.h"
 
-#include <QDialog>
 #include <array>
 #include <optional>
 
@@ -19,42 +18,31 @@ class UserDialogs;
 // of the selected one, "УДАЛИТЬ" removes it after a question; "ИМПОРТ CSV" brings a spreadsheet's
 // table in at once and says which of its rows it left out, "ЭКСПОРТ CSV" writes the library as
 // one. Every change goes through the catalog, which refuses bad data naming the row and the field.
-class SpeedLibraryWindow : public QDialog {
+class SpeedLibraryWindow : public LibraryEditor {
     Q_OBJECT
 public:
     SpeedLibraryWindow(SpeedCatalog& catalog, UserDialogs& dialogs, QWidget* parent = nullptr);
 
 private:
-    void createFields();
-    void createButtons();
-    void layOut();
-    void listRows();
-    void showRow(int line);
-    void updateButtons();
-    void addRow();
-    void saveRow();
-    void deleteRow();
+    void createFields() override;
+    void createButtons() override;
+    void layOut() override;
+    void listEntries() override;
+    void showEntry(int line) override;
+    void addEntry() override;
+    void saveEntry() override;
+    void deleteEntry() override;
     void importRows();
     void exportRows();
     // The row the fields describe, or nothing once a field that is not a number is reported.
     std::optional<SpeedRow> typedRow();
 
     SpeedCatalog& catalog_;
-    UserDialogs& dialogs_;
-    char decimalSeparator_ = '.';
-    std::optional<EntryList> entries_; // the list's lines, once the list is made
-
-    QListWidget* list_ = nullptr;
-    QLineEdit* name_ = nullptr;
     QComboBox* tool_ = nullptr;
     QComboBox* work_ = nullptr;
     QListWidget* operations_ = nullptr; // the registry's operations, checked where the row serves
     QLineEdit* source_ = nullptr;
     std::array<QLineEdit*, speedFieldCount> numbers_{};
-    QPushButton* add_ = nullptr;
-    QPushButton* save_ = nullptr;
-    QPushButton* delete_ = nullptr;
     QPushButton* import_ = nullptr;
     QPushButton* export_ = nullptr;
-    QPushButton* close_ = nullptr;
 };
