@@ -144,6 +144,15 @@ std::string fixedText(double value, int decimals, char decimalSeparator) {
     return text;
 }
 
+std::string optionalPlainText(const std::optional<double>& value, char decimalSeparator) {
+    return value ? plainText(*value, decimalSeparator) : std::string();
+}
+
+std::string optionalFixedText(const std::optional<double>& value, int decimals,
+                              char decimalSeparator) {
+    return value ? fixedText(*value, decimals, decimalSeparator) : std::string();
+}
+
 std::string shortFixedText(double value, int decimals, char decimalSeparator) {
     std::string text = fixedText(value, decimals, decimalSeparator);
     if (decimals > 0 && std::isfinite(value)) {

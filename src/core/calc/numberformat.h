@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
 // Cell texts of the results grid. The decimal separator is always passed in: the windows take it
@@ -16,6 +17,11 @@ std::string plainText(double value, char decimalSeparator);
 std::string fixedText(double value, int decimals, char decimalSeparator);
 // The same without trailing zeros, as a figure is read off a line: 80,0 gives "80", 0,120 "0,12".
 std::string shortFixedText(double value, int decimals, char decimalSeparator);
+
+// The same for a value that may not have been computed: an empty cell then.
+std::string optionalPlainText(const std::optional<double>& value, char decimalSeparator);
+std::string optionalFixedText(const std::optional<double>& value, int decimals,
+                              char decimalSeparator);
 
 // A whole number rounded half to even (2.5 gives 2, 3.5 gives 4), never limited to 16 bits.
 std::string roundedIntegerText(double value);

@@ -50,7 +50,7 @@ std::vector<std::string> rowCells(GridLayout layout, const RowValues& values,
                                   const ResultPatterns& patterns, char separator) {
     const auto plain = [separator](double value) { return plainText(value, separator); };
     const auto fixed = [separator](const std::optional<double>& value, int decimals) {
-        return value ? fixedText(*value, decimals, separator) : std::string();
+        return optionalFixedText(value, decimals, separator);
     };
     std::string speedText;
     if (values.results.n) {

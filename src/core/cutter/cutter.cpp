@@ -202,7 +202,7 @@ void addCutterColumns(std::vector<std::vector<std::string>>& rows,
                       const std::vector<RowResults>& results, const Cutter& cutter,
                       char decimalSeparator) {
     const auto fixed = [decimalSeparator](const std::optional<double>& value, int decimals) {
-        return value ? fixedText(*value, decimals, decimalSeparator) : std::string();
+        return optionalFixedText(value, decimals, decimalSeparator);
     };
     rows.front().insert(rows.front().end(), {"σ, МПа", "f, мм", "Rz, мкм", "Ra, мкм"});
     for (std::size_t i = 0; i < results.size(); ++i) {

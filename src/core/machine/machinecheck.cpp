@@ -529,10 +529,6 @@ LargestValueReport reportLargest(const LargestValue& largest, GridLayout layout,
 void addMachineColumns(std::vector<std::vector<std::string>>& rows,
                        const std::vector<RowResults>& results, const Machine& machine,
                        const Calculation& calculation, char decimalSeparator) {
-    const auto optionalFixed = [decimalSeparator](const std::optional<double>& value,
-                                                  int decimals) {
-        return value ? fixedText(*value, decimals, decimalSeparator) : std::string();
-    };
     rows.front().insert(rows.front().end(), {"N шп, кВт", "загрузка, %", "превышено"});
     for (std::size_t i = 0; i < results.size(); ++i) {
         const MachineCheck check = checkMachine(machine, calculation, results[i]);
@@ -544,9 +540,9 @@ void addMachineColumns(std::vector<std::vector<std::string>>& rows,
             }
         }
         std::vector<std::string>& row = rows[i + 1];
-        row.push_back(optionalFixed(check.spindlePower, 2));
-        row.push_back(
-            optionalFixed(check.load ? std::optional(*check.load * 100) : std::nullopt, 0));
+        row.push_back(optionalFixedText(check.spindlePower, 2, decimalSeparator));
+        row.push_back(optionalFixedText(
+            check.load ? std::optional(*check.load * 100) : std::nullopt, 0, decimalSeparator));
         row.push_back(crossed);
     }
 }

@@ -22,10 +22,10 @@ std::size_t addFeedColumns(std::vector<std::vector<std::string>>& rows,
         rows.front().push_back("ω, °");
     }
     const auto fixed = [separator](const std::optional<double>& value, int decimals) {
-        return value ? fixedText(*value, decimals, separator) : std::string();
+        return optionalFixedText(value, decimals, separator);
     };
     const auto plain = [separator](const std::optional<double>& value) {
-        return value ? plainText(*value, separator) : std::string();
+        return optionalPlainText(value, separator);
     };
     for (std::size_t i = 0; i < results.size(); ++i) {
         const RowResults& row = results[i];

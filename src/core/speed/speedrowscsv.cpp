@@ -179,7 +179,7 @@ std::string speedRowsCsv(const std::vector<SpeedRow>& rows, char decimalSeparato
                                        std::string(toolMaterialNames[index(row.tool)]),
                                        std::string(workMaterialNames[index(row.work)])};
         for (const std::optional<double>& value : row.values) {
-            cells.push_back(value ? plainText(*value, decimalSeparator) : std::string());
+            cells.push_back(optionalPlainText(value, decimalSeparator));
         }
         cells.push_back(row.source);
         table.push_back(std::move(cells));
