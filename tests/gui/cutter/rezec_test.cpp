@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/cutter/keptcutter.h"
 #include "gui/cutter/rezec.h"
+#include "support/pdftext.h"
 #include "support/windowdriver.h"
 
 #include <QFile>
@@ -121,6 +122,13 @@ TEST_F(CutterTest, TheCheckCaseThroughTheTurningWindow) {
     EXPECT_TRUE(
         lines[1].endsWith(comma ? ";372,61;0,1242;80,00;20,53\r" : ",372.61,0.1242,80.00,20.53\r"))
         << lines[1].toStdString();
+
+    // The page carries the cutter's line under the title and its columns.
+    dialogs.chooseFile(folder.filePath("turning.pdf"));
+    choose("EXPORT_PDF_05", window);
+    const QString page = pdfText(folder.filePath("turning.pdf"));
+    EXPECT_TRUE(page.contains(checkCaseLine)) << page.toStdString();
+    EXPECT_TRUE(page.contains(shown("372,61"))) << page.toStdString();
 }
 
 // A dialog that refuses says why, puts the cursor in the box and leaves the cutter as it was;

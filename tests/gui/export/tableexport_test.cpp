@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/machine/machinecatalog.h"
 #include "support/faultyfolder.h"
+#include "support/pdftext.h"
 #include "support/testmachines.h"
 #include "support/windowdriver.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -136,10 +136,7 @@ TEST_F(ExportTest, PdfAndPrintoutHoldTheTableAsText) {
     EXPECT_EQ(dialogs.shown.filter("message"), QStringList());
     for (const char* name : {"face.pdf", "printed.pdf"}) {
         SCOPED_TRACE(name);
-        QProcess pdftotext;
-        pdftotext.start("pdftotext", {"-layout", path(name), "-"});
-        ASSERT_TRUE(pdftotext.waitForFinished(20000));
-        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QString text = pdfText(path(name));
         EXPECT_TRUE(text.contains("Фрезерование торцовыми фрезами")) << text.toStdString();
         EXPECT_TRUE(text.contains(shown("1720,8")));
         EXPECT_TRUE(text.contains(shown("2894,1")));
