@@ -3,13 +3,13 @@
 #include "core/about/licence.h"
 #include "gui/common/qttranslations.h"
 #include "gui/common/qtuserdialogs.h"
+#include "gui/common/usersettings.h"
 #include "gui/main/velta_00.h"
 #include "gui/main/windowplacement.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QIcon>
-#include <QSettings>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -64,8 +64,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/gui/main/rezhim.svg")));
     QtUserDialogs dialogs;
     VELTA_00 mainWindow(dialogs);
-    // Beside the machine library: $XDG_CONFIG_HOME/rezhim/rezhim.conf.
-    QSettings settings(QStringLiteral("rezhim"), QStringLiteral("rezhim"));
+    QSettings settings = userSettings();
     WindowPlacement placement(mainWindow, settings);
     auto* quit = mainWindow.findChild<QAction*>(QStringLiteral("EXIT_00"));
     if (quit == nullptr) {

@@ -4,20 +4,11 @@
 // it, in calcwindowmachine.cpp.
 #include "gui/calcwindow/calcwindow.h"
 #include "gui/common/userlocale.h"
+#include "gui/common/usersettings.h"
 #include "gui/cutter/keptcutter.h"
 #include "gui/cutter/rezec.h"
 
 #include <QLabel>
-#include <QSettings>
-
-namespace {
-
-// The user's settings, where the main window keeps its placement.
-QSettings userSettings() {
-    return QSettings(QStringLiteral("rezhim"), QStringLiteral("rezhim"));
-}
-
-} // namespace
 
 void CalcWindow::restoreCutter() {
     if (!definition().checksCutter) {

@@ -2,13 +2,13 @@
 #include "gui/export/exportfiles.h"
 
 #include "gui/common/userdialogs.h"
+#include "gui/common/usersettings.h"
 #include "gui/export/tablepages.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QSettings>
 
 void ExportFiles::saveCsv(const std::string& bytes, const QString& name) {
     saveFile(QStringLiteral("CSV"), name, [&bytes](QIODevice& file) {
@@ -32,14 +32,11 @@ namespace {
 const QString folderKey = QStringLiteral("export/folder");
 
 QString lastFolder() {
-    return QSettings(QStringLiteral("rezhim"), QStringLiteral("rezhim"))
-        .value(folderKey, QDir::homePath())
-        .toString();
+    return userSettings().value(folderKey, QDir::homePath()).toString();
 }
 
 void rememberFolder(const QString& path) {
-    QSettings(QStringLiteral("rezhim"), QStringLiteral("rezhim"))
-        .setValue(folderKey, QFileInfo(path).absolutePath());
+    userSettings().setValue(folderKey, QFileInfo(path).absolutePath());
 }
 
 QString filter(const QString& format) {
